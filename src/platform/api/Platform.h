@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/api/Beeper.h"
+#include "platform/api/Clock.h"
+#include "platform/api/FileDialogs.h"
+#include "platform/api/HelpViewer.h"
+#include "platform/api/Pauser.h"
+#include "platform/api/PrintService.h"
+#include "platform/api/Prompter.h"
+#include "platform/api/SerialLink.h"
+#include "platform/api/SettingsStore.h"
+#include "platform/api/SoundPlayer.h"
+
+namespace vellicor {
+
+// Everything outside the program, handed to the windows and the logic.
+// The objects are owned elsewhere (by main, or by a test).
+struct Platform {
+    SerialLink* link = nullptr;
+    Prompter* prompter = nullptr;
+    Beeper* beeper = nullptr;
+    Clock* clock = nullptr;
+    Pauser* pauser = nullptr;
+    FileDialogs* dialogs = nullptr;
+    PrintService* printer = nullptr;
+    SettingsStore* settings = nullptr;
+    HelpViewer* help = nullptr;
+    SoundPlayer* sound = nullptr;
+};
+
+} // namespace vellicor

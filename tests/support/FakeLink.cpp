@@ -1,0 +1,100 @@
+#include "FakeLink.h"
+
+#include "platform/api/LineSettings.h"
+
+namespace vellicor::test {
+
+namespace {
+PortFailure alreadyOpen()
+{
+    return {PortFailures::kAlreadyOpen, QStringLiteral("Port already open")};
+}
+}
+
+PortResult FakeLink::setPortNumber(int number)
+{
+    if (m_open)
+        return alreadyOpen();
+    if (number < 1)
+        return PortFailure{PortFailures::kDeviceNotFound, QStringLiteral("Invalid Port Number")};
+    m_portNumber = number;
+    return std::nullopt;
+}
+
+PortResult FakeLink::setSettings(const QString& settings)
+{
+    if (failSettings)
+        return failSettings;
+    if (!LineSettings::parse(settings))
+        return PortFailure{PortFailures::kBadSettings, QStringLiteral("Invalid setting")};
+    m_settings = settings;
+    return std::nullopt;
+}
+
+PortResult FakeLink::setHandshaking(int mode)
+{
+    if (failHandshaking)
+        return failHandshaking;
+    if (mode < 0 || mode > 3)
+        return PortFailure{PortFailures::kBadSettings, QStringLiteral("Invalid property value")};
+    m_handshaking = mode;
+    return std::nullopt;
+}
+
+PortResult FakeLink::open()
+{
+    if (m_open)
+        return alreadyOpen();
+    if (failOpen)
+        return failOpen;
+    m_open = true;
+    ++openCount;
+    return std::nullopt;
+}
+
+PortResult FakeLink::close()
+{
+    if (!m_open)
+        return PortFailure{PortFailures::kNotOpen, QStringLiteral("Port not open")};
+    m_open = false;
+    ++closeCount;
+    return std::nullopt;
+}
+
+std::optional<bool> FakeLink::cts() const
+{
+    if (!m_open)
+        return std::nullopt;
+    return ctsAsserted;
+}
+
+PortResult FakeLink::write(const QByteArray& bytes)
+{
+    if (!m_open)
+        return PortFailure{PortFailures::kNeedsOpenPort, QStringLiteral("Operation valid only when the port is open")};
+    if (failWritesAfter >= 0 && m_writes >= failWritesAfter)
+        return PortFailure{PortFailures::kWriteFailed, QStringLiteral("Write failed")};
+    ++m_writes;
+    written += bytes;
+    return std::nullopt;
+}
+
+QByteArray FakeLink::read(qint64 maxBytes)
+{
+    const QByteArray chunk = m_incoming.left(maxBytes);
+    m_incoming.remove(0, chunk.size());
+    return chunk;
+}
+
+void FakeLink::receive(const QByteArray& bytes)
+{
+    m_incoming += bytes;
+    emit portEvent(PortEvents::kDataReceived);
+}
+
+void FakeLink::loseLink()
+{
+    emit linkLost();
+}
+
+} // namespace vellicor::test
