@@ -30,6 +30,8 @@ LoadResult load(const SettingsStore& store, Globals& globals, SerialLink& link)
 {
     LoadResult result;
     auto fail = [&result] { result.anyFailed = true; };
+    if (store.unreadable())
+        fail();
 
     if (globals.gPortSettings.isEmpty()) {
         globals.gPortSettings = read(store, kSettings, QStringLiteral("9600,n,8,1"));

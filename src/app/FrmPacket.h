@@ -1,0 +1,127 @@
+#pragma once
+
+#include "app/Globals.h"
+#include "app/MainMenus.h"
+#include "platform/api/Platform.h"
+#include "terminal/PaneDocument.h"
+#include "terminal/PortSession.h"
+#include "terminal/ProgramFolder.h"
+#include "terminal/ReceivePane.h"
+#include "terminal/SendBox.h"
+#include "terminal/StatusClock.h"
+#include "terminal/StatusPanels.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMap>
+#include <QPushButton>
+
+#include <array>
+#include <memory>
+
+namespace vellicor {
+
+class ReceiveView;
+class SendBoxEdit;
+
+// The main window: the program. It owns the link session, the two panes,
+// the status bar and the timers, and wires the controls to their rules.
+class FrmPacket : public QMainWindow {
+    Q_OBJECT
+public:
+    struct Options {
+        QString commandLine;
+        ProgramFolder folder = ProgramFolder::standard();
+        int versionMajor = 1;
+        int versionMinor = 0;
+        int versionRevision = 0;
+    };
+
+    FrmPacket(Globals& globals, const Platform& platform, Options options, QWidget* parent = nullptr);
+    ~FrmPacket() override;
+
+    // Asks "Exit Vellicor?"; on Yes closes every window, this one last.
+    void ConfirmExit();
+    // Runs the bytes of a text to the TNC; with the port closed nothing is written.
+    PortResult SendToTnc(const QString& text) { return m_session->writer().SendToTnc(text); }
+    void AppendToReceivePane(const QString& text, quint32 color) { m_receive->AppendToReceivePane(text, color); }
+    void SetStatusText(const QString& text) { m_status.SetStatusText(text); }
+
+    Globals& globals() { return m_globals; }
+    const Platform& platform() const { return m_platform; }
+    const ProgramFolder& programFolder() const { return m_options.folder; }
+    PortSession& session() { return *m_session; }
+    TncWriter& writer() { return m_session->writer(); }
+    ReceivePane& receivePane() { return *m_receive; }
+    StatusPanels& statusPanels() { return m_status; }
+    StatusClock& statusClock() { return *m_clock; }
+    MainMenus& menus() { return m_menus; }
+    ReceiveView& receiveView() { return *m_txtReceived; }
+    SendBoxEdit& sendBox() { return *m_txtSent; }
+    QPushButton& restartButton() { return *m_cmdRestartPort; }
+    QPushButton& scrollButton() { return *m_cmdScroll; }
+    bool receiveIndicatorRed() const { return m_inputRed; }
+    QLabel& panelLabel(const QString& key) { return *m_panelLabels.value(key); }
+
+    quint32 receiveBackColor() const { return m_receiveBack; }
+    quint32 sendBoxForeColor() const { return m_sendFore; }
+    quint32 sendBoxBackColor() const { return m_sendBack; }
+    void setReceiveBackColor(quint32 bgr);
+    void setSendBoxColors(quint32 fore, quint32 back);
+
+signals:
+    // The start-up script is to run (an activation opened the port).
+    void startupScriptRequested();
+    // The window is unloading: the shut-down script is to run now.
+    void shutdownScriptRequested();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildPanes();
+    void buildStatusBar();
+    void connectRules();
+    void connectMenus();
+    void applyStartup();
+    void onActivated();
+    bool confirmAndCloseOthers();
+    void unload();
+    void updateScrollButton();
+    void setReceiveIndicator(bool red);
+    void showPanel(const QString& key);
+    void printSelectedText();
+
+    Globals& m_globals;
+    Platform m_platform;
+    Options m_options;
+    MainMenus m_menus;
+    StatusPanels m_status;
+    std::unique_ptr<StatusClock> m_clock;
+    std::unique_ptr<PortSession> m_session;
+    std::unique_ptr<PaneDocument> m_paneDocument;
+    std::unique_ptr<ReceivePane> m_receive;
+    std::unique_ptr<SendBox> m_sendRules;
+
+    ReceiveView* m_txtReceived = nullptr;
+    SendBoxEdit* m_txtSent = nullptr;
+    QPushButton* m_cmdCMD = nullptr;
+    QPushButton* m_cmdConv = nullptr;
+    QPushButton* m_cmdScroll = nullptr;
+    QPushButton* m_cmdRestartPort = nullptr;
+    QFrame* m_shpInput = nullptr;
+    std::array<QPushButton*, 8> m_cmdTNCFunc{};
+    std::array<QLabel*, 8> m_lblTNCFunc{};
+    QWidget* m_functionRow = nullptr;
+    QMap<QString, QLabel*> m_panelLabels;
+    bool m_inputRed = false;
+    bool m_unloaded = false;
+    quint32 m_receiveBack = 0;
+    quint32 m_sendFore = 0x00FFFF;
+    quint32 m_sendBack = 0;
+};
+
+} // namespace vellicor

@@ -1,0 +1,54 @@
+#include "app/ReceiveView.h"
+
+#include "app/KeyText.h"
+#include "terminal/FunctionKeys.h"
+
+#include <QKeyEvent>
+#include <QTextCharFormat>
+
+namespace vellicor {
+
+ReceiveView::ReceiveView(QWidget* parent)
+    : QPlainTextEdit(parent)
+{
+    setObjectName(QStringLiteral("txtReceived"));
+    setUndoRedoEnabled(false);
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QFont font(QStringLiteral("Terminal"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(11);
+    setFont(font);
+    connect(this, &QPlainTextEdit::selectionChanged, this, &ReceiveView::resetInsertionSize);
+}
+
+void ReceiveView::resetInsertionSize()
+{
+    QTextCharFormat size;
+    size.setFontPointSize(11);
+    mergeCurrentCharFormat(size);
+}
+
+void ReceiveView::keyPressEvent(QKeyEvent* event)
+{
+    if (functionKeyTarget(event->key())) {
+        emit functionKey(event->key());
+        return;
+    }
+    const QString text = typedText(*event);
+    if (text.isEmpty() || text == QStringLiteral("\x03")) {
+        QPlainTextEdit::keyPressEvent(event); // Ctrl-C copies; navigation keys move
+        return;
+    }
+    emit characterTyped(text);
+}
+
+void ReceiveView::focusInEvent(QFocusEvent* event)
+{
+    QPlainTextEdit::focusInEvent(event);
+    resetInsertionSize();
+    emit focusTaken();
+}
+
+} // namespace vellicor

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace vellicor {
+
+// The receive pane widget. Typing into it goes to the send box; taking the
+// focus suspends scrolling; function keys press the main window's buttons.
+class ReceiveView : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit ReceiveView(QWidget* parent = nullptr);
+    void resetInsertionSize();
+
+signals:
+    void focusTaken();
+    void characterTyped(const QString& text);
+    void functionKey(int qtKey);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+} // namespace vellicor

@@ -1,0 +1,77 @@
+#include "app/SendBoxEdit.h"
+
+#include "app/KeyText.h"
+#include "terminal/FunctionKeys.h"
+#include "terminal/SendBox.h"
+
+#include <QKeyEvent>
+
+namespace vellicor {
+
+SendBoxEdit::SendBoxEdit(QWidget* parent)
+    : QLineEdit(parent)
+{
+    setObjectName(QStringLiteral("txtSent"));
+    QFont font(QStringLiteral("Terminal"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(11);
+    setFont(font);
+}
+
+void SendBoxEdit::typeCharacter(QChar character)
+{
+    SendBoxState state{text(), cursorPosition()};
+    const bool consumed = m_rules && m_rules->keyTyped(character, state);
+    if (state.text != text())
+        setText(state.text);
+    setCursorPosition(static_cast<int>(state.caret));
+    if (consumed)
+        return;
+    if (character == QLatin1Char('\b'))
+        backspace();
+    else
+        insert(QString(character));
+}
+
+bool SendBoxEdit::event(QEvent* event)
+{
+    // Tab and the control keys belong to the TNC, not to focus moves or
+    // editing shortcuts of the text box.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab) {
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!typedText(*key).isEmpty()) {
+            event->accept();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void SendBoxEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (functionKeyTarget(event->key())) {
+        emit functionKey(event->key());
+        return;
+    }
+    const QString text = typedText(*event);
+    if (text.isEmpty()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    for (const QChar c : text)
+        typeCharacter(c);
+}
+
+void SendBoxEdit::keyReleaseEvent(QKeyEvent* event)
+{
+    QLineEdit::keyReleaseEvent(event);
+    if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_Up)
+        emit scrollBackRequested();
+}
+
+} // namespace vellicor

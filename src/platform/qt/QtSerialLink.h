@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/api/PortMap.h"
+#include "platform/api/SerialLink.h"
+
+#include <QPointer>
+#include <QSerialPort>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace vellicor {
+
+// The link to the TNC over a serial device (QSerialPort) or a serial-over-TCP
+// server (QTcpSocket), chosen by the device the port number maps to.
+//
+// Qt raises no modem-line events, so the pins are polled every 250 ms while
+// open and a change of CTS, DSR, CD or RI raises events 3 to 6. A device that
+// vanishes or a peer that closes raises linkLost once and closes the link, so
+// a flood of read errors never reaches the program.
+class QtSerialLink : public SerialLink {
+    Q_OBJECT
+public:
+    explicit QtSerialLink(const PortMap& ports, QObject* parent = nullptr);
+    ~QtSerialLink() override;
+
+    PortResult setPortNumber(int number) override;
+    int portNumber() const override { return m_portNumber; }
+    PortResult setSettings(const QString& settings) override;
+    QString settings() const override { return m_settings; }
+    PortResult setHandshaking(int mode) override;
+    int handshaking() const override { return m_handshaking; }
+    PortResult open() override;
+    PortResult close() override;
+    bool isOpen() const override;
+    std::optional<bool> cts() const override;
+    PortResult write(const QByteArray& bytes) override;
+    QByteArray read(qint64 maxBytes) override;
+    qint64 bytesAvailable() const override;
+    QString deviceName() const override;
+
+private:
+    PortResult openSerial(const QString& device);
+    PortResult openTcp(const QString& hostPort);
+    PortResult applySettings(QSerialPort& port, const QString& settings) const;
+    PortResult applyHandshaking(QSerialPort& port, int mode) const;
+    void onSerialError(QSerialPort::SerialPortError error);
+    void onTcpError(QAbstractSocket::SocketError error);
+    void pollPins();
+    void dropLink();
+    QIODevice* device() const;
+
+    const PortMap& m_ports;
+    int m_portNumber = 1;
+    QString m_settings = QStringLiteral("9600,n,8,1");
+    int m_handshaking = 0;
+    QSerialPort* m_serial = nullptr;
+    QTcpSocket* m_tcp = nullptr;
+    bool m_tcpUp = false;
+    QTimer m_pinPoll;
+    QSerialPort::PinoutSignals m_lastPins;
+};
+
+} // namespace vellicor

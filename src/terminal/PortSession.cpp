@@ -1,0 +1,147 @@
+#include "terminal/PortSession.h"
+
+#include "terminal/PortEventTable.h"
+#include "terminal/Windows1252.h"
+
+namespace vellicor {
+
+namespace {
+constexpr int kErrorsBeforeQuestion = 10;
+}
+
+PortSession::PortSession(SerialLink& link, Globals& globals, StatusPanels& status, StatusClock& clock,
+                         Prompter& prompter, Beeper& beeper, QObject* parent)
+    : QObject(parent)
+    , m_link(link)
+    , m_globals(globals)
+    , m_status(status)
+    , m_clock(clock)
+    , m_prompter(prompter)
+    , m_beeper(beeper)
+    , m_writer(link)
+{
+    m_watchdog.setInterval(kWatchdogMs);
+    connect(&m_watchdog, &QTimer::timeout, this, &PortSession::watchdogTick);
+    connect(&m_link, &SerialLink::portEvent, this, &PortSession::handlePortEvent);
+    connect(&m_link, &SerialLink::linkLost, this, &PortSession::onLinkLost);
+    connect(&m_clock, &StatusClock::errorCountReset, this, [this] { m_errorCount = 0; });
+}
+
+bool PortSession::activate()
+{
+    if (!m_globals.gPortOk)
+        return false;
+    PortResult failure = m_link.setPortNumber(m_globals.gCommPort);
+    if (!failure)
+        failure = m_link.open();
+    if (failure) {
+        if (failure->number == PortFailures::kAlreadyOpen)
+            return false;
+        if (failure->number == PortFailures::kNotOpen || failure->number == PortFailures::kNeedsOpenPort)
+            m_status.SetStatusText(QStringLiteral("TNC is off, or not connected to the proper port."));
+        else
+            m_status.SetStatusText(QStringLiteral("Error %1: %2").arg(failure->number).arg(failure->description));
+        return false;
+    }
+    if (m_link.cts().value_or(false)) {
+        m_status.showPort(m_link.portNumber(), m_link.settings());
+        return m_globals.gRunStartupScript;
+    }
+    m_status.SetStatusText(QStringLiteral("TNC is off or not connected properly"));
+    m_globals.gPortOk = false;
+    return false;
+}
+
+void PortSession::handlePortEvent(int number)
+{
+    const PortEventMeaning meaning = meaningOfPortEvent(number);
+    switch (meaning.kind) {
+    case PortEventMeaning::Kind::Ignored:
+        break;
+    case PortEventMeaning::Kind::DataReceived:
+        emit receiveIndicatorOn();
+        readChunk();
+        break;
+    case PortEventMeaning::Kind::Event:
+        m_status.SetStatusText(QStringLiteral("Status: ") + meaning.text);
+        m_clock.startStatusReset();
+        break;
+    case PortEventMeaning::Kind::Error:
+        if (meaning.writesCr)
+            m_writer.SendToTnc(QStringLiteral("\r"));
+        showError(meaning.text);
+        m_clock.startStatusReset();
+        break;
+    }
+    m_clock.startClock();
+}
+
+void PortSession::readChunk()
+{
+    const QByteArray bytes = m_link.read(kMaxChunk);
+    if (!bytes.isEmpty())
+        emit received(decodeWindows1252(bytes));
+    // Whatever is left is read on the next pass of the event loop, so a large
+    // burst never holds the window for long.
+    if (m_link.isOpen() && m_link.bytesAvailable() > 0 && !m_readScheduled) {
+        m_readScheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            m_readScheduled = false;
+            if (m_link.isOpen() && m_link.bytesAvailable() > 0)
+                handlePortEvent(PortEvents::kDataReceived);
+        });
+    }
+}
+
+void PortSession::showError(const QString& text)
+{
+    ++m_errorCount;
+    m_status.SetStatusText(QStringLiteral("Status: ") + text);
+    if (m_inErrorBox)
+        return; // errors during the question are counted and shown, not asked again
+    m_beeper.beep();
+    if (m_errorCount <= kErrorsBeforeQuestion)
+        return;
+    m_inErrorBox = true;
+    const PromptAnswer answer = m_prompter.show(text, QStringLiteral("Click Cancel to quit, OK to ignore."),
+                                                PromptButtons::OkCancel, PromptIcon::None);
+    m_inErrorBox = false;
+    if (answer == PromptAnswer::Cancel) {
+        m_link.close();
+        m_globals.gPortOk = false;
+    }
+    m_errorCount = 0;
+}
+
+void PortSession::onLinkLost()
+{
+    m_link.close();
+    m_globals.gPortOk = false;
+    handlePortEvent(PortEvents::kCtsChanged);
+}
+
+void PortSession::watchdogTick()
+{
+    if (m_link.isOpen() && !m_globals.gPortOk)
+        m_link.close();
+    if (!m_link.cts().value_or(false)) {
+        m_link.close();
+        m_globals.gPortOk = false;
+    }
+    updateRestartButton();
+}
+
+void PortSession::restartPort()
+{
+    m_status.SetStatusText(QStringLiteral("Status: "));
+    m_globals.gPortOk = true;
+    m_link.open();
+    updateRestartButton();
+}
+
+void PortSession::updateRestartButton()
+{
+    emit restartVisibleChanged(!m_link.isOpen());
+}
+
+} // namespace vellicor

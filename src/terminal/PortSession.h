@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/Globals.h"
+#include "platform/api/Beeper.h"
+#include "platform/api/Prompter.h"
+#include "platform/api/SerialLink.h"
+#include "terminal/StatusClock.h"
+#include "terminal/StatusPanels.h"
+#include "terminal/TncWriter.h"
+
+#include <QObject>
+#include <QTimer>
+
+namespace vellicor {
+
+// The session with the TNC over the one link: opening it on activation,
+// port events and line errors, the watchdog that closes a link whose TNC went
+// away, and Restart Port. It reports to the window by signals only.
+class PortSession : public QObject {
+    Q_OBJECT
+public:
+    static constexpr qint64 kMaxChunk = 64 * 1024;
+    static constexpr int kWatchdogMs = 8000;
+
+    PortSession(SerialLink& link, Globals& globals, StatusPanels& status, StatusClock& clock,
+                Prompter& prompter, Beeper& beeper, QObject* parent = nullptr);
+
+    TncWriter& writer() { return m_writer; }
+    SerialLink& link() { return m_link; }
+
+    // Activation of the main window: opens the link when it is to be used;
+    // true when the start-up script is to run.
+    bool activate();
+    void handlePortEvent(int number);
+    void watchdogTick();
+    void restartPort();
+    void startWatchdog() { m_watchdog.start(); }
+    bool restartVisible() const { return !m_link.isOpen(); }
+    int errorCount() const { return m_errorCount; }
+
+signals:
+    void received(const QString& chunk);
+    void receiveIndicatorOn();
+    void restartVisibleChanged(bool visible);
+
+private:
+    void readChunk();
+    void showError(const QString& text);
+    void onLinkLost();
+    void updateRestartButton();
+
+    SerialLink& m_link;
+    Globals& m_globals;
+    StatusPanels& m_status;
+    StatusClock& m_clock;
+    Prompter& m_prompter;
+    Beeper& m_beeper;
+    TncWriter m_writer;
+    QTimer m_watchdog;
+    int m_errorCount = 0;
+    bool m_readScheduled = false;
+    bool m_inErrorBox = false;
+};
+
+} // namespace vellicor

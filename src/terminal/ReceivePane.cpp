@@ -1,0 +1,142 @@
+#include "terminal/ReceivePane.h"
+
+namespace vellicor {
+
+namespace {
+constexpr QChar kCr = QLatin1Char('\r');
+constexpr QChar kLf = QLatin1Char('\n');
+constexpr QChar kBs = QLatin1Char('\b');
+}
+
+ReceivePane::ReceivePane(PaneDocument& pane, const Globals& globals, StatusPanels& status,
+                         QObject* parent)
+    : QObject(parent)
+    , m_pane(pane)
+    , m_globals(globals)
+    , m_status(status)
+{
+}
+
+QString ReceivePane::cleanChunk(QString chunk, int* leadingDeletes)
+{
+    const qsizetype lastCr = chunk.lastIndexOf(kCr);
+    if (lastCr >= 0 && (lastCr + 1 == chunk.size() || chunk[lastCr + 1] != kLf))
+        chunk[lastCr] = QLatin1Char(' ');
+
+    // One pass, equal to taking the first BS again and again: a BS with
+    // nothing left before it in the chunk deletes from the pane instead.
+    QString kept;
+    kept.reserve(chunk.size());
+    int deletes = 0;
+    for (const QChar c : std::as_const(chunk)) {
+        if (c != kBs)
+            kept.append(c);
+        else if (!kept.isEmpty())
+            kept.chop(1);
+        else
+            ++deletes;
+    }
+    if (leadingDeletes)
+        *leadingDeletes = deletes;
+    return kept;
+}
+
+void ReceivePane::ShowReceivedText(const QString& chunk)
+{
+    int deletes = 0;
+    const QString text = cleanChunk(chunk, &deletes);
+    for (int i = 0; i < deletes; ++i)
+        m_pane.deleteLastCharacter();
+
+    if (m_scrollActive) {
+        if (!text.isEmpty())
+            m_pane.insertAtEnd(text, m_globals.gRxForeColor);
+        setButtonRed(false);
+        emit lastLineShown();
+        return;
+    }
+    m_heldText += text;
+    setButtonRed(true);
+    m_status.SetStatusText(QStringLiteral("Status: Scroll Suspended, new data received"));
+}
+
+void ReceivePane::AppendToReceivePane(const QString& text, quint32 color)
+{
+    m_pane.insertAtEnd(text, color);
+    if (m_scrollActive)
+        emit lastLineShown();
+}
+
+void ReceivePane::insertAtCaret(const QString& text)
+{
+    m_pane.insertAtCaret(text);
+}
+
+void ReceivePane::suspend()
+{
+    m_scrollActive = false;
+    m_status.SetStatusText(QStringLiteral("Status: Scroll Suspended"));
+    emit scrollButtonChanged();
+}
+
+void ReceivePane::toggleScroll()
+{
+    if (!m_scrollActive) {
+        resume();
+        return;
+    }
+    suspend();
+    emit sendBoxFocusRequested();
+}
+
+void ReceivePane::resume()
+{
+    m_pane.moveCaretToEnd();
+    if (!m_heldText.isEmpty())
+        m_pane.insertAtCaret(m_heldText);
+    m_pane.moveCaretToEnd();
+    m_heldText.clear();
+    m_scrollActive = true;
+    m_status.SetStatusText(QStringLiteral("Status: "));
+    setButtonRed(false);
+    emit scrollButtonChanged();
+    emit lastLineShown();
+    emit sendBoxFocusRequested();
+}
+
+void ReceivePane::clearScreen(Prompter& prompter)
+{
+    if (!prompter.askYesNo(QStringLiteral("Clear Screen Contents?")))
+        return;
+    if (m_buttonRed
+        && !prompter.askYesNo(QStringLiteral("There is new data that you have not seen yet.\r\nClear Screen Contents Anyway?"),
+                              QStringLiteral("Vellicor Warning")))
+        return;
+    m_pane.clear();
+    m_heldText.clear();
+    setButtonRed(false);
+}
+
+void ReceivePane::printSelection(const QString& selectedText, PrintService& printer)
+{
+    PrintJob job;
+    QString text = PaneDocument::displayText(selectedText);
+    text.replace(QChar::ParagraphSeparator, kLf).replace(QChar::LineSeparator, kLf);
+    job.lines = text.split(kLf);
+    printer.print(job);
+}
+
+QString ReceivePane::scrollButtonCaption() const
+{
+    return m_scrollActive ? QStringLiteral("Suspend Scroll") : QStringLiteral("Activate Scroll");
+}
+
+void ReceivePane::setButtonRed(bool red)
+{
+    if (m_buttonRed == red)
+        return;
+    m_buttonRed = red;
+    emit scrollButtonChanged();
+}
+
+} // namespace vellicor

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/Globals.h"
+#include "platform/api/PrintService.h"
+#include "platform/api/Prompter.h"
+#include "terminal/PaneDocument.h"
+#include "terminal/StatusPanels.h"
+
+#include <QObject>
+
+namespace vellicor {
+
+// The rules of the receive pane: cleaning and showing received text,
+// suspending and resuming scrolling with held text, the local echo, Clear
+// Screen and printing the selection.
+class ReceivePane : public QObject {
+    Q_OBJECT
+public:
+    ReceivePane(PaneDocument& pane, const Globals& globals, StatusPanels& status,
+                QObject* parent = nullptr);
+
+    // A trailing lone CR becomes a space; a BS removes the character before
+    // it, or the pane's last character when it comes first.
+    static QString cleanChunk(QString chunk, int* leadingDeletes);
+
+    void ShowReceivedText(const QString& chunk);
+    void AppendToReceivePane(const QString& text, quint32 color);
+    void insertAtCaret(const QString& text);
+
+    // The pane received the focus (a click, PageUp or Up in the send box).
+    void suspend();
+    // The scroll button: suspend or resume.
+    void toggleScroll();
+    void resume();
+    void clearScreen(Prompter& prompter);
+    void printSelection(const QString& selectedText, PrintService& printer);
+
+    bool scrollActive() const { return m_scrollActive; }
+    bool heldTextWaiting() const { return m_buttonRed; }
+    QString heldText() const { return m_heldText; }
+    QString scrollButtonCaption() const;
+
+signals:
+    void scrollButtonChanged();
+    void sendBoxFocusRequested();
+    void lastLineShown();
+
+private:
+    void setButtonRed(bool red);
+
+    PaneDocument& m_pane;
+    const Globals& m_globals;
+    StatusPanels& m_status;
+    bool m_scrollActive = true;
+    bool m_buttonRed = false;
+    QString m_heldText;
+};
+
+} // namespace vellicor
