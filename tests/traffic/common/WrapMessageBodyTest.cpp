@@ -1,0 +1,160 @@
+#include "traffic/common/WrapMessageBody.h"
+
+#include <QtTest>
+
+using namespace vellicor;
+
+namespace {
+// Test texts are written with "|" standing for CR LF, "^" for a lone CR and
+// "~" for a lone LF, so the tables stay readable.
+QString expand(QString text)
+{
+    return text.replace(QLatin1Char('|'), QLatin1String("\r\n"))
+        .replace(QLatin1Char('^'), QLatin1String("\r"))
+        .replace(QLatin1Char('~'), QLatin1String("\n"));
+}
+}
+
+class WrapMessageBodyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void reflowsLikeTheOperatorExpects_data();
+    void reflowsLikeTheOperatorExpects();
+    void widthBelowTwoRaisesTheCallersSettingToTwo_data();
+    void widthBelowTwoRaisesTheCallersSettingToTwo();
+    void widthZeroAndWidthTwoLeaveTheSettingAlone();
+    void reflowingAReflowedTextCanAddEmptyLines();
+    void longTextIsReflowedWholeWithoutOverflow();
+    void largestWidthKeepsAShortTextOnOneLine();
+};
+
+void WrapMessageBodyTest::reflowsLikeTheOperatorExpects_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("empty text") << "" << 70 << "";
+    QTest::newRow("empty text, width 0") << "" << 0 << "";
+    QTest::newRow("width 0 returns the text unchanged") << "hello world" << 0 << "hello world";
+    QTest::newRow("width 0 keeps line ends as they are") << "a^b~c|" << 0 << "a^b~c|";
+    QTest::newRow("width 2 gives one character a line") << "ab" << 2 << "a|b|";
+    QTest::newRow("break at space keeps the space") << "hello world" << 7 << "hello |world|";
+    QTest::newRow("space at the last place of the window") << "hello world" << 6 << "hello |world|";
+    QTest::newRow("word of exactly the width is cut") << "abcdefg" << 7 << "abcdef|g|";
+    QTest::newRow("long word cut into width-1 pieces") << "abcdefghij" << 4 << "abc|def|ghi|j|";
+    QTest::newRow("last piece joined by what follows") << "abcde fg" << 4 << "abc|de |fg|";
+    QTest::newRow("short text gets a final CR LF") << "ARRIVED SAFE" << 70 << "ARRIVED SAFE|";
+    QTest::newRow("rest taken whole once the window passes the end") << "a b c" << 6 << "a b c|";
+    QTest::newRow("last space in the window wins") << "aa bb cc dd" << 8 << "aa bb |cc dd|";
+    QTest::newRow("several spaces: break at the last one in the window")
+        << "abc    def ghi" << 6 << "abc   | def |ghi|";
+    QTest::newRow("spaces open the next line") << "abcd  efgh" << 6 << "abcd  |efgh|";
+    QTest::newRow("CR LF pairs stay and restart the count") << "one|two" << 70 << "one|two|";
+    QTest::newRow("blank lines come through") << "one||two" << 70 << "one||two|";
+    QTest::newRow("text ending in CR LF gets nothing more") << "one|" << 70 << "one|";
+    QTest::newRow("lone CR ends the line without LF") << "one^two" << 70 << "one^two|";
+    QTest::newRow("text ending in a lone CR") << "one^" << 70 << "one^";
+    QTest::newRow("lone LF is ordinary and does not restart the count") << "ab~cdef" << 5 << "ab~c|def|";
+    QTest::newRow("CR just outside the window") << "abcd |x" << 5 << "abcd ||x|";
+    QTest::newRow("count restarts after CR LF") << "abc|abcd efg" << 6 << "abc|abcd |efg|";
+    QTest::newRow("tab is an ordinary character") << "a\tb c\td" << 4 << "a\tb |c\td|";
+    QTest::newRow("leading spaces kept") << "   abc" << 70 << "   abc|";
+    QTest::newRow("only spaces") << "      " << 4 << "    |  |";
+    QTest::newRow("line of exactly w characters ending in a space, then CR LF")
+        << "abcd  |efg" << 6 << "abcd  ||efg|";
+}
+
+void WrapMessageBodyTest::reflowsLikeTheOperatorExpects()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(QString, expected);
+    QString body = expand(text);
+    WrapMessageBody(body, width);
+    QCOMPARE(body, expand(expected));
+}
+
+void WrapMessageBodyTest::widthBelowTwoRaisesTheCallersSettingToTwo_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::newRow("1") << 1;
+    QTest::newRow("-1") << -1;
+    QTest::newRow("-32768") << -32768;
+}
+
+void WrapMessageBodyTest::widthBelowTwoRaisesTheCallersSettingToTwo()
+{
+    QFETCH(int, width);
+    int setting = width;
+    QString body = QStringLiteral("ab c");
+    WrapMessageBody(body, setting);
+    QCOMPARE(setting, 2);
+    QCOMPARE(body, expand("a|b |c|"));
+
+    int emptySetting = width;
+    QString empty;
+    WrapMessageBody(empty, emptySetting);
+    QCOMPARE(emptySetting, 2);
+    QCOMPARE(empty, QString());
+}
+
+void WrapMessageBodyTest::widthZeroAndWidthTwoLeaveTheSettingAlone()
+{
+    int zero = 0;
+    QString body = QStringLiteral("abc");
+    WrapMessageBody(body, zero);
+    QCOMPARE(zero, 0);
+    int two = 2;
+    WrapMessageBody(body, two);
+    QCOMPARE(two, 2);
+}
+
+void WrapMessageBodyTest::reflowingAReflowedTextCanAddEmptyLines()
+{
+    int width = 10;
+    QString body = QStringLiteral("The quick brown fox jumps");
+    WrapMessageBody(body, width);
+    QCOMPARE(body, expand("The quick |brown fox |jumps|"));
+    WrapMessageBody(body, width);
+    QCOMPARE(body, expand("The quick ||brown fox ||jumps|"));
+}
+
+void WrapMessageBodyTest::longTextIsReflowedWholeWithoutOverflow()
+{
+    // 100,000 characters: far past what a 16-bit position could index.
+    const QString word = QStringLiteral("ABCDEFGHI ");
+    QString body = word.repeated(10000);
+    QCOMPARE(body.size(), 100000);
+    int width = 70;
+    WrapMessageBody(body, width);
+
+    const QStringList lines = body.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.last(), QString()); // ends in a line break
+    QString rejoined;
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        QVERIFY2(lines[i].size() <= 70, qPrintable(QString::number(i)));
+        QVERIFY(lines[i].endsWith(QLatin1Char(' ')));
+        rejoined += lines[i];
+    }
+    QCOMPARE(rejoined, word.repeated(10000)); // nothing lost, nothing added
+
+    QString unbroken(100000, QLatin1Char('x'));
+    int wide = 32767;
+    WrapMessageBody(unbroken, wide);
+    const QStringList pieces = unbroken.split(QStringLiteral("\r\n"));
+    QCOMPARE(pieces.size(), 5);
+    QCOMPARE(pieces[0].size(), 32766);
+    QCOMPARE(pieces[3].size(), 100000 - 3 * 32766);
+}
+
+void WrapMessageBodyTest::largestWidthKeepsAShortTextOnOneLine()
+{
+    int width = 32767;
+    QString body = QStringLiteral("short text");
+    WrapMessageBody(body, width);
+    QCOMPARE(body, expand("short text|"));
+}
+
+QTEST_APPLESS_MAIN(WrapMessageBodyTest)
+#include "WrapMessageBodyTest.moc"
