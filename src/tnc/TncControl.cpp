@@ -1,0 +1,113 @@
+#include "tnc/TncControl.h"
+
+#include "tnc/ModeSelection.h"
+#include "tnc/ScriptInterpreter.h"
+#include "tnc/ScriptRunner.h"
+#include "tnc/TncCommands.h"
+
+#include <QPointer>
+
+namespace vellicor {
+
+namespace {
+
+// Marks an operation under way. When the outermost one ends, the count of
+// "$FILE" lines met starts again from zero.
+class OperationScope {
+public:
+    OperationScope(TncControl* control, TncState& state)
+        : m_control(control)
+        , m_state(state)
+    {
+        ++m_state.operationsUnderWay;
+    }
+    ~OperationScope()
+    {
+        if (!m_control || --m_state.operationsUnderWay > 0)
+            return;
+        m_state.includeAttempts = 0;
+        m_state.includesExhausted = false;
+    }
+    OperationScope(const OperationScope&) = delete;
+    OperationScope& operator=(const OperationScope&) = delete;
+
+private:
+    QPointer<TncControl> m_control;
+    TncState& m_state;
+};
+
+} // namespace
+
+TncControl::TncControl(Globals& globals, ScriptHost& host, TncWriter& writer, const Platform& platform,
+                       ProgramFolder folder, QObject* parent)
+    : QObject(parent)
+    , m_session{globals, host, writer, platform, std::move(folder), {}}
+    , m_interpreter(std::make_unique<ScriptInterpreter>(m_session, *this))
+    , m_runner(std::make_unique<ScriptRunner>(m_session, *this))
+    , m_modes(std::make_unique<ModeSelection>(m_session, *this))
+    , m_commands(std::make_unique<TncCommands>(m_session, *this))
+{
+}
+
+TncControl::~TncControl() = default;
+
+void TncControl::ExecuteScriptLine(QString& line)
+{
+    const OperationScope scope(this, m_session.state);
+    m_interpreter->ExecuteScriptLine(line);
+}
+
+void TncControl::RunScript(const QString& kind)
+{
+    const OperationScope scope(this, m_session.state);
+    m_runner->RunScript(kind);
+}
+
+void TncControl::runCustomScript()
+{
+    const OperationScope scope(this, m_session.state);
+    m_runner->runCustomScript();
+}
+
+void TncControl::selectMode(int index)
+{
+    const OperationScope scope(this, m_session.state);
+    m_modes->selectMode(index);
+}
+
+void TncControl::pressButton(int index)
+{
+    const OperationScope scope(this, m_session.state);
+    m_modes->pressButton(index);
+}
+
+void TncControl::HideFunctionButtons()
+{
+    m_modes->HideFunctionButtons();
+}
+
+void TncControl::commandMode()
+{
+    const OperationScope scope(this, m_session.state);
+    m_commands->commandMode();
+}
+
+void TncControl::converseMode()
+{
+    const OperationScope scope(this, m_session.state);
+    m_commands->converseMode();
+}
+
+void TncControl::switchChannel(int index)
+{
+    const OperationScope scope(this, m_session.state);
+    m_commands->switchChannel(index);
+}
+
+void TncControl::sendAutobaud()
+{
+    const OperationScope scope(this, m_session.state);
+    m_commands->sendAutobaud();
+}
+
+} // namespace vellicor
