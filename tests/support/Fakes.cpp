@@ -13,7 +13,8 @@ PromptAnswer FakePrompter::show(const QString& text, const QString& title, Promp
     switch (buttons) {
     case PromptButtons::Ok:
     case PromptButtons::OkCancel: return PromptAnswer::Ok;
-    case PromptButtons::YesNo: return PromptAnswer::Yes;
+    case PromptButtons::YesNo:
+    case PromptButtons::YesNoCancel: return PromptAnswer::Yes;
     }
     return PromptAnswer::Ok;
 }

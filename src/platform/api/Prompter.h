@@ -4,7 +4,7 @@
 
 namespace vellicor {
 
-enum class PromptButtons { Ok, OkCancel, YesNo };
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class PromptIcon { None, Question, Exclamation, Information, Critical };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
 

@@ -52,12 +52,15 @@ PromptAnswer QtPrompter::show(const QString& text, const QString& title, PromptB
     case PromptButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case PromptButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case PromptButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case PromptButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
     }
     switch (box.exec()) {
     case QMessageBox::Yes: return PromptAnswer::Yes;
     case QMessageBox::No: return PromptAnswer::No;
     case QMessageBox::Cancel: return PromptAnswer::Cancel;
-    default: return buttons == PromptButtons::YesNo ? PromptAnswer::No : PromptAnswer::Ok;
+    default: return buttons == PromptButtons::Ok || buttons == PromptButtons::OkCancel ? PromptAnswer::Ok : PromptAnswer::No;
     }
 }
 
