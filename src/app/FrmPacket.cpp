@@ -2,6 +2,7 @@
 
 #include "app/ReceiveView.h"
 #include "app/SendBoxEdit.h"
+#include "app/SharedAccessKeys.h"
 #include "app/Startup.h"
 
 #include <QApplication>
@@ -38,6 +39,7 @@ FrmPacket::FrmPacket(Globals& globals, const Platform& platform, Options options
 {
     setObjectName(QStringLiteral("frmPacket"));
     m_menus = MainMenus::build(*menuBar());
+    new SharedAccessKeys(*menuBar());
     m_clock = std::make_unique<StatusClock>(m_status, *m_platform.clock);
     m_session = std::make_unique<PortSession>(*m_platform.link, m_globals, m_status, *m_clock,
                                               *m_platform.prompter, *m_platform.beeper);
@@ -114,7 +116,7 @@ void FrmPacket::buildStatusBar()
         label->setObjectName(QStringLiteral("panel") + QString(key).remove(QLatin1Char(' ')));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
-        label->setMinimumWidth(key == StatusPanels::kStatus ? 260 : 90);
+        label->setMinimumWidth(key == StatusPanels::kStatus ? 260 : 120);
         bar->addPermanentWidget(label, key == StatusPanels::kStatus ? 4 : 1);
         m_panelLabels.insert(key, label);
         showPanel(key);
@@ -266,7 +268,7 @@ bool FrmPacket::confirmAndCloseOthers()
 
 void FrmPacket::closeEvent(QCloseEvent* event)
 {
-    if (event->spontaneous() && !m_globals.gExiting && !confirmAndCloseOthers()) {
+    if (!m_globals.gExiting && !confirmAndCloseOthers()) {
         event->ignore();
         return;
     }

@@ -1,0 +1,55 @@
+#include "E2eFixture.h"
+
+#include "app/Application.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace vellicor::test {
+
+E2eFixture::E2eFixture()
+{
+    qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
+    m_server.listen(QHostAddress::LocalHost, 0);
+    QDir().mkpath(m_config.path() + QStringLiteral("/Vellicor"));
+    QFile ini(m_config.path() + QStringLiteral("/Vellicor/Vellicor.ini"));
+    if (ini.open(QIODevice::WriteOnly))
+        ini.write(QStringLiteral("[Ports]\nCom2=tcp://127.0.0.1:%1\n").arg(m_server.serverPort()).toLatin1());
+    QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
+        m_tnc = m_server.nextPendingConnection();
+        QObject::connect(m_tnc, &QTcpSocket::readyRead, [this] { m_fromProgram += m_tnc->readAll(); });
+    });
+}
+
+E2eFixture::~E2eFixture()
+{
+    if (m_window)
+        m_globals.gExiting = true;
+    m_window.reset();
+    m_outside.reset();
+}
+
+void E2eFixture::writeDataFile(const QString& name, const QByteArray& bytes) const
+{
+    QDir().mkpath(dataFolder());
+    QFile file(dataFolder() + QLatin1Char('/') + name);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+bool E2eFixture::start(const QString& commandLine)
+{
+    m_outside = std::make_unique<RealPlatform>();
+    FrmPacket::Options options = programOptions({QStringLiteral("vellicor")});
+    options.commandLine = commandLine;
+    m_window = std::make_unique<FrmPacket>(m_globals, m_outside->platform(), options);
+    m_window->show();
+    m_window->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_window.get()))
+        return false;
+    return QTest::qWaitFor([this] { return !m_tnc.isNull(); }, 5000);
+}
+
+} // namespace vellicor::test

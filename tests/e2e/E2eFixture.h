@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/FrmPacket.h"
+#include "app/RealPlatform.h"
+
+#include <QByteArray>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace vellicor::test {
+
+// The whole program as main wires it, with a private config and data folder
+// whose "Ports" map Com2 to a TCP listener owned by the test (the "TNC").
+class E2eFixture {
+public:
+    E2eFixture();
+    ~E2eFixture();
+
+    QString dataFolder() const { return m_data.path() + QStringLiteral("/Vellicor"); }
+    void writeDataFile(const QString& name, const QByteArray& bytes) const;
+    // Creates and shows the main window; waits for it to be active and for the TNC to be connected.
+    bool start(const QString& commandLine = {});
+
+    FrmPacket& window() { return *m_window; }
+    Globals& globals() { return m_globals; }
+    QTcpSocket* tnc() { return m_tnc; }
+    QByteArray& fromProgram() { return m_fromProgram; }
+
+private:
+    QTemporaryDir m_config;
+    QTemporaryDir m_data;
+    QTcpServer m_server;
+    QPointer<QTcpSocket> m_tnc;
+    QByteArray m_fromProgram;
+    Globals m_globals;
+    std::unique_ptr<RealPlatform> m_outside;
+    std::unique_ptr<FrmPacket> m_window;
+};
+
+} // namespace vellicor::test

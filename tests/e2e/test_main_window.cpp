@@ -1,0 +1,186 @@
+#include "Fakes.h"
+#include "app/FrmPacket.h"
+#include "app/SendBoxEdit.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+
+using namespace vellicor;
+using namespace vellicor::test;
+
+namespace {
+
+QStringList captions(const QList<QAction*>& actions)
+{
+    QStringList texts;
+    for (const QAction* action : actions)
+        texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+} // namespace
+
+// The main window over fake outside objects.
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void menuBarCarriesEveryItemInOrder();
+    void menusCarryTheirHelpTopics();
+    void sendBoxHasTheFocusAndTypedLinesReachTheTnc();
+    void closeBoxAsksAndNoKeepsRunning();
+    void closeBoxYesUnloadsOnceAndClosesThePort();
+    void altTReachesBothCommandsThatShareIt();
+    void badPreferenceBeepsOnceAtStartUp();
+
+private:
+    std::unique_ptr<TestPlatform> m_fakes;
+    std::unique_ptr<QTemporaryDir> m_folder;
+    Globals m_globals;
+    std::unique_ptr<FrmPacket> m_window;
+
+    void startWindow();
+};
+
+void MainWindowTest::init()
+{
+    m_fakes = std::make_unique<TestPlatform>();
+    m_folder = std::make_unique<QTemporaryDir>();
+    m_globals = Globals();
+}
+
+void MainWindowTest::cleanup()
+{
+    m_globals.gExiting = true;
+    m_window.reset();
+}
+
+void MainWindowTest::startWindow()
+{
+    FrmPacket::Options options;
+    options.folder = ProgramFolder(m_folder->path());
+    options.versionMajor = 2;
+    options.versionMinor = 0;
+    options.versionRevision = 1;
+    m_window = std::make_unique<FrmPacket>(m_globals, m_fakes->platform(), options);
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void MainWindowTest::menuBarCarriesEveryItemInOrder()
+{
+    startWindow();
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Vellicor - Version 2.0.1"));
+    MainMenus& m = m_window->menus();
+    QCOMPARE(captions(m_window->menuBar()->actions()),
+             (QStringList{"&File", "&TORMEL...", "&NTS...", "&Connect...", "&Tactical Call...", "&User",
+                          "&Options", "&Mode", "&Help"}));
+    QCOMPARE(captions(m.mnuFile->actions()),
+             (QStringList{"&Edit Clipboard...", "&Print Selected Text", "-", "&Activate Scroll", "-", "E&xit Vellicor"}));
+    QCOMPARE(captions(m.mnuOptions->actions()),
+             (QStringList{"Clear Screen", "&Communications...", "&Initialize TNC", "&Preferences...",
+                          "Send &Autobaud Characters"}));
+    QCOMPARE(captions(m.mnuOptionsInitializeTNC->actions()),
+             (QStringList{"Start&Up Script", "Shut&Down Script", "Custom &Script..."}));
+    QCOMPARE(captions(m.mnuHelp->actions()),
+             (QStringList{"&Contents && Index", "&Main Screen", "-", "&About Vellicor"}));
+    QCOMPARE(m.MnuChannel[0]->text(), QStringLiteral("Channel &0"));
+    QCOMPARE(m.MnuChannel[19]->text(), QStringLiteral("Channel &J"));
+    QVERIFY(m.MnuChannel[9]->isVisible());
+    QVERIFY(!m.MnuChannel[10]->isVisible());
+    QVERIFY(!m.mnuMode->menuAction()->isVisible());
+}
+
+void MainWindowTest::menusCarryTheirHelpTopics()
+{
+    startWindow();
+    MainMenus& m = m_window->menus();
+    const QList<QPair<QObject*, int>> expected = {
+        {m.mnuFile, 210}, {m.mnuTORMEL, 220}, {m.mnuNTS, 230}, {m.mnuConnect, 240}, {m.mnuTacticalCall, 250},
+        {m.mnuUser, 260}, {m.mnuOptions, 270}, {m.mnuHelp, 280}};
+    for (const auto& [item, context] : expected)
+        QCOMPARE(item->property("helpContext").toInt(), context);
+    m.mnuHelpMainScreen->trigger();
+    m.mnuHelpContents->trigger();
+    QCOMPARE(m_fakes->help.contexts, QList<int>{10});
+    QCOMPARE(m_fakes->help.contentsCommands, QStringList{"Contents()"});
+}
+
+void MainWindowTest::sendBoxHasTheFocusAndTypedLinesReachTheTnc()
+{
+    startWindow();
+    QVERIFY(m_fakes->link.isOpen());
+    QTRY_VERIFY(m_window->sendBox().hasFocus());
+    QTest::keyClicks(&m_window->sendBox(), QStringLiteral("MYCALL N0CALL"));
+    QTest::keyClick(&m_window->sendBox(), Qt::Key_Return);
+    QTest::keyClick(&m_window->sendBox(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(m_fakes->link.written, QByteArray("MYCALL N0CALL\r\x03"));
+    QVERIFY(m_window->sendBox().text().isEmpty());
+}
+
+void MainWindowTest::closeBoxAsksAndNoKeepsRunning()
+{
+    startWindow();
+    m_fakes->prompter.answers = {PromptAnswer::No};
+    QSignalSpy shutdown(m_window.get(), &FrmPacket::shutdownScriptRequested);
+    QVERIFY(!m_window->windowHandle()->close()); // the close box
+    QCOMPARE(m_fakes->prompter.prompts.size(), 1);
+    QCOMPARE(m_fakes->prompter.prompts[0].text, QStringLiteral("Exit Vellicor?"));
+    QCOMPARE(m_fakes->prompter.prompts[0].title, QStringLiteral("Vellicor"));
+    QCOMPARE(m_fakes->prompter.prompts[0].buttons, PromptButtons::YesNo);
+    QCOMPARE(m_fakes->prompter.prompts[0].icon, PromptIcon::Question);
+    QCOMPARE(shutdown.count(), 0);
+    QVERIFY(m_fakes->link.isOpen());
+}
+
+void MainWindowTest::closeBoxYesUnloadsOnceAndClosesThePort()
+{
+    startWindow();
+    m_fakes->prompter.answers = {PromptAnswer::Yes};
+    QSignalSpy shutdown(m_window.get(), &FrmPacket::shutdownScriptRequested);
+    QVERIFY(m_window->windowHandle()->close()); // the close box
+    QVERIFY(m_globals.gExiting);
+    QCOMPARE(shutdown.count(), 1);
+    QCOMPARE(m_fakes->help.closes, 1);
+    QVERIFY(!m_fakes->link.isOpen());
+    m_window->close();
+    QCOMPARE(shutdown.count(), 1);
+}
+
+void MainWindowTest::altTReachesBothCommandsThatShareIt()
+{
+    startWindow();
+    MainMenus& m = m_window->menus();
+    m.mnuTORMEL->setEnabled(true);
+    m.mnuTacticalCall->setEnabled(true);
+    QSignalSpy tormel(m.mnuTORMEL, &QAction::triggered);
+    QSignalSpy tactical(m.mnuTacticalCall, &QAction::triggered);
+    QMenuBar* bar = m_window->menuBar();
+
+    QTest::keyClick(m_window.get(), Qt::Key_T, Qt::AltModifier);
+    QTRY_COMPARE(bar->activeAction(), m.mnuTORMEL);
+    QTest::keyClick(m_window.get(), Qt::Key_T, Qt::AltModifier);
+    QTRY_COMPARE(bar->activeAction(), m.mnuTacticalCall);
+    QCOMPARE(tormel.count() + tactical.count(), 0);
+    QTest::keyClick(bar, Qt::Key_Return);
+    QTRY_COMPARE(tactical.count(), 1);
+    QCOMPARE(tormel.count(), 0);
+}
+
+void MainWindowTest::badPreferenceBeepsOnceAtStartUp()
+{
+    m_fakes->settings.values.insert(QStringLiteral("Properties/MaxLineLength"), QStringLiteral("lots"));
+    m_fakes->settings.values.insert(QStringLiteral("Properties/Echo"), QStringLiteral("maybe"));
+    startWindow();
+    QCOMPARE(m_fakes->beeper.beeps, 1);
+    QCOMPARE(m_globals.gMaxLineLength, 0);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"
