@@ -15,10 +15,10 @@ QString trimmedValue(const QString& line)
     return AnsiText::trimSpaces(AnsiText::valueAfterEquals(line));
 }
 
-// Position (from 1) of the first occurrence of `word`, 0 when there is none.
-qsizetype positionOf(const QString& upperLine, QLatin1StringView word)
+// True when `word` occurs at character position 5 or later (counting from 1).
+bool occursFromFifth(const QString& upperLine, QLatin1StringView word)
 {
-    return upperLine.indexOf(word) + 1;
+    return upperLine.indexOf(word, 4) >= 0;
 }
 
 } // namespace
@@ -83,9 +83,9 @@ bool ModeSelection::runModeLine(int mode, int number)
 void ModeSelection::applyWordOutLine(const QString& upperLine)
 {
     // "ON" or "OFF" counts only after a command word of four letters or more.
-    if (positionOf(upperLine, QLatin1StringView("ON")) >= 5)
+    if (occursFromFifth(upperLine, QLatin1StringView("ON")))
         m_session.globals.gWordOut = true;
-    if (positionOf(upperLine, QLatin1StringView("OFF")) >= 5)
+    if (occursFromFifth(upperLine, QLatin1StringView("OFF")))
         m_session.globals.gWordOut = false;
 }
 

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "FakeScriptHost.h"
+#include "Fakes.h"
+#include "app/Globals.h"
+#include "terminal/TncWriter.h"
+#include "tnc/TncControl.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace vellicor::test {
+
+// A TNC control wired to fakes, with an open link and a temporary program folder.
+struct TncRig {
+    TestPlatform fakes;
+    Globals globals;
+    FakeScriptHost host;
+    QTemporaryDir dir;
+    TncWriter writer{fakes.link};
+    QSignalSpy writes{&writer, &TncWriter::sent};
+    QPointer<TncControl> control;
+
+    TncRig()
+    {
+        fakes.link.open();
+        globals.gStartupFile = folder() + QStringLiteral("\\VellicorStartup.txt");
+        globals.gShutdownFile = folder() + QStringLiteral("\\VellicorShutdown.txt");
+        control = new TncControl(globals, host, writer, fakes.platform(), ProgramFolder(folder()));
+    }
+    ~TncRig() { delete control.data(); }
+
+    QString folder() const { return dir.path(); }
+    QByteArray& written() { return fakes.link.written; }
+
+    // Writes a file in the program folder (bytes as given).
+    QString writeFile(const QString& name, const QByteArray& bytes) const
+    {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+        return path;
+    }
+
+    void run(const QString& line)
+    {
+        QString copy = line;
+        control->ExecuteScriptLine(copy);
+    }
+    void runAll(const QStringList& lines)
+    {
+        for (const QString& line : lines)
+            run(line);
+    }
+    // Each separate write to the TNC, as the Windows-1252 text it carried.
+    QStringList writeList() const
+    {
+        QStringList list;
+        for (const QList<QVariant>& args : writes)
+            list.append(args.at(0).toString());
+        return list;
+    }
+};
+
+} // namespace vellicor::test
