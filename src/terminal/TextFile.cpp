@@ -50,7 +50,9 @@ std::optional<FileError> saveAtomically(const QString& path, const QByteArray& b
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return FileErrors::forFailure(file, path, FileErrors::Access::Write);
-    if (file.write(bytes) != bytes.size()) {
+    // The write is buffered: flush here, since QSaveFile::commit() renames
+    // the file into place even when its own final flush failed part-way.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const FileError error = FileErrors::forFailure(file, path, FileErrors::Access::Write);
         file.cancelWriting();
         return error;
