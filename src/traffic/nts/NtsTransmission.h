@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/Globals.h"
+#include "traffic/common/Transmission.h"
+
+namespace vellicor {
+
+struct Radiogram;
+
+// The NTS radiogram as sent to a packet bulletin board: a send command
+// addressed to the NTS by ZIP code and state, a subject line, the preamble,
+// address, text and signature, closed with Ctrl-Z.
+namespace NtsTransmission {
+
+inline const QString kQuestion = QStringLiteral("Send the NTS formatted traffic now?");
+
+// What a send changes on the form before it writes: the text reflowed when
+// formatting is on (the width setting may be raised to 2) and the address
+// stripped of trailing CRs, LFs and spaces.
+void prepareForSend(Radiogram& radiogram, Globals& globals);
+
+// The precedence as written: the whole text when it begins with a capital
+// "E" ("Emergency"), otherwise its first character.
+QString precedenceWord(const QString& precedence);
+
+// The exact stream for a prepared radiogram, with its pauses.
+Transmission build(const Radiogram& radiogram, const Globals& globals);
+
+} // namespace NtsTransmission
+} // namespace vellicor

@@ -1,0 +1,207 @@
+#include "Fakes.h"
+#include "traffic/nts/NtsFile.h"
+#include "traffic/nts/NtsFileCommands.h"
+#include "traffic/nts/Radiogram.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vellicor;
+using namespace vellicor::test;
+
+namespace {
+
+const QDate kToday(2026, 12, 5);
+
+Radiogram sample(const QString& name)
+{
+    Radiogram r = Radiogram::cleared(kToday);
+    r.msgNum = QStringLiteral("012");
+    r.name = name;
+    r.message = QStringLiteral("ARRIVED SAFE");
+    r.check = QStringLiteral("2");
+    return r;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class NtsFileCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void saveAsWritesAndBecomesTheCurrentFile();
+    void saveAsAsksBeforeReplacing_data();
+    void saveAsAsksBeforeReplacing();
+    void saveAsFailureIsShownAndChangesNoCurrentFile();
+    void saveWritesTheCurrentFileWithoutAsking();
+    void openFillsAClearedForm();
+    void openCancelledOrUnreadableChangesNothing();
+    void newDisablesSaveButKeepsTheName();
+};
+
+void NtsFileCommandsTest::saveAsWritesAndBecomesTheCurrentFile()
+{
+    QTemporaryDir dir;
+    TestPlatform fakes;
+    const QString path = dir.filePath(QStringLiteral("NTS12.txt"));
+    fakes.dialogs.fileAnswers = {path};
+    NtsFileCommands files(fakes.prompter, fakes.dialogs);
+    QVERIFY(!files.saveEnabled());
+    Radiogram radiogram = sample(QStringLiteral("JOHN DOE"));
+    files.saveAs(radiogram);
+    QCOMPARE(fakes.dialogs.requests.size(), 1);
+    QCOMPARE(fakes.dialogs.requests[0].filter,
+             QStringLiteral("NTS Msg Files (NTS*.txt)|NTS*.*|Text Files (*.txt)|*.txt|All Files (*.*)|*.*"));
+    QCOMPARE(files.currentFile(), path);
+    QVERIFY(files.saveEnabled());
+    QCOMPARE(fileBytes(path), NtsFile::contents(radiogram).toLatin1());
+    QVERIFY(fakes.prompter.prompts.isEmpty());
+
+    // The dialog starts at the name last chosen in it.
+    files.saveAs(radiogram);
+    QCOMPARE(fakes.dialogs.requests[1].fileName, path);
+}
+
+void NtsFileCommandsTest::saveAsAsksBeforeReplacing_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("Yes") << int(PromptAnswer::Yes) << true;
+    QTest::newRow("No") << int(PromptAnswer::No) << false;
+    QTest::newRow("Cancel") << int(PromptAnswer::Cancel) << false;
+}
+
+void NtsFileCommandsTest::saveAsAsksBeforeReplacing()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, replaced);
+    QTemporaryDir dir;
+    TestPlatform fakes;
+    const QString path = dir.filePath(QStringLiteral("NTS12.txt"));
+    writeFile(path, "OLD CONTENTS\r\n");
+    fakes.dialogs.fileAnswers = {path};
+    fakes.prompter.answers = {PromptAnswer(answer)};
+    NtsFileCommands files(fakes.prompter, fakes.dialogs);
+    Radiogram radiogram = sample(QStringLiteral("JOHN DOE"));
+    files.saveAs(radiogram);
+    QCOMPARE(fakes.prompter.prompts.size(), 1);
+    QCOMPARE(fakes.prompter.prompts[0].text, path + QStringLiteral(" already exists.\r\nOverwrite this file?"));
+    QCOMPARE(fakes.prompter.prompts[0].title, QStringLiteral("File Already Exists"));
+    QCOMPARE(fakes.prompter.prompts[0].buttons, PromptButtons::YesNoCancel);
+    QCOMPARE(fakes.prompter.prompts[0].icon, PromptIcon::Question);
+    QCOMPARE(fileBytes(path) == "OLD CONTENTS\r\n", !replaced);
+    QCOMPARE(files.currentFile(), replaced ? path : QString());
+    QCOMPARE(files.saveEnabled(), replaced);
+}
+
+void NtsFileCommandsTest::saveAsFailureIsShownAndChangesNoCurrentFile()
+{
+    QTemporaryDir dir;
+    TestPlatform fakes;
+    const QString good = dir.filePath(QStringLiteral("NTS1.txt"));
+    const QString bad = dir.filePath(QStringLiteral("missing/NTS2.txt"));
+    fakes.dialogs.fileAnswers = {good, bad};
+    NtsFileCommands files(fakes.prompter, fakes.dialogs);
+    Radiogram radiogram = sample(QStringLiteral("JOHN DOE"));
+    files.saveAs(radiogram);
+    files.saveAs(radiogram);
+    QCOMPARE(fakes.prompter.prompts.size(), 1);
+    QCOMPARE(fakes.prompter.prompts[0].title, QStringLiteral("Vellicor Error 76"));
+    QCOMPARE(fakes.prompter.prompts[0].text, bad + QStringLiteral("\r\nPath not found"));
+    QCOMPARE(files.currentFile(), good);
+    QVERIFY(!QFile::exists(bad));
+}
+
+void NtsFileCommandsTest::saveWritesTheCurrentFileWithoutAsking()
+{
+    QTemporaryDir dir;
+    TestPlatform fakes;
+    const QString path = dir.filePath(QStringLiteral("NTS1.txt"));
+    fakes.dialogs.fileAnswers = {path};
+    NtsFileCommands files(fakes.prompter, fakes.dialogs);
+    Radiogram radiogram = sample(QStringLiteral("JOHN DOE"));
+    files.save(radiogram); // no current file yet: nothing happens
+    QVERIFY(fakes.dialogs.requests.isEmpty());
+    files.saveAs(radiogram);
+    radiogram.name = QStringLiteral("JANE ROE");
+    files.save(radiogram);
+    QCOMPARE(fakes.dialogs.requests.size(), 1);
+    QVERIFY(fakes.prompter.prompts.isEmpty());
+    QVERIFY(fileBytes(path).contains("\r\nJANE ROE\r\n"));
+
+    // A failing save is shown with the path and leaves the file as it was.
+    QVERIFY(dir.remove());
+    files.save(radiogram);
+    QCOMPARE(fakes.prompter.prompts.size(), 1);
+    QVERIFY(fakes.prompter.prompts[0].title.startsWith(QStringLiteral("Vellicor Error ")));
+    QVERIFY(fakes.prompter.prompts[0].text.startsWith(path + QStringLiteral("\r\n")));
+}
+
+void NtsFileCommandsTest::openFillsAClearedForm()
+{
+    QTemporaryDir dir;
+    TestPlatform fakes;
+    const QString path = dir.filePath(QStringLiteral("NTS1.txt"));
+    writeFile(path, "5\r\nEmergency\r\n");
+    fakes.dialogs.fileAnswers = {path};
+    NtsFileCommands files(fakes.prompter, fakes.dialogs);
+    Radiogram radiogram = sample(QStringLiteral("JOHN DOE"));
+    radiogram.dateFiled = QStringLiteral("01/01/2020");
+    QVERIFY(files.open(radiogram, kToday));
+    QCOMPARE(radiogram.msgNum, QStringLiteral("005"));
+    QCOMPARE(radiogram.precedence, QStringLiteral("Emergency"));
+    QCOMPARE(radiogram.name, QString());
+    QCOMPARE(radiogram.message, QString());
+    QCOMPARE(radiogram.dateFiled, QStringLiteral("12/05/2026"));
+    QCOMPARE(files.currentFile(), path);
+    QVERIFY(files.saveEnabled());
+}
+
+void NtsFileCommandsTest::openCancelledOrUnreadableChangesNothing()
+{
+    QTemporaryDir dir;
+    TestPlatform fakes;
+    fakes.dialogs.fileAnswers = {std::nullopt, dir.filePath(QStringLiteral("NTS404.txt")), dir.path()};
+    NtsFileCommands files(fakes.prompter, fakes.dialogs);
+    const Radiogram before = sample(QStringLiteral("JOHN DOE"));
+    Radiogram radiogram = before;
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(!files.open(radiogram, kToday));
+    QCOMPARE(radiogram, before);
+    QCOMPARE(files.currentFile(), QString());
+    QVERIFY(!files.saveEnabled());
+}
+
+void NtsFileCommandsTest::newDisablesSaveButKeepsTheName()
+{
+    QTemporaryDir dir;
+    TestPlatform fakes;
+    const QString path = dir.filePath(QStringLiteral("NTS1.txt"));
+    fakes.dialogs.fileAnswers = {path};
+    NtsFileCommands files(fakes.prompter, fakes.dialogs);
+    Radiogram radiogram = sample(QStringLiteral("JOHN DOE"));
+    files.saveAs(radiogram);
+    files.disableSave();
+    QVERIFY(!files.saveEnabled());
+    QCOMPARE(files.currentFile(), path);
+    const QByteArray saved = fileBytes(path);
+    radiogram.name = QStringLiteral("JANE ROE");
+    files.save(radiogram);
+    QCOMPARE(fileBytes(path), saved);
+}
+
+QTEST_GUILESS_MAIN(NtsFileCommandsTest)
+#include "NtsFileCommandsTest.moc"
