@@ -1,6 +1,6 @@
 #include "tnc/FrmConnect.h"
 
-#include "tnc/UpperCaseValidator.h"
+#include "tnc/UpperCaseTyping.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -47,7 +47,7 @@ void FrmConnect::buildControls()
     cmbStationList->setEditable(true);
     cmbStationList->setInsertPolicy(QComboBox::NoInsert);
     cmbStationList->setFont(terminalFont());
-    cmbStationList->lineEdit()->setValidator(new UpperCaseValidator(cmbStationList));
+    UpperCaseTyping::install(cmbStationList->lineEdit());
     labConnect = new QLabel(this);
     labConnect->setObjectName(QStringLiteral("labConnect"));
     labConnect->setFont(terminalFont());

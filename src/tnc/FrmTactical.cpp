@@ -1,7 +1,7 @@
 #include "tnc/FrmTactical.h"
 
 #include "tnc/TacticalCall.h"
-#include "tnc/UpperCaseValidator.h"
+#include "tnc/UpperCaseTyping.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,7 +19,7 @@ FrmTactical::FrmTactical(TncWriter& writer, QWidget* parent)
     Label1 = new QLabel(QStringLiteral("Tactical Call"), this);
     txtTactical = new QLineEdit(this);
     txtTactical->setObjectName(QStringLiteral("txtTactical"));
-    txtTactical->setValidator(new UpperCaseValidator(txtTactical));
+    UpperCaseTyping::install(txtTactical);
     Label2 = new QLabel(QStringLiteral("(Leave blank to reset Tactical Call.)"), this);
     Label3 = new QLabel(QStringLiteral("Make sure that you are already logged on to a PacketCluster PBBS "
                                        "before attempting to set the tactical call."),

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+class QLineEdit;
+
+namespace vellicor {
+
+// Turns every character typed into a text box into upper case as it is
+// entered. Text put there by the program (a list entry picked) keeps its case.
+class UpperCaseTyping : public QObject {
+    Q_OBJECT
+public:
+    // Installs itself on the box, which owns it.
+    static void install(QLineEdit* box);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    explicit UpperCaseTyping(QObject* parent)
+        : QObject(parent)
+    {
+    }
+};
+
+} // namespace vellicor
