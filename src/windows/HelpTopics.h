@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+namespace vellicor {
+
+// One page of the program's built-in help and the context id that opens it.
+struct HelpTopic {
+    int contextId = 0;
+    QString title;
+    QString page; // file name of the page among the help resources
+};
+
+// The help pages compiled into the program: one topic for every context id
+// the windows use, and the contents page that links them all.
+namespace HelpTopics {
+
+const QList<HelpTopic>& all();
+QUrl contentsUrl();
+// The topic's page; an unknown context id gives the contents.
+QUrl urlFor(int contextId);
+// The page of a help command such as "Contents()": every command opens the contents.
+QUrl urlForCommand(const QString& command);
+// The HTML of a page among the help resources; empty when there is none.
+QString pageHtml(const QUrl& url);
+
+} // namespace HelpTopics
+} // namespace vellicor
