@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/api/Prompter.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace vellicor {
+
+// Finds and starts other programs.
+class ProgramLauncher {
+public:
+    virtual ~ProgramLauncher() = default;
+    // The full path of an installed program; empty when it is not installed.
+    virtual QString find(const QString& program) const = 0;
+    // Starts the program on its own, without waiting for it; false when it could not start.
+    virtual bool start(const QString& path) = 0;
+};
+
+// Looks programs up on PATH and starts them detached.
+class QtProgramLauncher : public ProgramLauncher {
+public:
+    QString find(const QString& program) const override;
+    bool start(const QString& path) override;
+};
+
+// "&System Info...": there is no machine-wide settings store on this
+// platform to name the tool, so the first installed of a list of known
+// system-information programs is started.
+namespace SystemInfo {
+
+inline const QString kUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
+
+// hardinfo2, hardinfo, kinfocenter, gnome-system-monitor, mate-system-monitor, in that order.
+const QStringList& tools();
+
+// Starts the first tool found; when none is installed, or it does not
+// start, says so in a box titled "Vellicor". True when a tool was started.
+bool StartSysInfo(ProgramLauncher& launcher, Prompter& prompter);
+
+} // namespace SystemInfo
+} // namespace vellicor
