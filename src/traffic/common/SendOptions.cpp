@@ -11,13 +11,13 @@ namespace SendOptionsBindings {
 
 SendOptionsBinding nts()
 {
-    return {QStringLiteral("Vellicor NTS Options"), &Globals::gNtsFormatBody, &Globals::gNtsLineWidth,
+    return {QStringLiteral("frmNTSOptions"), QStringLiteral("Vellicor NTS Options"), &Globals::gNtsFormatBody, &Globals::gNtsLineWidth,
             &Globals::gNtsSendAsTraffic, 520};
 }
 
 SendOptionsBinding ares()
 {
-    return {QStringLiteral("Vellicor TORMEL Options"), &Globals::gAresFormatBody, &Globals::gAresLineWidth,
+    return {QStringLiteral("frmTORMELOptions"), QStringLiteral("Vellicor TORMEL Options"), &Globals::gAresFormatBody, &Globals::gAresLineWidth,
             nullptr, 720};
 }
 

@@ -10,6 +10,7 @@ namespace vellicor {
 // settings it changes, its caption and its help topic. The NTS and ARES
 // dialogs are this one dialog with two bindings.
 struct SendOptionsBinding {
+    QString objectName; // the dialog's control name
     QString caption;
     bool Globals::*formatBody = nullptr;
     int Globals::*lineWidth = nullptr;

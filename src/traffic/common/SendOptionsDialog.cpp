@@ -33,8 +33,7 @@ SendOptionsDialog::SendOptionsDialog(Globals& globals, SendOptionsBinding bindin
     , m_prompter(prompter)
     , m_messageText(std::move(messageText))
 {
-    setObjectName(m_options.binding().hasSendType() ? QStringLiteral("frmNTSOptions")
-                                                    : QStringLiteral("frmTORMELOptions"));
+    setObjectName(m_options.binding().objectName);
     setWindowTitle(m_options.binding().caption);
     setProperty("helpContext", m_options.binding().helpContext);
     setModal(true);

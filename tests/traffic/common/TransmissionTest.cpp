@@ -22,10 +22,8 @@ class TransmissionTest : public QObject {
     Q_OBJECT
 private slots:
     void playsEveryWriteAndPauseInOrder();
-    void writesAreInterleavedWithPauses();
     void portClosedBeforeStartWritesNothingAndDoesNotWait();
     void writeFailingPartwayFinishesThePausesWithoutWriting();
-    void converseModePrefixIsCtrlCThenConvAndHalfSecond();
     void sendDeclinedChangesNothing();
     void sendWithClosedPortTellsTheOperatorAndDoesNotPrepare();
     void sendCompleteShowsTheClosingNote();
@@ -41,17 +39,6 @@ void TransmissionTest::playsEveryWriteAndPauseInOrder()
     QCOMPARE(fakes.link.written, QByteArray("ONE\rTWO\rTHREE\r\r"));
     QCOMPARE(fakes.pauser.pauses, (QList<double>{0.5, 1.0}));
     QCOMPARE(writtenText(threeLines()), QStringLiteral("ONE\rTWO\rTHREE\r\r"));
-}
-
-void TransmissionTest::writesAreInterleavedWithPauses()
-{
-    TestPlatform fakes;
-    fakes.link.open();
-    TncWriter writer(fakes.link);
-    QList<QByteArray> writtenAtPause;
-    fakes.pauser.during = [&](double) { writtenAtPause.append(fakes.link.written); };
-    PlayTransmission(threeLines(), writer, fakes.pauser);
-    QCOMPARE(writtenAtPause, (QList<QByteArray>{"ONE\r", "ONE\rTWO\rTHREE\r"}));
 }
 
 void TransmissionTest::portClosedBeforeStartWritesNothingAndDoesNotWait()
@@ -85,15 +72,6 @@ void TransmissionTest::writeFailingPartwayFinishesThePausesWithoutWriting()
     QCOMPARE(PlayTransmission(threeLines(), refusingWriter, refusing.pauser), TransmissionOutcome::LostPartway);
     QCOMPARE(refusing.link.written, QByteArray("ONE\rTWO\r"));
     QCOMPARE(refusing.pauser.pauses, (QList<double>{0.5, 1.0}));
-}
-
-void TransmissionTest::converseModePrefixIsCtrlCThenConvAndHalfSecond()
-{
-    const Transmission prefix = converseModePrefix();
-    QCOMPARE(prefix.size(), 3);
-    QCOMPARE(prefix[0], TransmissionStep::write(QString(QChar(3))));
-    QCOMPARE(prefix[1], TransmissionStep::write(QStringLiteral("CONV\r")));
-    QCOMPARE(prefix[2], TransmissionStep::pause(0.5));
 }
 
 void TransmissionTest::sendDeclinedChangesNothing()

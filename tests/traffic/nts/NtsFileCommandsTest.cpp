@@ -49,7 +49,6 @@ private slots:
     void saveWritesTheCurrentFileWithoutAsking();
     void openFillsAClearedForm();
     void openCancelledOrUnreadableChangesNothing();
-    void newDisablesSaveButKeepsTheName();
 };
 
 void NtsFileCommandsTest::saveAsWritesAndBecomesTheCurrentFile()
@@ -183,24 +182,6 @@ void NtsFileCommandsTest::openCancelledOrUnreadableChangesNothing()
     QCOMPARE(radiogram, before);
     QCOMPARE(files.currentFile(), QString());
     QVERIFY(!files.saveEnabled());
-}
-
-void NtsFileCommandsTest::newDisablesSaveButKeepsTheName()
-{
-    QTemporaryDir dir;
-    TestPlatform fakes;
-    const QString path = dir.filePath(QStringLiteral("NTS1.txt"));
-    fakes.dialogs.fileAnswers = {path};
-    NtsFileCommands files(fakes.prompter, fakes.dialogs);
-    Radiogram radiogram = sample(QStringLiteral("JOHN DOE"));
-    files.saveAs(radiogram);
-    files.disableSave();
-    QVERIFY(!files.saveEnabled());
-    QCOMPARE(files.currentFile(), path);
-    const QByteArray saved = fileBytes(path);
-    radiogram.name = QStringLiteral("JANE ROE");
-    files.save(radiogram);
-    QCOMPARE(fileBytes(path), saved);
 }
 
 QTEST_GUILESS_MAIN(NtsFileCommandsTest)

@@ -79,7 +79,6 @@ class NtsTransmissionTest : public QObject {
     Q_OBJECT
 private slots:
     void completeExampleGoesOutByteForByte();
-    void eachFieldIsOneWrite();
     void bypassSkipsTheConverseSwitch();
     void regularMessageUsesS();
     void precedenceWord_data();
@@ -100,19 +99,6 @@ void NtsTransmissionTest::completeExampleGoesOutByteForByte()
     QCOMPARE(sent.writtenAtPause[0], QByteArray("\x03" "CONV\r"));
     QCOMPARE(sent.writtenAtPause[1], kExampleBytes.chopped(1)); // the last CR comes after the second
     QCOMPARE(sent.after.message, QStringLiteral("ARRIVED SAFE LOVE BOB\r\n"));
-}
-
-void NtsTransmissionTest::eachFieldIsOneWrite()
-{
-    Globals globals;
-    const Transmission steps = NtsTransmission::build(exampleRadiogram(), globals);
-    QCOMPARE(steps.size(), 3 + 13 + 2);
-    QCOMPARE(steps[5], TransmissionStep::write(QStringLiteral("12 ")));
-    QCOMPARE(steps[6], TransmissionStep::write(QStringLiteral("R ")));
-    QCOMPARE(steps[10], TransmissionStep::write(QStringLiteral("BOULDER, ")));
-    QCOMPARE(steps[15], TransmissionStep::write(QStringLiteral("MARY\r\x1a")));
-    QCOMPARE(steps[16], TransmissionStep::pause(1.0));
-    QCOMPARE(steps[17], TransmissionStep::write(QStringLiteral("\r")));
 }
 
 void NtsTransmissionTest::bypassSkipsTheConverseSwitch()
