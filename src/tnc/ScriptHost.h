@@ -40,7 +40,7 @@ public:
     virtual void addModeItem(int index, const QString& caption) = 0;
     // Removes Mode menu item `index` (1 and up); nothing when it does not exist.
     virtual void removeModeItem(int index) = 0;
-    // The caption of Mode menu item `index`, or nothing when there is no such item.
+    // The caption of Mode menu item `index` (the placeholder's is empty), or nothing when there is no such item.
     virtual std::optional<QString> modeItemCaption(int index) const = 0;
     // Sets the status bar's "Mode" panel text and its tool tip to `text`.
     virtual void setModePanel(const QString& text) = 0;

@@ -67,17 +67,13 @@ void ScriptRunner::RunScript(const QString& kindText)
         host.setBusy(false);
         return;
     }
-    const std::optional<QString> path = pathFor(*kind);
-    if (!path) {
-        host.setBusy(false);
-        return;
-    }
+    const QString path = pathFor(*kind);
     TncState& state = m_session.state;
     const bool included = *kind == Kind::ExecFile;
     if (included)
         ++state.activeIncludes;
     const QPointer<TncControl> alive(&m_control);
-    const bool completed = runFile(*kind, *path);
+    const bool completed = runFile(*kind, path);
     if (!alive)
         return;
     if (included)
@@ -107,15 +103,15 @@ bool ScriptRunner::mayInclude()
     return true;
 }
 
-std::optional<QString> ScriptRunner::pathFor(Kind kind) const
+QString ScriptRunner::pathFor(Kind kind) const
 {
     switch (kind) {
     case Kind::Start: return ProgramFolder::resolve(m_session.globals.gStartupFile);
     case Kind::Shut: return ProgramFolder::resolve(m_session.globals.gShutdownFile);
     case Kind::Custom: return m_session.state.customFile;
-    case Kind::ExecFile: return includePath();
+    case Kind::ExecFile: break;
     }
-    return std::nullopt;
+    return includePath();
 }
 
 QString ScriptRunner::includePath() const

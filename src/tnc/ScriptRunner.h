@@ -29,7 +29,7 @@ private:
     enum class Kind { Start, Shut, Custom, ExecFile };
     static std::optional<Kind> kindFrom(const QString& kind);
 
-    std::optional<QString> pathFor(Kind kind) const;
+    QString pathFor(Kind kind) const;
     QString includePath() const;
     bool mayInclude();
     // Reads and runs the file; false when this control was destroyed meanwhile.

@@ -16,7 +16,8 @@ class TncCommands;
 // The TNC control of the main window: scripts, the Mode menu and function
 // buttons, command/converse, channels and autobaud. The main window owns it
 // (it must not outlive the window) and forwards its menu items, buttons and
-// function keys here.
+// function keys here. It uses the platform's pauser, beeper, clock, prompter
+// and file dialogs, which must be set.
 //
 // Several of these operations wait in Pause or in a message box, while the
 // window keeps handling events: a second operation may start meanwhile, and
