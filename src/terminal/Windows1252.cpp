@@ -42,8 +42,14 @@ QByteArray encodeWindows1252(QStringView text)
 {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char* out = bytes.data();
-    for (qsizetype i = 0; i < text.size(); ++i)
-        out[i] = encodeOne(text[i].unicode());
+    qsizetype written = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // A character beyond 16 bits comes as a surrogate pair: one "?" for both.
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            continue;
+        out[written++] = encodeOne(text[i].unicode());
+    }
+    bytes.truncate(written);
     return bytes;
 }
 
