@@ -4,6 +4,9 @@
 #include "app/SendBoxEdit.h"
 #include "app/SharedAccessKeys.h"
 #include "app/Startup.h"
+#include "windows/FrmClipboard.h"
+#include "windows/HelpFacility.h"
+#include "windows/HelpKeyFilter.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -38,8 +41,12 @@ FrmPacket::FrmPacket(Globals& globals, const Platform& platform, Options options
     , m_options(std::move(options))
 {
     setObjectName(QStringLiteral("frmPacket"));
+    m_help = std::make_unique<HelpFacility>(*m_platform.help);
+    m_help->InitHelp(this, m_options.folder.path());
     m_menus = MainMenus::build(*menuBar());
     new SharedAccessKeys(*menuBar());
+    m_helpKeys = new HelpKeyFilter(*m_help, this);
+    m_helpKeys->watch(this);
     m_clock = std::make_unique<StatusClock>(m_status, *m_platform.clock);
     m_session = std::make_unique<PortSession>(*m_platform.link, m_globals, m_status, *m_clock,
                                               *m_platform.prompter, *m_platform.beeper);
@@ -171,12 +178,11 @@ void FrmPacket::connectMenus()
             [this] { m_receive->clearScreen(*m_platform.prompter); });
     connect(m_menus.mnuFilePrintSelectedText, &QAction::triggered, this, &FrmPacket::printSelectedText);
     connect(m_menus.mnuHelpContents, &QAction::triggered, this,
-            [this] { m_platform.help->showContents(QStringLiteral("Contents()")); });
-    connect(m_menus.mnuHelpMainScreen, &QAction::triggered, this, [this] { m_platform.help->showContext(10); });
+            [this] { m_help->ShowHelpContents(QStringLiteral("Contents()")); });
+    connect(m_menus.mnuHelpMainScreen, &QAction::triggered, this, [this] { m_help->ShowHelpContext(10); });
+    connectWindowMenus();
     // Windows that come with later parts of the program stay disabled until wired.
-    for (QAction* action : {m_menus.mnuEditEditClipboard, m_menus.mnuTORMEL, m_menus.mnuNTS, m_menus.mnuConnect,
-                            m_menus.mnuTacticalCall, m_menus.mnuComPort, m_menus.mnuOptionsPreferences,
-                            m_menus.mnuAbout})
+    for (QAction* action : {m_menus.mnuTORMEL, m_menus.mnuNTS, m_menus.mnuConnect, m_menus.mnuTacticalCall})
         action->setEnabled(false);
 }
 
@@ -187,14 +193,14 @@ void FrmPacket::applyStartup()
     const StartupResult started = loadStartup(m_options.commandLine, *m_platform.settings, *m_platform.link,
                                               m_globals, m_options.folder);
     if (started.colors.receivedBack)
-        setReceiveBackColor(*started.colors.receivedBack);
+        setReceivedBackColor(*started.colors.receivedBack);
     setSendBoxColors(started.colors.sentBoxFore.value_or(m_sendFore), started.colors.sentBoxBack.value_or(m_sendBack));
     if (started.anyFailed)
         m_platform.beeper->beep();
     m_status.showPort(m_platform.link->portNumber(), m_platform.link->settings());
 }
 
-void FrmPacket::setReceiveBackColor(quint32 bgr)
+void FrmPacket::setReceivedBackColor(quint32 bgr)
 {
     m_receiveBack = bgr;
     QPalette palette = m_txtReceived->palette();
@@ -282,7 +288,7 @@ void FrmPacket::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_platform.help->close();
+    m_help->CloseHelp();
     emit shutdownScriptRequested();
     if (m_platform.link->isOpen())
         m_platform.link->close();

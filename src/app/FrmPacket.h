@@ -10,6 +10,7 @@
 #include "terminal/SendBox.h"
 #include "terminal/StatusClock.h"
 #include "terminal/StatusPanels.h"
+#include "windows/PaneColorsHost.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -22,12 +23,15 @@
 
 namespace vellicor {
 
+class FrmClipboard;
+class HelpFacility;
+class HelpKeyFilter;
 class ReceiveView;
 class SendBoxEdit;
 
 // The main window: the program. It owns the link session, the two panes,
 // the status bar and the timers, and wires the controls to their rules.
-class FrmPacket : public QMainWindow {
+class FrmPacket : public QMainWindow, public PaneColorsHost {
     Q_OBJECT
 public:
     struct Options {
@@ -64,10 +68,16 @@ public:
     bool receiveIndicatorRed() const { return m_inputRed; }
     QLabel& panelLabel(const QString& key) { return *m_panelLabels.value(key); }
 
-    quint32 receiveBackColor() const { return m_receiveBack; }
-    quint32 sendBoxForeColor() const { return m_sendFore; }
-    quint32 sendBoxBackColor() const { return m_sendBack; }
-    void setReceiveBackColor(quint32 bgr);
+    HelpFacility& help() { return *m_help; }
+    HelpKeyFilter& helpKeys() { return *m_helpKeys; }
+
+    // The pane colours (0x00BBGGRR), as the Properties dialog changes them.
+    quint32 receivedBackColor() const override { return m_receiveBack; }
+    void setReceivedBackColor(quint32 color) override;
+    quint32 sentBoxForeColor() const override { return m_sendFore; }
+    void setSentBoxForeColor(quint32 color) override { setSendBoxColors(color, m_sendBack); }
+    quint32 sentBoxBackColor() const override { return m_sendBack; }
+    void setSentBoxBackColor(quint32 color) override { setSendBoxColors(m_sendFore, color); }
     void setSendBoxColors(quint32 fore, quint32 back);
 
 signals:
@@ -94,6 +104,10 @@ private:
     void setReceiveIndicator(bool red);
     void showPanel(const QString& key);
     void printSelectedText();
+    void connectWindowMenus();
+    void showClipboard();
+    void showProperties(int tab);
+    void showAbout();
 
     Globals& m_globals;
     Platform m_platform;
@@ -105,6 +119,9 @@ private:
     std::unique_ptr<PaneDocument> m_paneDocument;
     std::unique_ptr<ReceivePane> m_receive;
     std::unique_ptr<SendBox> m_sendRules;
+    std::unique_ptr<HelpFacility> m_help;
+    HelpKeyFilter* m_helpKeys = nullptr;
+    FrmClipboard* m_clipboard = nullptr;
 
     ReceiveView* m_txtReceived = nullptr;
     SendBoxEdit* m_txtSent = nullptr;

@@ -37,6 +37,7 @@ private slots:
     void closeBoxYesUnloadsOnceAndClosesThePort();
     void altTReachesBothCommandsThatShareIt();
     void badPreferenceBeepsOnceAtStartUp();
+    void clipboardEditorOpensOnceAndStays();
 
 private:
     std::unique_ptr<TestPlatform> m_fakes;
@@ -180,6 +181,19 @@ void MainWindowTest::badPreferenceBeepsOnceAtStartUp()
     startWindow();
     QCOMPARE(m_fakes->beeper.beeps, 1);
     QCOMPARE(m_globals.gMaxLineLength, 0);
+}
+
+void MainWindowTest::clipboardEditorOpensOnceAndStays()
+{
+    startWindow();
+    m_window->menus().mnuEditEditClipboard->trigger();
+    QWidget* editor = m_window->findChild<QWidget*>(QStringLiteral("frmClipboard"));
+    QVERIFY(editor);
+    QTRY_VERIFY(editor->isVisible());
+    editor->hide();
+    m_window->menus().mnuEditEditClipboard->trigger();
+    QCOMPARE(m_window->findChildren<QWidget*>(QStringLiteral("frmClipboard")).size(), 1);
+    QVERIFY(editor->isVisible());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -116,10 +116,11 @@ struct TestPlatform {
     MemorySettings settings;
     FakeHelpViewer help;
     FakeSoundPlayer sound;
+    PortMap ports;
 
     Platform platform()
     {
-        return {&link, &prompter, &beeper, &clock, &pauser, &dialogs, &printer, &settings, &help, &sound};
+        return {&link, &prompter, &beeper, &clock, &pauser, &dialogs, &printer, &settings, &help, &sound, &ports};
     }
 };
 

@@ -5,6 +5,7 @@
 #include "platform/api/FileDialogs.h"
 #include "platform/api/HelpViewer.h"
 #include "platform/api/Pauser.h"
+#include "platform/api/PortMap.h"
 #include "platform/api/PrintService.h"
 #include "platform/api/Prompter.h"
 #include "platform/api/SerialLink.h"
@@ -26,6 +27,7 @@ struct Platform {
     SettingsStore* settings = nullptr;
     HelpViewer* help = nullptr;
     SoundPlayer* sound = nullptr;
+    PortMap* ports = nullptr; // what the link's port numbers stand for
 };
 
 } // namespace vellicor

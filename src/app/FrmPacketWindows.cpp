@@ -1,0 +1,51 @@
+// The main window's commands that open the auxiliary windows.
+#include "app/FrmPacket.h"
+
+#include "app/ReceiveView.h"
+#include "windows/FrmAbout.h"
+#include "windows/FrmClipboard.h"
+#include "windows/FrmProperties.h"
+#include "windows/HelpFacility.h"
+
+namespace vellicor {
+
+void FrmPacket::connectWindowMenus()
+{
+    connect(m_menus.mnuEditEditClipboard, &QAction::triggered, this, &FrmPacket::showClipboard);
+    connect(m_menus.mnuComPort, &QAction::triggered, this, [this] {
+        showProperties(1);
+        m_status.showPort(m_platform.link->portNumber(), m_platform.link->settings());
+    });
+    connect(m_menus.mnuOptionsPreferences, &QAction::triggered, this, [this] { showProperties(2); });
+    connect(m_menus.mnuAbout, &QAction::triggered, this, &FrmPacket::showAbout);
+    m_menus.mnuComPort->setEnabled(m_platform.ports != nullptr);
+    m_menus.mnuOptionsPreferences->setEnabled(m_platform.ports != nullptr);
+}
+
+void FrmPacket::showClipboard()
+{
+    m_txtReceived->resetInsertionSize();
+    if (!m_clipboard)
+        m_clipboard = new FrmClipboard(m_platform, m_session->writer(), *m_help, this);
+    m_clipboard->setWindowFlag(Qt::Window);
+    m_clipboard->show();
+    m_clipboard->raise();
+    m_clipboard->activateWindow();
+    m_txtReceived->resetInsertionSize();
+}
+
+void FrmPacket::showProperties(int tab)
+{
+    m_globals.gPropertiesTab = tab;
+    FrmProperties dialog(m_globals, m_platform, *m_platform.ports, *this, *m_help, this);
+    dialog.exec();
+}
+
+void FrmPacket::showAbout()
+{
+    FrmAbout about({m_options.versionMajor, m_options.versionMinor, m_options.versionRevision},
+                   *m_platform.sound, *m_platform.prompter, this);
+    about.exec();
+}
+
+} // namespace vellicor
