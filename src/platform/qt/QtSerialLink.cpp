@@ -178,8 +178,12 @@ PortResult QtSerialLink::openSerial(const QString& device)
         m_serial->close();
         return refused;
     }
-    m_lastPins = m_serial->pinoutSignals();
-    m_pinPoll.start();
+    // A device without modem lines (a pseudo-terminal, some adapters) is not
+    // polled, and its CTS counts as asserted.
+    if (const std::optional<QSerialPort::PinoutSignals> pins = readPins()) {
+        m_lastPins = *pins;
+        m_pinPoll.start();
+    }
     return std::nullopt;
 }
 
@@ -274,15 +278,14 @@ void QtSerialLink::pollPins()
 {
     if (!m_serial || !m_serial->isOpen())
         return;
-    const QSerialPort::PinoutSignals pins = m_serial->pinoutSignals();
-    if (m_serial->error() != QSerialPort::NoError) {
-        // A pseudo-terminal or an adapter without modem lines: no pins to watch.
-        m_serial->clearError();
+    const std::optional<QSerialPort::PinoutSignals> pins = readPins();
+    if (!pins) {
+        // The modem lines can no longer be read: no pins to watch.
         m_pinPoll.stop();
         return;
     }
-    const QSerialPort::PinoutSignals changed = pins ^ m_lastPins;
-    m_lastPins = pins;
+    const QSerialPort::PinoutSignals changed = *pins ^ m_lastPins;
+    m_lastPins = *pins;
     if (changed.testFlag(QSerialPort::ClearToSendSignal))
         emit portEvent(PortEvents::kCtsChanged);
     if (changed.testFlag(QSerialPort::DataSetReadySignal))
@@ -293,9 +296,22 @@ void QtSerialLink::pollPins()
         emit portEvent(PortEvents::kRing);
 }
 
+std::optional<QSerialPort::PinoutSignals> QtSerialLink::readPins()
+{
+    // A failed read of the pins is the answer, not a port error to report.
+    m_readingPins = true;
+    const QSerialPort::PinoutSignals pins = m_serial->pinoutSignals();
+    m_readingPins = false;
+    if (m_serial->error() != QSerialPort::NoError) {
+        m_serial->clearError();
+        return std::nullopt;
+    }
+    return pins;
+}
+
 void QtSerialLink::onSerialError(QSerialPort::SerialPortError error)
 {
-    if (!m_serial || !m_serial->isOpen())
+    if (!m_serial || !m_serial->isOpen() || m_readingPins)
         return;
     switch (error) {
     case QSerialPort::NoError:
@@ -331,9 +347,25 @@ void QtSerialLink::onTcpError(QAbstractSocket::SocketError)
     dropLink();
 }
 
+void QtSerialLink::handOutWhatIsLeft()
+{
+    // Bytes that arrived before the peer closed or the device went are still
+    // delivered; the loop ends when a reader stops taking them.
+    qint64 left = bytesAvailable();
+    while (left > 0) {
+        emit portEvent(PortEvents::kDataReceived);
+        const qint64 now = bytesAvailable();
+        if (now >= left)
+            return;
+        left = now;
+    }
+}
+
 void QtSerialLink::dropLink()
 {
     const bool wasOpen = isOpen();
+    if (wasOpen)
+        handOutWhatIsLeft();
     m_pinPoll.stop();
     if (m_serial && m_serial->isOpen())
         m_serial->close();

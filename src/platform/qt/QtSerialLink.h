@@ -46,6 +46,8 @@ private:
     void onSerialError(QSerialPort::SerialPortError error);
     void onTcpError(QAbstractSocket::SocketError error);
     void pollPins();
+    std::optional<QSerialPort::PinoutSignals> readPins();
+    void handOutWhatIsLeft();
     void dropLink();
     QIODevice* device() const;
 
@@ -58,6 +60,7 @@ private:
     bool m_tcpUp = false;
     QTimer m_pinPoll;
     QSerialPort::PinoutSignals m_lastPins;
+    bool m_readingPins = false;
 };
 
 } // namespace vellicor
