@@ -152,8 +152,8 @@ void ScriptRunnerTest::selfIncludingFileStopsAfterElevenLevels()
 void ScriptRunnerTest::includesAreNotLimitedOverTheWindowsLife()
 {
     TncRig rig;
-    rig.writeFile(QStringLiteral("PART.TXT"), "P\r\n");
-    rig.writeFile(QStringLiteral("VellicorStartup.txt"), "$FILE=PART.TXT\r\n");
+    rig.writeFile(QStringLiteral("PIECE.TXT"), "P\r\n");
+    rig.writeFile(QStringLiteral("VellicorStartup.txt"), "$FILE=PIECE.TXT\r\n");
     for (int i = 0; i < 15; ++i)
         rig.control->RunScript(QStringLiteral("Start"));
     QCOMPARE(rig.written(), QByteArray("P\r").repeated(15));
