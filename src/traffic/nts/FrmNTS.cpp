@@ -200,18 +200,18 @@ void FrmNTS::buildMenus()
     file->setProperty(kHelpProperty, kHelpFileMenu);
     file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
     file->menuAction()->setProperty(kHelpProperty, kHelpFileMenu);
-    addAction(file, "mnuFileNew", QStringLiteral("&New"), &FrmNTS::newRadiogram);
-    addAction(file, "mnuFileOpen", QStringLiteral("&Open"), &FrmNTS::openFile);
-    m_mnuFileSave = addAction(file, "mnuFileSave", QStringLiteral("&Save"), &FrmNTS::saveFile);
-    addAction(file, "mnuFileSaveAs", QStringLiteral("Save &As"), &FrmNTS::saveFileAs);
+    addCommand(file, "mnuFileNew", QStringLiteral("&New"), &FrmNTS::newRadiogram);
+    addCommand(file, "mnuFileOpen", QStringLiteral("&Open"), &FrmNTS::openFile);
+    m_mnuFileSave = addCommand(file, "mnuFileSave", QStringLiteral("&Save"), &FrmNTS::saveFile);
+    addCommand(file, "mnuFileSaveAs", QStringLiteral("Save &As"), &FrmNTS::saveFileAs);
     file->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
-    addAction(file, "mnuFilePrint", QStringLiteral("&Print"), &FrmNTS::printRadiogram);
+    addCommand(file, "mnuFilePrint", QStringLiteral("&Print"), &FrmNTS::printRadiogram);
     file->addSeparator()->setObjectName(QStringLiteral("mnuFileSep2"));
-    addAction(file, "mnuFileExit", QStringLiteral("E&xit NTS"), &FrmNTS::hide);
+    addCommand(file, "mnuFileExit", QStringLiteral("E&xit NTS"), &FrmNTS::hide);
 
-    addAction(nullptr, "mnuOptions", QStringLiteral("&Options..."), &FrmNTS::showOptions)
+    addCommand(nullptr, "mnuOptions", QStringLiteral("&Options..."), &FrmNTS::showOptions)
         ->setProperty(kHelpProperty, kHelpOptionsMenu);
-    addAction(nullptr, "mnuSend", QStringLiteral("&Send"), &FrmNTS::sendRadiogram)
+    addCommand(nullptr, "mnuSend", QStringLiteral("&Send"), &FrmNTS::sendRadiogram)
         ->setProperty(kHelpProperty, kHelpSendMenu);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -226,7 +226,7 @@ void FrmNTS::buildMenus()
 }
 
 // Adds a command to a menu, or to the menu bar itself when menu is null.
-QAction* FrmNTS::addAction(QMenu* menu, const char* name, const QString& caption, void (FrmNTS::*command)())
+QAction* FrmNTS::addCommand(QMenu* menu, const char* name, const QString& caption, void (FrmNTS::*command)())
 {
     QAction* action = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));

@@ -50,7 +50,7 @@ protected:
 
 private:
     void buildMenus();
-    QAction* addAction(QMenu* menu, const char* name, const QString& caption, void (FrmNTS::*command)());
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, void (FrmNTS::*command)());
     void watchControls();
     bool upperCaseTyped(QObject* watched, QEvent* event);
     void leftField(QObject* field);
