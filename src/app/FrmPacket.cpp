@@ -181,9 +181,9 @@ void FrmPacket::connectMenus()
             [this] { m_help->ShowHelpContents(QStringLiteral("Contents()")); });
     connect(m_menus.mnuHelpMainScreen, &QAction::triggered, this, [this] { m_help->ShowHelpContext(10); });
     connectWindowMenus();
+    connectTncControl();
     // Windows that come with later parts of the program stay disabled until wired.
-    for (QAction* action : {m_menus.mnuTORMEL, m_menus.mnuNTS, m_menus.mnuConnect, m_menus.mnuTacticalCall})
-        action->setEnabled(false);
+    m_menus.mnuTORMEL->setEnabled(false);
 }
 
 void FrmPacket::applyStartup()

@@ -10,6 +10,7 @@
 #include "terminal/SendBox.h"
 #include "terminal/StatusClock.h"
 #include "terminal/StatusPanels.h"
+#include "tnc/ScriptHost.h"
 #include "windows/PaneColorsHost.h"
 
 #include <QFrame>
@@ -24,6 +25,9 @@
 namespace vellicor {
 
 class FrmClipboard;
+class FrmNTS;
+class FrmTactical;
+class TncControl;
 class HelpFacility;
 class HelpKeyFilter;
 class ReceiveView;
@@ -31,7 +35,7 @@ class SendBoxEdit;
 
 // The main window: the program. It owns the link session, the two panes,
 // the status bar and the timers, and wires the controls to their rules.
-class FrmPacket : public QMainWindow, public PaneColorsHost {
+class FrmPacket : public QMainWindow, public PaneColorsHost, public ScriptHost {
     Q_OBJECT
 public:
     struct Options {
@@ -69,6 +73,31 @@ public:
     QLabel& panelLabel(const QString& key) { return *m_panelLabels.value(key); }
 
     HelpFacility& help() { return *m_help; }
+    TncControl& tnc() { return *m_tnc; }
+    FrmNTS* ntsForm() { return m_nts; }
+    QPushButton& functionButton(int index) { return *m_cmdTNCFunc.at(index); }
+    QPushButton& commandButton() { return *m_cmdCMD; }
+    QPushButton& converseButton() { return *m_cmdConv; }
+
+    // What the TNC scripts change in this window.
+    QString caption() const override { return windowTitle(); }
+    void setCaption(const QString& caption) override { setWindowTitle(caption); }
+    QString sendBoxText() const override;
+    void clearSendBox() override;
+    void focusSendBox() override;
+    void insertAtCaret(const QString& text) override { m_receive->insertAtCaret(text); }
+    void moveCaretToEnd() override;
+    void setModeMenuVisible(bool visible) override;
+    void setModePlaceholderVisible(bool visible) override;
+    void addModeItem(int index, const QString& caption) override;
+    void removeModeItem(int index) override;
+    std::optional<QString> modeItemCaption(int index) const override;
+    void setModePanel(const QString& text) override { m_status.setPanel(StatusPanels::kMode, text); }
+    void setFunctionButton(int index, const QString& caption, const QString& tip, bool visible) override;
+    void arrangeReceivePane(bool buttonRowShown) override;
+    void showChannelItem(int index, const QString& caption) override;
+    void setStatusText(const QString& text) override { m_status.SetStatusText(text); }
+    void setBusy(bool busy) override;
     HelpKeyFilter& helpKeys() { return *m_helpKeys; }
 
     // The pane colours (0x00BBGGRR), as the Properties dialog changes them.
@@ -108,6 +137,10 @@ private:
     void showClipboard();
     void showProperties(int tab);
     void showAbout();
+    void showNts();
+    void connectTncControl();
+    void pressFunctionKey(int qtKey);
+    void showTacticalCall();
 
     Globals& m_globals;
     Platform m_platform;
@@ -122,6 +155,10 @@ private:
     std::unique_ptr<HelpFacility> m_help;
     HelpKeyFilter* m_helpKeys = nullptr;
     FrmClipboard* m_clipboard = nullptr;
+    FrmTactical* m_tactical = nullptr;
+    FrmNTS* m_nts = nullptr;
+    TncControl* m_tnc = nullptr;
+    QMap<int, QAction*> m_modeItems;
 
     ReceiveView* m_txtReceived = nullptr;
     SendBoxEdit* m_txtSent = nullptr;

@@ -6,6 +6,8 @@
 #include "windows/FrmClipboard.h"
 #include "windows/FrmProperties.h"
 #include "windows/HelpFacility.h"
+#include "traffic/nts/FrmNTS.h"
+#include "windows/HelpKeyFilter.h"
 
 namespace vellicor {
 
@@ -18,6 +20,7 @@ void FrmPacket::connectWindowMenus()
     });
     connect(m_menus.mnuOptionsPreferences, &QAction::triggered, this, [this] { showProperties(2); });
     connect(m_menus.mnuAbout, &QAction::triggered, this, &FrmPacket::showAbout);
+    connect(m_menus.mnuNTS, &QAction::triggered, this, &FrmPacket::showNts);
     m_menus.mnuComPort->setEnabled(m_platform.ports != nullptr);
     m_menus.mnuOptionsPreferences->setEnabled(m_platform.ports != nullptr);
 }
@@ -39,6 +42,18 @@ void FrmPacket::showProperties(int tab)
     m_globals.gPropertiesTab = tab;
     FrmProperties dialog(m_globals, m_platform, *m_platform.ports, *this, *m_help, this);
     dialog.exec();
+}
+
+void FrmPacket::showNts()
+{
+    if (!m_nts) {
+        m_nts = new FrmNTS(m_globals, m_platform, m_session->writer(), this);
+        m_nts->setWindowFlag(Qt::Window);
+        m_helpKeys->watch(m_nts);
+    }
+    m_nts->show();
+    m_nts->raise();
+    m_nts->activateWindow();
 }
 
 void FrmPacket::showAbout()
