@@ -8,6 +8,7 @@
 #include "tnc/FrmConnect.h"
 #include "tnc/FrmTactical.h"
 #include "tnc/TncControl.h"
+#include "windows/HelpKeyFilter.h"
 
 #include <QApplication>
 
@@ -33,6 +34,7 @@ void FrmPacket::connectTncControl()
     connect(m_txtReceived, &ReceiveView::functionKey, this, &FrmPacket::pressFunctionKey);
     connect(m_menus.mnuConnect, &QAction::triggered, this, [this] {
         FrmConnect dialog(m_globals, m_options.folder, m_session->writer(), m_platform, *this, this);
+        m_helpKeys->watch(&dialog);
         dialog.exec();
     });
     connect(m_menus.mnuTacticalCall, &QAction::triggered, this, &FrmPacket::showTacticalCall);
