@@ -4,335 +4,159 @@
 #include <QTest>
 
 using namespace vellicor;
-using vellicor::test::FakeBeeper;
-using vellicor::test::FakeLink;
 
 namespace {
 
-// A send box wired to an open link, recording the echo and what went into the pane.
-struct Box {
-    explicit Box(bool wordOut = false)
-    {
-        globals.gMaxLineLength = 70;
-        globals.gLocalEcho = true;
-        globals.gWordOut = wordOut;
-        link.open();
-    }
-    FakeLink link;
-    TncWriter writer{link};
-    FakeBeeper beeper;
-    Globals globals;
-    QStringList echoes;
-    QStringList paneInserts;
-    SendBox rules{globals, writer, beeper,
-                  SendBox::Hooks{[this](const QString& t) { echoes.append(t); },
-                                 [this](const QString& t) { paneInserts.append(t); }}};
-    SendBoxState state;
-
-    // Types keys as the text box does: a key the rules do not consume is
-    // put in at the caret (Backspace deletes before it).
-    void type(const QString& keys)
-    {
-        for (const QChar key : keys) {
-            if (rules.keyTyped(key, state))
-                continue;
-            if (key == QLatin1Char('\b')) {
-                if (state.caret > 0)
-                    state.text.remove(--state.caret, 1);
-            } else {
-                state.text.insert(state.caret++, key);
-            }
-        }
-    }
-    void fill(const QString& text)
-    {
-        state.text = text;
-        state.caret = text.size();
-    }
-};
-
 // 69 characters whose last space is at position 65.
-QString sixtyNineWithSpaces()
+const QString kFull = QStringLiteral("abcd ").repeated(13) + QStringLiteral("efgh");
+const QString kHead = QStringLiteral("abcd ").repeated(13);
+const QString kWord = QStringLiteral("abcdefghi "); // ten characters
+
+QByteArray bytes(const QString& text)
 {
-    return QStringLiteral("abcd ").repeated(13) + QStringLiteral("efgh");
+    return text.toLatin1();
+}
+
+// Types as the text box does: a key the rules leave alone goes in at the
+// caret, Backspace deletes before it.
+QString typeInto(SendBox& rules, const QString& start, const QString& keys)
+{
+    SendBoxState box{start, start.size()};
+    for (const QChar key : keys) {
+        if (rules.keyTyped(key, box))
+            continue;
+        if (key != QLatin1Char('\b'))
+            box.text.insert(box.caret++, key);
+        else if (box.caret > 0)
+            box.text.remove(--box.caret, 1);
+    }
+    return box.caret == box.text.size() ? box.text : QStringLiteral("<caret not at the end>");
 }
 
 } // namespace
 
-// Every key path of the send box, in normal and word-out modes.
+// Every key path of the send box, in normal and word-out modes, with the
+// line length 70: what reaches the TNC, what stays in the box, the echo.
 class SendBoxTest : public QObject {
     Q_OBJECT
 private slots:
-    void enterSendsTheLineAndEchoes();
-    void enterOnEmptyBoxSendsCr();
-    void textIsSentAsWindows1252();
-    void wrapsAtTheLastSpaceWhenTheLineIsFull();
-    void doesNotWrapWithoutASpaceAfterTheFirstPosition_data();
-    void doesNotWrapWithoutASpaceAfterTheFirstPosition();
-    void enterOnAFullLineSendsOnlyUpToTheLastSpace();
-    void wrapDropsLineEndsAtTheStartOfTheRest();
-    void beepsFrom64Characters_data();
-    void beepsFrom64Characters();
-    void echoOffSendsWithoutEcho();
-    void controlKeys_data();
-    void controlKeys();
-    void controlKeyInAFilledBoxGoesInAtTheCaret();
-    void backspaceOnEmptyBoxErasesOnTheTnc();
-    void backspaceInTextEditsTheBox();
-    void closedPortChangesNothingForTheOperator();
-
-    void wordOutSendsEachWordWhenTheNextBegins();
-    void wordOutEnterSendsTheLastWord();
-    void wordOutSendsOneCrAfter68Characters();
-    void wordOutEnterWithTwoWordsKeepsTheLast();
+    void typesKeys_data();
+    void typesKeys();
 };
 
-void SendBoxTest::enterSendsTheLineAndEchoes()
+void SendBoxTest::typesKeys_data()
 {
-    Box box;
-    box.type(QStringLiteral("CONNECT W1AW\r"));
-    QCOMPARE(box.link.written, QByteArray("CONNECT W1AW\r"));
-    QCOMPARE(box.echoes, QStringList{QStringLiteral("CONNECT W1AW\r\n")});
-    QCOMPARE(box.state.text, QString());
-    QCOMPARE(box.state.caret, 0);
-    QCOMPARE(box.beeper.beeps, 0);
-}
-
-void SendBoxTest::enterOnEmptyBoxSendsCr()
-{
-    Box box;
-    box.type(QStringLiteral("\r\r"));
-    QCOMPARE(box.link.written, QByteArray("\r\r"));
-    QCOMPARE(box.echoes, QStringList({QStringLiteral("\r\n"), QStringLiteral("\r\n")}));
-}
-
-void SendBoxTest::textIsSentAsWindows1252()
-{
-    Box box;
-    box.type(QStringLiteral("caf\u00E9 5\u20AC \u4E2D\r"));
-    QCOMPARE(box.link.written, QByteArray("caf\xE9 5\x80 ?\r"));
-}
-
-void SendBoxTest::wrapsAtTheLastSpaceWhenTheLineIsFull()
-{
-    Box box;
-    box.fill(sixtyNineWithSpaces());
-    box.type(QStringLiteral("x"));
-    const QString head = QStringLiteral("abcd ").repeated(13);
-    QCOMPARE(box.link.written, (head + QStringLiteral("\r")).toLatin1());
-    QCOMPARE(box.echoes, QStringList{head + QStringLiteral("\r\n")});
-    QCOMPARE(box.state.text, QStringLiteral("efghx"));
-    QCOMPARE(box.state.caret, 5);
-    QCOMPARE(box.beeper.beeps, 0);
-
-    // A line of 68 characters is not yet wrapped.
-    Box shorter;
-    shorter.fill(sixtyNineWithSpaces().left(68));
-    shorter.type(QStringLiteral("y"));
-    QCOMPARE(shorter.link.written, QByteArray());
-    QCOMPARE(shorter.state.text.size(), 69);
-}
-
-void SendBoxTest::doesNotWrapWithoutASpaceAfterTheFirstPosition_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::newRow("no space") << QString(69, QLatin1Char('a'));
-    QTest::newRow("only space first") << QStringLiteral(" ") + QString(68, QLatin1Char('a'));
-}
-
-void SendBoxTest::doesNotWrapWithoutASpaceAfterTheFirstPosition()
-{
-    QFETCH(QString, text);
-    Box box;
-    box.fill(text);
-    box.type(QStringLiteral("xyz"));
-    QCOMPARE(box.link.written, QByteArray());
-    QVERIFY(box.echoes.isEmpty());
-    QCOMPARE(box.state.text, text + QStringLiteral("xyz"));
-    QCOMPARE(box.beeper.beeps, 3);
-}
-
-void SendBoxTest::enterOnAFullLineSendsOnlyUpToTheLastSpace()
-{
-    Box box;
-    box.fill(sixtyNineWithSpaces());
-    box.type(QStringLiteral("\r"));
-    const QString head = QStringLiteral("abcd ").repeated(13);
-    QCOMPARE(box.link.written, (head + QStringLiteral("\r")).toLatin1());
-    QCOMPARE(box.state.text, QStringLiteral("efgh"));
-    box.type(QStringLiteral("\r"));
-    QCOMPARE(box.link.written, (head + QStringLiteral("\refgh\r")).toLatin1());
-    QCOMPARE(box.echoes, QStringList({head + QStringLiteral("\r\n"), QStringLiteral("efgh\r\n")}));
-    QCOMPARE(box.state.text, QString());
-}
-
-void SendBoxTest::wrapDropsLineEndsAtTheStartOfTheRest()
-{
-    Box box;
-    box.fill(QString(60, QLatin1Char('a')) + QStringLiteral(" \r\nbbbbbbb"));
-    box.type(QStringLiteral("c"));
-    QCOMPARE(box.link.written, QByteArray(60, 'a') + QByteArray(" \r"));
-    QCOMPARE(box.state.text, QStringLiteral("bbbbbbbc"));
-}
-
-void SendBoxTest::beepsFrom64Characters_data()
-{
-    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("wordOut");
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("echoes"); // joined by "|"
+    QTest::addColumn<QString>("pane");
     QTest::addColumn<int>("beeps");
-    QTest::newRow("63") << 63 << 0;
-    QTest::newRow("64") << 64 << 1;
-    QTest::newRow("68") << 68 << 1;
+
+    const QString none;
+    QTest::newRow("Enter sends the line") << false << true << none << "CONNECT W1AW\r"
+                                          << QByteArray("CONNECT W1AW\r") << none << "CONNECT W1AW\r\n" << none << 0;
+    QTest::newRow("Enter on an empty box") << false << true << none << "\r\r" << QByteArray("\r\r") << none
+                                           << "\r\n|\r\n" << none << 0;
+    QTest::newRow("sent as Windows-1252") << false << true << none << QStringLiteral("caf\u00E9 5\u20AC \u4E2D\r")
+                                          << QByteArray("caf\xE9 5\x80 ?\r") << none
+                                          << QStringLiteral("caf\u00E9 5\u20AC \u4E2D\r\n") << none << 0;
+    QTest::newRow("wraps at the last space at 69") << false << true << kFull << "x" << bytes(kHead + "\r")
+                                                   << "efghx" << kHead + "\r\n" << none << 0;
+    QTest::newRow("68 characters do not wrap") << false << true << kFull.left(68) << "y" << QByteArray()
+                                               << kFull.left(68) + "y" << none << none << 1;
+    QTest::newRow("no space: no wrap, beeps") << false << true << QString(69, 'a') << "xyz" << QByteArray()
+                                              << QString(69, 'a') + "xyz" << none << none << 3;
+    QTest::newRow("only space first: no wrap") << false << true << " " + QString(68, 'a') << "xyz" << QByteArray()
+                                               << " " + QString(68, 'a') + "xyz" << none << none << 3;
+    QTest::newRow("Enter on a full line sends up to the last space")
+        << false << true << kFull << "\r\r" << bytes(kHead + "\refgh\r") << none << kHead + "\r\n|efgh\r\n"
+        << none << 0;
+    QTest::newRow("wrap drops line ends before the rest")
+        << false << true << QString(60, 'a') + " \r\nbbbbbbb" << "c" << bytes(QString(60, 'a') + " \r")
+        << "bbbbbbbc" << QString(60, 'a') + " \r\n" << none << 0;
+    QTest::newRow("63 characters: no beep") << false << true << QString(63, 'a') << "b" << QByteArray()
+                                            << QString(63, 'a') + "b" << none << none << 0;
+    QTest::newRow("64 characters: beep") << false << true << QString(64, 'a') << "b" << QByteArray()
+                                         << QString(64, 'a') + "b" << none << none << 1;
+    QTest::newRow("typing 70 beeps for the last six") << false << true << none << QString(70, 'z') << QByteArray()
+                                                      << QString(70, 'z') << none << none << 6;
+    QTest::newRow("Backspace on an empty box") << false << true << none << "\b" << QByteArray("\b \b") << none
+                                               << none << none << 0;
+    QTest::newRow("Backspace edits text first") << false << true << none << "ab\b\b\b" << QByteArray("\b \b")
+                                                << none << none << none << 0;
+    QTest::newRow("Backspace does not wrap a full line") << false << true << kFull << "\b" << QByteArray()
+                                                         << kFull.chopped(1) << none << none << 1;
+    QTest::newRow("Tab and Escape go into the box") << false << true << none << "\t\x1b" << QByteArray()
+                                                    << "\t\x1b" << none << none << 0;
+    QTest::newRow("closed port: the box goes on") << false << false << none << "hello\r\x1a\b" << QByteArray()
+                                                  << none << "hello\r\n" << "\x1a" << 0;
+    for (int code : {1, 3, 7, 10, 11, 12, 14, 17, 26}) {
+        const QString key{QChar(ushort(code))};
+        const QString shown = code >= 14 ? key : QString();
+        QTest::addRow("Ctrl-%c alone goes to the TNC", char('@' + code))
+            << false << true << none << key << bytes(key) << none << none << shown << 0;
+        QTest::addRow("Ctrl-%c in a line stays in it", char('@' + code))
+            << false << true << none << "ab" + key + "\r" << bytes("ab" + key + "\r") << none
+            << "ab" + key + "\r\n" << none << 0;
+    }
+
+    QTest::newRow("word-out: hello is sent when w is typed")
+        << true << true << none << "hello w" << QByteArray("hello ") << "w" << "hello \r\n" << none << 0;
+    QTest::newRow("word-out: Enter sends bye and CR")
+        << true << true << none << "bye\r" << QByteArray("bye\r") << none << "bye\r\n" << none << 0;
+    QTest::newRow("word-out: Enter sends the first word only")
+        << true << true << "hello world" << "\r\r" << QByteArray("hello world\r") << none
+        << "hello \r\n|world\r\n" << none << 0;
+    QTest::newRow("word-out: one CR after more than 68, then counting anew")
+        << true << true << none << kWord.repeated(7) + "yz z" << bytes(kWord.repeated(7) + "\ryz ") << "z"
+        << (kWord + "\r\n|").repeated(7) + "yz \r\n" << none << 0;
 }
 
-void SendBoxTest::beepsFrom64Characters()
+void SendBoxTest::typesKeys()
 {
-    QFETCH(int, length);
-    Box box;
-    box.fill(QString(length, QLatin1Char('a')));
-    box.type(QStringLiteral("b"));
-    QTEST(box.beeper.beeps, "beeps");
+    QFETCH(QString, start);
+    QFETCH(QString, keys);
+    QFETCH(QString, echoes);
+    QFETCH(QString, pane);
 
-    // Typing 70 characters into an empty box beeps for the last six.
-    Box typing;
-    typing.type(QString(70, QLatin1Char('z')));
-    QCOMPARE(typing.beeper.beeps, 6);
-}
+    test::FakeLink link;
+    QFETCH(bool, open);
+    if (open)
+        link.open();
+    TncWriter writer(link);
+    test::FakeBeeper beeper;
+    Globals globals;
+    globals.gMaxLineLength = 70;
+    globals.gLocalEcho = true;
+    QFETCH(bool, wordOut);
+    globals.gWordOut = wordOut;
+    QStringList echoed;
+    QString inserted;
+    SendBox rules(globals, writer, beeper,
+                  SendBox::Hooks{[&echoed](const QString& t) { echoed.append(t); },
+                                 [&inserted](const QString& t) { inserted += t; }});
 
-void SendBoxTest::echoOffSendsWithoutEcho()
-{
-    Box box;
-    box.globals.gLocalEcho = false;
-    box.fill(sixtyNineWithSpaces());
-    box.type(QStringLiteral("x\r"));
-    QVERIFY(box.echoes.isEmpty());
-    QCOMPARE(box.link.written, (QStringLiteral("abcd ").repeated(13) + QStringLiteral("\refghx\r")).toLatin1());
-}
+    QTEST(typeInto(rules, start, keys), "box");
+    QTEST(link.written, "written");
+    QCOMPARE(echoed.join(QLatin1Char('|')), echoes);
+    QCOMPARE(inserted, pane);
+    QTEST(beeper.beeps, "beeps");
 
-void SendBoxTest::controlKeys_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<bool>("shownInPane");
-    for (int code : {1, 3, 7, 10, 11, 12})
-        QTest::addRow("Ctrl-%c quiet", char('@' + code)) << code << false;
-    for (int code : {14, 17, 19, 24, 26})
-        QTest::addRow("Ctrl-%c shown", char('@' + code)) << code << true;
-}
-
-void SendBoxTest::controlKeys()
-{
-    QFETCH(int, code);
-    QFETCH(bool, shownInPane);
-    Box box;
-    box.type(QString(QChar(code)));
-    QCOMPARE(box.link.written, QByteArray(1, char(code)));
-    QVERIFY(box.echoes.isEmpty());
-    QCOMPARE(box.paneInserts, shownInPane ? QStringList{QString(QChar(code))} : QStringList());
-    QCOMPARE(box.state.text, QString());
-
-    // With text in the box it becomes part of the line.
-    Box filled;
-    filled.type(QStringLiteral("ab") + QChar(code) + QStringLiteral("\r"));
-    QCOMPARE(filled.link.written, QByteArray("ab") + char(code) + '\r');
-    QVERIFY(filled.paneInserts.isEmpty());
-}
-
-void SendBoxTest::controlKeyInAFilledBoxGoesInAtTheCaret()
-{
-    Box box;
-    box.fill(QStringLiteral("abcd"));
-    box.state.caret = 2;
-    box.type(QStringLiteral("\x01"));
-    QCOMPARE(box.state.text, QStringLiteral("ab\x01" "cd"));
-    QCOMPARE(box.state.caret, 3);
-    QCOMPARE(box.link.written, QByteArray());
-
-    // Tab and Escape are typed into the box like letters.
-    Box other;
-    other.type(QStringLiteral("\t\x1b"));
-    QCOMPARE(other.state.text, QStringLiteral("\t\x1b"));
-    QCOMPARE(other.link.written, QByteArray());
-}
-
-void SendBoxTest::backspaceOnEmptyBoxErasesOnTheTnc()
-{
-    Box box;
-    box.type(QStringLiteral("\b"));
-    QCOMPARE(box.link.written, QByteArray("\b \b"));
-    QVERIFY(box.echoes.isEmpty());
-    QVERIFY(box.paneInserts.isEmpty());
-}
-
-void SendBoxTest::backspaceInTextEditsTheBox()
-{
-    Box box;
-    box.type(QStringLiteral("ab\b\b\b"));
-    QCOMPARE(box.link.written, QByteArray("\b \b"));
-    // Backspace on a full line does not wrap it.
-    Box full;
-    full.fill(sixtyNineWithSpaces());
-    full.type(QStringLiteral("\b"));
-    QCOMPARE(full.link.written, QByteArray());
-    QCOMPARE(full.state.text, sixtyNineWithSpaces().chopped(1));
-}
-
-void SendBoxTest::closedPortChangesNothingForTheOperator()
-{
-    Box box;
-    box.link.close();
-    box.type(QStringLiteral("hello\r"));
-    QCOMPARE(box.link.written, QByteArray());
-    QCOMPARE(box.echoes, QStringList{QStringLiteral("hello\r\n")});
-    QCOMPARE(box.state.text, QString());
-    box.type(QStringLiteral("\x03\b"));
-    QCOMPARE(box.state.text, QString());
-}
-
-void SendBoxTest::wordOutSendsEachWordWhenTheNextBegins()
-{
-    Box box(true);
-    box.type(QStringLiteral("hello "));
-    QCOMPARE(box.link.written, QByteArray());
-    box.type(QStringLiteral("w"));
-    QCOMPARE(box.link.written, QByteArray("hello "));
-    QCOMPARE(box.echoes, QStringList{QStringLiteral("hello \r\n")});
-    QCOMPARE(box.state.text, QStringLiteral("w"));
-    QCOMPARE(box.rules.sentOnLine(), 6);
-}
-
-void SendBoxTest::wordOutEnterSendsTheLastWord()
-{
-    Box box(true);
-    box.type(QStringLiteral("bye\r"));
-    QCOMPARE(box.link.written, QByteArray("bye\r"));
-    QCOMPARE(box.echoes, QStringList{QStringLiteral("bye\r\n")});
-    QCOMPARE(box.rules.sentOnLine(), 0);
-}
-
-void SendBoxTest::wordOutSendsOneCrAfter68Characters()
-{
-    Box box(true);
-    const QString word = QStringLiteral("abcdefghi "); // ten characters
-    box.type(word.repeated(6) + QStringLiteral("x"));
-    QCOMPARE(box.link.written, word.repeated(6).toLatin1());
-    QCOMPARE(box.rules.sentOnLine(), 60);
-    box.type(QStringLiteral("bcdefghi y")); // the seventh word goes: 70 > 68
-    QCOMPARE(box.link.written, word.repeated(6).toLatin1() + "xbcdefghi \r");
-    QCOMPARE(box.rules.sentOnLine(), 0);
-    box.type(QStringLiteral("z z"));
-    QCOMPARE(box.link.written, word.repeated(6).toLatin1() + "xbcdefghi \ryz ");
-    QCOMPARE(box.rules.sentOnLine(), 3);
-}
-
-void SendBoxTest::wordOutEnterWithTwoWordsKeepsTheLast()
-{
-    Box box(true);
-    box.fill(QStringLiteral("hello world"));
-    box.type(QStringLiteral("\r"));
-    QCOMPARE(box.link.written, QByteArray("hello "));
-    QCOMPARE(box.state.text, QStringLiteral("world"));
-    box.type(QStringLiteral("\r"));
-    QCOMPARE(box.link.written, QByteArray("hello world\r"));
-    QCOMPARE(box.rules.sentOnLine(), 0);
+    // Without the echo the same bytes go out and nothing is echoed.
+    test::FakeLink quietLink;
+    if (open)
+        quietLink.open();
+    TncWriter quietWriter(quietLink);
+    globals.gLocalEcho = false;
+    echoed.clear();
+    SendBox quiet(globals, quietWriter, beeper, SendBox::Hooks{[&echoed](const QString& t) { echoed.append(t); }, {}});
+    typeInto(quiet, start, keys);
+    QTEST(quietLink.written, "written");
+    QVERIFY(echoed.isEmpty());
 }
 
 QTEST_APPLESS_MAIN(SendBoxTest)
