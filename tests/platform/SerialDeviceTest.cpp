@@ -2,7 +2,6 @@
 #include "platform/qt/QtSerialLink.h"
 
 #include <QSignalSpy>
-#include <QSocketNotifier>
 #include <QTest>
 
 #include <fcntl.h>
