@@ -1,5 +1,6 @@
 #include "app/FrmPacket.h"
 
+#include "app/FindBar.h"
 #include "app/ReceiveView.h"
 #include "app/SendBoxEdit.h"
 #include "app/SharedAccessKeys.h"
@@ -87,6 +88,8 @@ void FrmPacket::buildPanes()
 
     m_txtReceived = new ReceiveView(central);
     column->addWidget(m_txtReceived, 1);
+    m_findBar = new FindBar(*m_txtReceived, central);
+    column->addWidget(m_findBar);
     m_txtSent = new SendBoxEdit(central);
     column->addWidget(m_txtSent);
 
@@ -142,6 +145,10 @@ void FrmPacket::showPanel(const QString& key)
 
 void FrmPacket::connectRules()
 {
+    // The log comes first, so a chunk is on disk before it is on screen.
+    m_log = std::make_unique<SessionLog>(*m_platform.clock, m_options.folder.path() + QStringLiteral("/logs"));
+    connect(m_session.get(), &PortSession::received, m_log.get(), &SessionLog::logReceived);
+    connect(&m_session->writer(), &TncWriter::sent, m_log.get(), &SessionLog::logSent);
     m_paneDocument = std::make_unique<PaneDocument>(*m_txtReceived->document());
     m_paneDocument->useCaret([this] { return m_txtReceived->textCursor(); },
                              [this](const QTextCursor& c) { m_txtReceived->setTextCursor(c); });
@@ -182,6 +189,7 @@ void FrmPacket::connectMenus()
     connect(m_menus.mnuHelpMainScreen, &QAction::triggered, this, [this] { m_help->ShowHelpContext(10); });
     connectWindowMenus();
     connectTncControl();
+    setUpRecord();
     // Windows that come with later parts of the program stay disabled until wired.
     m_menus.mnuTORMEL->setEnabled(false);
 }

@@ -8,6 +8,7 @@
 #include "terminal/ProgramFolder.h"
 #include "terminal/ReceivePane.h"
 #include "terminal/SendBox.h"
+#include "terminal/SessionLog.h"
 #include "terminal/StatusClock.h"
 #include "terminal/StatusPanels.h"
 #include "tnc/ScriptHost.h"
@@ -24,6 +25,7 @@
 
 namespace vellicor {
 
+class FindBar;
 class FrmClipboard;
 class FrmNTS;
 class FrmTactical;
@@ -75,6 +77,8 @@ public:
     HelpFacility& help() { return *m_help; }
     TncControl& tnc() { return *m_tnc; }
     FrmNTS* ntsForm() { return m_nts; }
+    SessionLog& sessionLog() { return *m_log; }
+    FindBar& findBar() { return *m_findBar; }
     QPushButton& functionButton(int index) { return *m_cmdTNCFunc.at(index); }
     QPushButton& commandButton() { return *m_cmdCMD; }
     QPushButton& converseButton() { return *m_cmdConv; }
@@ -141,6 +145,10 @@ private:
     void connectTncControl();
     void pressFunctionKey(int qtKey);
     void showTacticalCall();
+    void setUpRecord();
+    void applyTerminalPreferences();
+    void setLogging(bool on);
+    void openLogFolder();
 
     Globals& m_globals;
     Platform m_platform;
@@ -152,6 +160,8 @@ private:
     std::unique_ptr<PaneDocument> m_paneDocument;
     std::unique_ptr<ReceivePane> m_receive;
     std::unique_ptr<SendBox> m_sendRules;
+    std::unique_ptr<SessionLog> m_log;
+    FindBar* m_findBar = nullptr;
     std::unique_ptr<HelpFacility> m_help;
     HelpKeyFilter* m_helpKeys = nullptr;
     FrmClipboard* m_clipboard = nullptr;

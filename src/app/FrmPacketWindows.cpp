@@ -40,8 +40,12 @@ void FrmPacket::showClipboard()
 void FrmPacket::showProperties(int tab)
 {
     m_globals.gPropertiesTab = tab;
+    const bool wasOpen = m_platform.link->isOpen();
     FrmProperties dialog(m_globals, m_platform, *m_platform.ports, *this, *m_help, this);
     dialog.exec();
+    if (wasOpen && !m_platform.link->isOpen())
+        m_session->noteClosedByOperator(); // a failed port change: no reconnecting behind the operator's back
+    applyTerminalPreferences();
 }
 
 void FrmPacket::showNts()

@@ -42,6 +42,9 @@ void buildFile(MainMenus& m, QMenuBar& bar)
     m.mnuFile = menu(bar, "mnuFile", QStringLiteral("&File"), 210);
     m.mnuEditEditClipboard = item(*m.mnuFile, "mnuEditEditClipboard", QStringLiteral("&Edit Clipboard..."));
     m.mnuFilePrintSelectedText = item(*m.mnuFile, "mnuFilePrintSelectedText", QStringLiteral("&Print Selected Text"));
+    m.mnuFileFind = item(*m.mnuFile, "mnuFileFind", QStringLiteral("&Find..."));
+    m.mnuFileFind->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    m.mnuFileOpenLogFolder = item(*m.mnuFile, "mnuFileOpenLogFolder", QStringLiteral("Open &Log Folder"));
     m.mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     m.mnuActivateScroll = item(*m.mnuFile, "mnuActivateScroll", QStringLiteral("&Activate Scroll"));
     m.mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
@@ -70,6 +73,8 @@ void buildOptions(MainMenus& m, QMenuBar& bar)
     m.mnuOptionsInitCustom = item(*m.mnuOptionsInitializeTNC, "mnuOptionsInitCustom", QStringLiteral("Custom &Script..."));
     m.mnuOptionsPreferences = item(*m.mnuOptions, "mnuOptionsPreferences", QStringLiteral("&Preferences..."));
     m.mnuAutobaud = item(*m.mnuOptions, "mnuAutobaud", QStringLiteral("Send &Autobaud Characters"));
+    m.mnuOptionsLogSession = item(*m.mnuOptions, "mnuOptionsLogSession", QStringLiteral("&Log Session"));
+    m.mnuOptionsLogSession->setCheckable(true);
 }
 
 void buildHelp(MainMenus& m, QMenuBar& bar)

@@ -14,6 +14,8 @@ struct MainMenus {
     QMenu* mnuFile = nullptr;
     QAction* mnuEditEditClipboard = nullptr;
     QAction* mnuFilePrintSelectedText = nullptr;
+    QAction* mnuFileFind = nullptr;
+    QAction* mnuFileOpenLogFolder = nullptr;
     QAction* mnuActivateScroll = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuTORMEL = nullptr;
@@ -31,6 +33,7 @@ struct MainMenus {
     QAction* mnuOptionsInitCustom = nullptr;
     QAction* mnuOptionsPreferences = nullptr;
     QAction* mnuAutobaud = nullptr;
+    QAction* mnuOptionsLogSession = nullptr;
     QMenu* mnuMode = nullptr;
     QAction* mnuModePlaceholder = nullptr;
     QMenu* mnuHelp = nullptr;

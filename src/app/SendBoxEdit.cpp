@@ -44,7 +44,9 @@ bool SendBoxEdit::event(QEvent* event)
     }
     if (event->type() == QEvent::ShortcutOverride) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (!typedText(*key).isEmpty()) {
+        const bool findShortcut = key->key() == Qt::Key_F
+            && key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+        if (!findShortcut && !typedText(*key).isEmpty()) {
             event->accept();
             return true;
         }

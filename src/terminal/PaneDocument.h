@@ -31,6 +31,9 @@ public:
     void moveCaretToEnd();
     void clear();
     bool isEmpty() const;
+    // Keeps at most this many lines, dropping the oldest; 0 keeps all.
+    void setLineLimit(int lines) { m_document.setMaximumBlockCount(lines); }
+    int lineCount() const { return m_document.blockCount(); }
     QString plainText() const;
     QTextDocument& document() { return m_document; }
 

@@ -22,6 +22,8 @@ PortSession::PortSession(SerialLink& link, Globals& globals, StatusPanels& statu
 {
     m_watchdog.setInterval(kWatchdogMs);
     connect(&m_watchdog, &QTimer::timeout, this, &PortSession::watchdogTick);
+    m_reconnectTimer.setInterval(kReconnectMs);
+    connect(&m_reconnectTimer, &QTimer::timeout, this, &PortSession::reconnectTick);
     connect(&m_link, &SerialLink::portEvent, this, &PortSession::handlePortEvent);
     connect(&m_link, &SerialLink::linkLost, this, &PortSession::onLinkLost);
     connect(&m_clock, &StatusClock::errorCountReset, this, [this] { m_errorCount = 0; });
@@ -109,6 +111,7 @@ void PortSession::showError(const QString& text)
     if (answer == PromptAnswer::Cancel) {
         m_link.close();
         m_globals.gPortOk = false;
+        noteClosedByOperator();
     }
     m_errorCount = 0;
 }
@@ -118,6 +121,7 @@ void PortSession::onLinkLost()
     m_link.close();
     m_globals.gPortOk = false;
     handlePortEvent(PortEvents::kCtsChanged);
+    closedByTheLink();
 }
 
 void PortSession::watchdogTick()
@@ -127,12 +131,46 @@ void PortSession::watchdogTick()
     if (!m_link.cts().value_or(false)) {
         m_link.close();
         m_globals.gPortOk = false;
+        closedByTheLink();
     }
     updateRestartButton();
 }
 
+void PortSession::setReconnect(bool on)
+{
+    m_reconnect = on;
+    if (!on)
+        m_reconnectTimer.stop();
+}
+
+void PortSession::closedByTheLink()
+{
+    if (m_reconnect && !m_closedByOperator && !m_reconnectTimer.isActive())
+        m_reconnectTimer.start();
+}
+
+void PortSession::noteClosedByOperator()
+{
+    m_closedByOperator = true;
+    m_reconnectTimer.stop();
+}
+
+void PortSession::reconnectTick()
+{
+    if (m_link.isOpen() || !m_reconnect || m_closedByOperator) {
+        m_reconnectTimer.stop();
+        return;
+    }
+    restartPort();
+    if (m_link.isOpen())
+        m_reconnectTimer.stop();
+    else
+        m_status.SetStatusText(QStringLiteral("Status: The TNC link is down; trying again every 5 seconds"));
+}
+
 void PortSession::restartPort()
 {
+    m_closedByOperator = false;
     m_status.SetStatusText(QStringLiteral("Status: "));
     m_globals.gPortOk = true;
     m_link.open();

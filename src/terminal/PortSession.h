@@ -21,6 +21,7 @@ class PortSession : public QObject {
 public:
     static constexpr qint64 kMaxChunk = 64 * 1024;
     static constexpr int kWatchdogMs = 8000;
+    static constexpr int kReconnectMs = 5000;
 
     PortSession(SerialLink& link, Globals& globals, StatusPanels& status, StatusClock& clock,
                 Prompter& prompter, Beeper& beeper, QObject* parent = nullptr);
@@ -38,6 +39,14 @@ public:
     bool restartVisible() const { return !m_link.isOpen(); }
     int errorCount() const { return m_errorCount; }
 
+    // Automatic reconnection: while on, a port that the watchdog closed or
+    // whose link went away is restarted every 5 seconds. A port the operator
+    // gave up (Cancel after the 11th error, a failed port change) is left alone.
+    void setReconnect(bool on);
+    bool reconnectPending() const { return m_reconnectTimer.isActive(); }
+    void reconnectTick();
+    void noteClosedByOperator();
+
 signals:
     void received(const QString& chunk);
     void receiveIndicatorOn();
@@ -48,6 +57,7 @@ private:
     void showError(const QString& text);
     void onLinkLost();
     void updateRestartButton();
+    void closedByTheLink();
 
     SerialLink& m_link;
     Globals& m_globals;
@@ -57,6 +67,9 @@ private:
     Beeper& m_beeper;
     TncWriter m_writer;
     QTimer m_watchdog;
+    QTimer m_reconnectTimer;
+    bool m_reconnect = false;
+    bool m_closedByOperator = false;
     int m_errorCount = 0;
     bool m_readScheduled = false;
     bool m_inErrorBox = false;

@@ -49,13 +49,15 @@ void ReceivePane::ShowReceivedText(const QString& chunk)
         m_pane.deleteLastCharacter();
 
     if (m_scrollActive) {
+        applyScrollback();
         if (!text.isEmpty())
             m_pane.insertAtEnd(text, m_globals.gRxForeColor);
         setButtonRed(false);
         emit lastLineShown();
         return;
     }
-    m_heldText += text;
+    m_heldText += PaneDocument::displayText(text);
+    limitHeldText();
     setButtonRed(true);
     m_status.SetStatusText(QStringLiteral("Status: Scroll Suspended, new data received"));
 }
@@ -75,6 +77,7 @@ void ReceivePane::insertAtCaret(const QString& text)
 void ReceivePane::suspend()
 {
     m_scrollActive = false;
+    m_pane.setLineLimit(0); // the operator is reading: nothing is dropped meanwhile
     m_status.SetStatusText(QStringLiteral("Status: Scroll Suspended"));
     emit scrollButtonChanged();
 }
@@ -97,6 +100,7 @@ void ReceivePane::resume()
     m_pane.moveCaretToEnd();
     m_heldText.clear();
     m_scrollActive = true;
+    applyScrollback();
     m_status.SetStatusText(QStringLiteral("Status: "));
     setButtonRed(false);
     emit scrollButtonChanged();
@@ -124,6 +128,43 @@ void ReceivePane::printSelection(const QString& selectedText, PrintService& prin
     text.replace(QChar::ParagraphSeparator, kLf).replace(QChar::LineSeparator, kLf);
     job.lines = text.split(kLf);
     printer.print(job);
+}
+
+void ReceivePane::setScrollback(int lines, std::function<bool()> logWriting)
+{
+    m_scrollbackLines = qMax(0, lines);
+    m_logWriting = std::move(logWriting);
+    m_toldLimitNeedsLog = false;
+    if (m_scrollActive)
+        applyScrollback();
+}
+
+void ReceivePane::applyScrollback()
+{
+    const bool logWriting = m_logWriting && m_logWriting();
+    if (m_scrollbackLines > 0 && logWriting) {
+        m_pane.setLineLimit(m_scrollbackLines);
+        m_toldLimitNeedsLog = false;
+        return;
+    }
+    m_pane.setLineLimit(0);
+    if (m_scrollbackLines > 0 && !m_toldLimitNeedsLog && m_pane.lineCount() > m_scrollbackLines) {
+        m_toldLimitNeedsLog = true;
+        m_status.SetStatusText(QStringLiteral("Status: The scrollback limit needs the session log; nothing is dropped"));
+    }
+}
+
+void ReceivePane::limitHeldText()
+{
+    if (m_scrollbackLines <= 0 || !m_logWriting || !m_logWriting())
+        return;
+    qsizetype breaks = m_heldText.count(QLatin1Char('\n'));
+    if (breaks < m_scrollbackLines)
+        return;
+    qsizetype cut = 0;
+    for (; breaks >= m_scrollbackLines; --breaks)
+        cut = m_heldText.indexOf(QLatin1Char('\n'), cut) + 1;
+    m_heldText.remove(0, cut);
 }
 
 QString ReceivePane::scrollButtonCaption() const

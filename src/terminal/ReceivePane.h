@@ -8,6 +8,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 namespace vellicor {
 
 // The rules of the receive pane: cleaning and showing received text,
@@ -35,6 +37,10 @@ public:
     void clearScreen(Prompter& prompter);
     void printSelection(const QString& selectedText, PrintService& printer);
 
+    // The newest lines kept in the pane (and in held text); 0 keeps all.
+    // Lines are dropped only while the session log is writing.
+    void setScrollback(int lines, std::function<bool()> logWriting);
+
     bool scrollActive() const { return m_scrollActive; }
     bool heldTextWaiting() const { return m_buttonRed; }
     QString heldText() const { return m_heldText; }
@@ -47,6 +53,8 @@ signals:
 
 private:
     void setButtonRed(bool red);
+    void applyScrollback();
+    void limitHeldText();
 
     PaneDocument& m_pane;
     const Globals& m_globals;
@@ -54,6 +62,9 @@ private:
     bool m_scrollActive = true;
     bool m_buttonRed = false;
     QString m_heldText;
+    int m_scrollbackLines = 0;
+    std::function<bool()> m_logWriting;
+    bool m_toldLimitNeedsLog = false;
 };
 
 } // namespace vellicor

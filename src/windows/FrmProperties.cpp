@@ -1,5 +1,8 @@
 #include "windows/FrmProperties.h"
 
+#include "terminal/Conversions.h"
+#include "terminal/TerminalPreferences.h"
+
 #include "windows/HelpFacility.h"
 #include "windows/PropertyLists.h"
 #include "windows/SerialDevices.h"
@@ -20,6 +23,7 @@ FrmProperties::FrmProperties(Globals& globals, const Platform& platform, PortMap
                              PaneColorsHost& panes, HelpFacility& help, QWidget* parent)
     : QDialog(parent)
     , m_globals(globals)
+    , m_settings(*platform.settings)
     , m_link(*platform.link)
     , m_help(help)
     , m_logic(globals, *platform.link, *platform.settings, *platform.prompter, *platform.dialogs,
@@ -48,6 +52,9 @@ FrmProperties::FrmProperties(Globals& globals, const Platform& platform, PortMap
     selectTab(m_globals.gPropertiesTab);
     m_txtMaxLineLength->setText(QString::number(m_globals.gMaxLineLength));
     m_chkWordOut->setChecked(m_globals.gWordOut);
+    const TerminalPreferences terminal = TerminalPreferences::load(m_settings);
+    m_txtScrollbackLines->setText(QString::number(terminal.scrollbackLines));
+    m_chkReconnect->setChecked(terminal.reconnect);
     LoadPropertySettings();
 }
 
@@ -132,8 +139,19 @@ PropertiesEntries FrmProperties::entries() const
 
 void FrmProperties::onOk()
 {
-    if (m_logic.ok(entries()))
-        accept();
+    if (!m_logic.ok(entries()))
+        return;
+    storeTerminalPreferences();
+    accept();
+}
+
+void FrmProperties::storeTerminalPreferences()
+{
+    TerminalPreferences terminal = TerminalPreferences::load(m_settings);
+    if (const auto lines = Conversions::wholeNumber(m_txtScrollbackLines->text(), 0, 10'000'000))
+        terminal.scrollbackLines = static_cast<int>(*lines);
+    terminal.reconnect = m_chkReconnect->isChecked();
+    terminal.store(m_settings);
 }
 
 void FrmProperties::showEvent(QShowEvent* event)

@@ -56,9 +56,11 @@ private:
     void onDeviceEdited(const QString& device);
     void onSelectColor();
     void onOk();
+    void storeTerminalPreferences();
     PropertiesEntries entries() const;
 
     Globals& m_globals;
+    SettingsStore& m_settings;
     SerialLink& m_link;
     HelpFacility& m_help;
     PropertiesLogic m_logic;
@@ -76,6 +78,8 @@ private:
     QButtonGroup* m_optEcho = nullptr;
     QLineEdit* m_txtMaxLineLength = nullptr;
     QCheckBox* m_chkWordOut = nullptr;
+    QLineEdit* m_txtScrollbackLines = nullptr;
+    QCheckBox* m_chkReconnect = nullptr;
     QButtonGroup* m_optColor = nullptr;
     QPushButton* m_cmdSelectColor = nullptr;
     QPushButton* m_cmdOK = nullptr;

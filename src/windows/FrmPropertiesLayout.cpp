@@ -188,6 +188,17 @@ QWidget* FrmProperties::buildPreferencesTab()
     layout->addLayout(lengthRow);
     m_chkWordOut = named(new QCheckBox(QStringLiteral("Word Out")), "chkWordOut");
     layout->addWidget(m_chkWordOut);
+    m_txtScrollbackLines = named(new QLineEdit, "txtScrollbackLines");
+    m_txtScrollbackLines->setMaximumWidth(80);
+    m_txtScrollbackLines->setToolTip(QStringLiteral("The newest lines the receive pane keeps while the session log is on (0 keeps all)"));
+    auto* scrollbackRow = new QHBoxLayout;
+    scrollbackRow->addWidget(labelFor("lblScrollbackLines", QStringLiteral("Scrollback lines"), m_txtScrollbackLines));
+    scrollbackRow->addWidget(m_txtScrollbackLines);
+    scrollbackRow->addStretch();
+    layout->addLayout(scrollbackRow);
+    m_chkReconnect = named(new QCheckBox(QStringLiteral("Reconnect automatically")), "chkReconnect");
+    m_chkReconnect->setToolTip(QStringLiteral("Restart the port every 5 seconds after the TNC link went away"));
+    layout->addWidget(m_chkReconnect);
     layout->addWidget(buildColorsFrame());
     layout->addStretch();
     return frame;

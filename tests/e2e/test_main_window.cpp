@@ -83,10 +83,11 @@ void MainWindowTest::menuBarCarriesEveryItemInOrder()
              (QStringList{"&File", "&TORMEL...", "&NTS...", "&Connect...", "&Tactical Call...", "&User",
                           "&Options", "&Mode", "&Help"}));
     QCOMPARE(captions(m.mnuFile->actions()),
-             (QStringList{"&Edit Clipboard...", "&Print Selected Text", "-", "&Activate Scroll", "-", "E&xit Vellicor"}));
+             (QStringList{"&Edit Clipboard...", "&Print Selected Text", "&Find...", "Open &Log Folder", "-",
+                          "&Activate Scroll", "-", "E&xit Vellicor"}));
     QCOMPARE(captions(m.mnuOptions->actions()),
              (QStringList{"Clear Screen", "&Communications...", "&Initialize TNC", "&Preferences...",
-                          "Send &Autobaud Characters"}));
+                          "Send &Autobaud Characters", "&Log Session"}));
     QCOMPARE(captions(m.mnuOptionsInitializeTNC->actions()),
              (QStringList{"Start&Up Script", "Shut&Down Script", "Custom &Script..."}));
     QCOMPARE(captions(m.mnuHelp->actions()),

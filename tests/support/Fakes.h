@@ -61,6 +61,12 @@ public:
     std::optional<QString> openFile(const FileDialogRequest& request) override;
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     std::optional<quint32> chooseColor(quint32 initial) override;
+    bool showFolder(const QString& path) override
+    {
+        shownFolders.append(path);
+        return true;
+    }
+    QStringList shownFolders;
     QList<FileDialogRequest> requests;
     QList<std::optional<QString>> fileAnswers;
     QList<std::optional<quint32>> colorAnswers;

@@ -23,6 +23,8 @@ public:
     virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
     // Colours are 0x00BBGGRR.
     virtual std::optional<quint32> chooseColor(quint32 initial) = 0;
+    // Shows a folder in the desktop's file manager; false when it could not.
+    virtual bool showFolder(const QString& /*path*/) { return false; }
 };
 
 } // namespace vellicor

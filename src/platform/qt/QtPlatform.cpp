@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -120,6 +122,11 @@ std::optional<quint32> QtFileDialogs::chooseColor(quint32 initial)
     if (!chosen.isValid())
         return std::nullopt;
     return toBgr(chosen);
+}
+
+bool QtFileDialogs::showFolder(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 IniSettingsStore::IniSettingsStore()

@@ -45,6 +45,7 @@ public:
     std::optional<QString> openFile(const FileDialogRequest& request) override;
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     std::optional<quint32> chooseColor(quint32 initial) override;
+    bool showFolder(const QString& path) override;
 
     // "Text (*.txt)|*.txt" to Qt's "Text (*.txt)".
     static QString toQtFilter(const QString& filter);
