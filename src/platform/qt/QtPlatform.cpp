@@ -87,7 +87,9 @@ QString QtFileDialogs::toQtFilter(const QString& filter)
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString description = parts[i];
-        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        // "*.*" means every file, also those without an extension.
+        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '))
+                                     .replace(QStringLiteral("*.*"), QStringLiteral("*"));
         const qsizetype paren = description.indexOf(QLatin1Char('('));
         if (paren >= 0)
             description = description.left(paren).trimmed();
