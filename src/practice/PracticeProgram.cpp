@@ -1,0 +1,48 @@
+#include "practice/PracticeProgram.h"
+
+#include "practice/PracticeServer.h"
+#include "practice/PtyEndpoint.h"
+
+namespace vellicor {
+
+PracticeProgram::PracticeProgram(const PracticeOptions& options, PracticeClock clock)
+    : m_options(options), m_store(options.storeDir), m_stations(m_store, clock),
+      m_server(std::make_unique<PracticeServer>(m_stations, m_transcript, clock))
+{
+    if (options.pty)
+        m_pty = std::make_unique<PtyEndpoint>(m_stations, m_transcript, clock);
+}
+
+PracticeProgram::~PracticeProgram() = default;
+
+QString PracticeProgram::start()
+{
+    QString failure = m_store.open();
+    if (!failure.isEmpty())
+        return QStringLiteral("message folder %1: %2").arg(m_options.storeDir, failure);
+    if (!m_options.transcriptFile.isEmpty()) {
+        failure = m_transcript.open(m_options.transcriptFile);
+        if (!failure.isEmpty())
+            return QStringLiteral("transcript %1: %2").arg(m_options.transcriptFile, failure);
+    }
+    failure = m_server->listen(m_options.address, m_options.port);
+    if (!failure.isEmpty())
+        return QStringLiteral("listening on %1:%2: %3")
+            .arg(m_options.address.toString()).arg(m_options.port).arg(failure);
+    if (m_pty) {
+        failure = m_pty->open();
+        if (!failure.isEmpty())
+            return QStringLiteral("pseudo-terminal: %1").arg(failure);
+    }
+    return {};
+}
+
+QByteArray PracticeProgram::announcement() const
+{
+    QByteArray line = "port " + QByteArray::number(m_server->port());
+    if (m_pty)
+        line += " pty " + m_pty->path().toLocal8Bit();
+    return line;
+}
+
+} // namespace vellicor

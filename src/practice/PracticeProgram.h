@@ -1,0 +1,37 @@
+#pragma once
+
+#include "practice/MessageStore.h"
+#include "practice/PracticeOptions.h"
+#include "practice/PracticeStations.h"
+#include "practice/Transcript.h"
+
+#include <memory>
+
+namespace vellicor {
+
+class PracticeServer;
+class PtyEndpoint;
+
+// The whole practice TNC as the executable runs it: the board's store, the
+// transcript, the TCP port and, on request, the pseudo-terminal.
+class PracticeProgram {
+public:
+    PracticeProgram(const PracticeOptions& options, PracticeClock clock);
+    ~PracticeProgram();
+
+    // Empty on success, else the reason.
+    QString start();
+    // The first line the executable prints: "port 40123", or with --pty
+    // "port 40123 pty /dev/pts/5"; no line end.
+    QByteArray announcement() const;
+
+private:
+    PracticeOptions m_options;
+    MessageStore m_store;
+    Transcript m_transcript;
+    PracticeStations m_stations;
+    std::unique_ptr<PracticeServer> m_server;
+    std::unique_ptr<PtyEndpoint> m_pty;
+};
+
+} // namespace vellicor
