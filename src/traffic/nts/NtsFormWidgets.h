@@ -1,5 +1,7 @@
 #pragma once
 
+#include "traffic/common/EditorText.h"
+
 #include <QString>
 
 class QComboBox;
@@ -35,9 +37,5 @@ struct NtsFormWidgets {
     // Builds the controls on the page.
     static NtsFormWidgets build(QWidget* page);
 };
-
-// The multi-line boxes hold line breaks as LF; the radiogram holds CR LF.
-QString fromEditorText(const QString& text);
-QString toEditorText(const QString& text);
 
 } // namespace vellicor
