@@ -1,0 +1,150 @@
+#include "traffic/ares/AresFile.h"
+
+#include "terminal/TextFile.h"
+#include "terminal/Windows1252.h"
+#include "traffic/ares/AresFields.h"
+#include "traffic/ares/AresMessage.h"
+#include "traffic/common/TrafficPatterns.h"
+
+#include <QFile>
+
+namespace vellicor::AresFile {
+
+namespace {
+
+using TrafficPatterns::trimSpaces;
+
+const QString kCrLf = QStringLiteral("\r\n");
+// The tactical call of the TO and FROM lines starts in this column (from 1).
+constexpr qsizetype kCallColumn = 9;
+
+// A date or time that reads as one, in its normal form; any other text as it is.
+QString writtenDate(const QString& text)
+{
+    const std::optional<QDate> date = TrafficPatterns::readDate(trimSpaces(text));
+    return date ? TrafficPatterns::formatDateMMDDYYYY(*date) : text;
+}
+
+QString writtenTime(const QString& text)
+{
+    const std::optional<QTime> time = TrafficPatterns::readClockTime(trimSpaces(text));
+    return time ? time->toString(QStringLiteral("HH:mm")) : text;
+}
+
+QString addressLine(const QString& label, const QString& call, const QString& name)
+{
+    return label + QLatin1Char('(') + trimSpaces(call) + QStringLiteral(") ") + trimSpaces(name);
+}
+
+bool endsInLineBreak(const QString& text)
+{
+    return text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'));
+}
+
+// The lines of a file, taken one at a time.
+class LineReader {
+public:
+    explicit LineReader(const QStringList& lines) : m_lines(lines) {}
+    bool atEnd() const { return m_next >= m_lines.size(); }
+    QString take() { return m_lines[m_next++]; }
+
+private:
+    const QStringList& m_lines;
+    qsizetype m_next = 0;
+};
+
+bool readHeader(LineReader& in, AresMessage& m)
+{
+    if (in.atEnd())
+        return false;
+    const QString subjectLine = in.take();
+    m.priority = AresFields::upperCased(subjectLine.left(1));
+    m.subject = trimSpaces(subjectLine.mid(2));
+    if (in.atEnd())
+        return false;
+    const QString dateLine = in.take();
+    m.date = trimSpaces(dateLine.left(10));
+    m.time = trimSpaces(dateLine.mid(10));
+    if (in.atEnd())
+        return false;
+    in.take();
+    return true;
+}
+
+// A TO or FROM line: the call between column 9 and the first ")", the name after it.
+bool readAddressLine(LineReader& in, QString& call, QString& name)
+{
+    if (in.atEnd())
+        return false;
+    const QString line = in.take();
+    const qsizetype close = line.indexOf(QLatin1Char(')'));
+    if (close < kCallColumn - 1)
+        return false;
+    call = trimSpaces(line.mid(kCallColumn - 1, close - (kCallColumn - 1)));
+    name = trimSpaces(line.mid(close + 1));
+    return true;
+}
+
+void readClosingLine(const QString& line, AresMessage& m)
+{
+    const QString rest = line.mid(kClosingStart.size());
+    const qsizetype by = rest.indexOf(QLatin1String(" BY "));
+    if (by < 0) {
+        m.msgSentTime = trimSpaces(rest);
+        return;
+    }
+    m.msgSentTime = trimSpaces(rest.left(by));
+    m.by = trimSpaces(rest.mid(by + 4));
+}
+
+} // namespace
+
+QString contents(const AresMessage& m)
+{
+    QString text = m.priority + QStringLiteral(", ") + m.subject + kCrLf;
+    text += writtenDate(m.date) + QStringLiteral("    ") + writtenTime(m.time) + kCrLf;
+    text += kCrLf;
+    text += addressLine(QStringLiteral("TO:    "), m.to, m.toName) + kCrLf;
+    text += addressLine(QStringLiteral("FROM:  "), m.from, m.fromName) + kCrLf;
+    text += kCrLf;
+    text += m.message;
+    if (!m.message.isEmpty() && !endsInLineBreak(m.message))
+        text += kCrLf;
+    text += kClosingStart + writtenTime(m.msgSentTime) + QStringLiteral(" BY ") + m.by + kCrLf;
+    return text;
+}
+
+std::optional<FileError> WriteMessageFile(const QString& path, const AresMessage& message)
+{
+    return TextFile::saveText(path, contents(message));
+}
+
+void readInto(const QStringList& lines, AresMessage& m)
+{
+    LineReader in(lines);
+    if (!readHeader(in, m) || !readAddressLine(in, m.to, m.toName) || !readAddressLine(in, m.from, m.fromName)
+        || in.atEnd())
+        return;
+    in.take();
+    while (!in.atEnd()) {
+        const QString line = in.take();
+        if (line.startsWith(kClosingStart)) {
+            readClosingLine(line, m);
+            return;
+        }
+        m.message += line + kCrLf;
+    }
+}
+
+ReadResult readLines(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, FileErrors::forFailure(file, path, FileErrors::Access::Read)};
+    const QByteArray bytes = file.read(kMaxReadBytes);
+    if (file.error() != QFileDevice::NoError)
+        return {{}, FileErrors::make(FileErrors::kReadError)};
+    return {TextFile::splitLines(decodeWindows1252(bytes)), std::nullopt};
+}
+
+} // namespace vellicor::AresFile
