@@ -9,7 +9,7 @@ namespace {
 
 QByteArray padRight(const QByteArray& text, qsizetype width)
 {
-    return text.size() >= width ? text + ' ' : text + QByteArray(width - text.size(), ' ');
+    return text.size() >= width ? text : text + QByteArray(width - text.size(), ' ');
 }
 
 QByteArray padLeft(const QByteArray& text, qsizetype width)
