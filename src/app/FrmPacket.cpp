@@ -190,8 +190,6 @@ void FrmPacket::connectMenus()
     connectWindowMenus();
     connectTncControl();
     setUpRecord();
-    // Windows that come with later parts of the program stay disabled until wired.
-    m_menus.mnuTORMEL->setEnabled(false);
 }
 
 void FrmPacket::applyStartup()

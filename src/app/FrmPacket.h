@@ -28,6 +28,7 @@ namespace vellicor {
 class FindBar;
 class FrmClipboard;
 class FrmNTS;
+class FrmTORMEL;
 class FrmTactical;
 class TncControl;
 class HelpFacility;
@@ -77,6 +78,7 @@ public:
     HelpFacility& help() { return *m_help; }
     TncControl& tnc() { return *m_tnc; }
     FrmNTS* ntsForm() { return m_nts; }
+    FrmTORMEL* tormelForm() { return m_tormel; }
     SessionLog& sessionLog() { return *m_log; }
     FindBar& findBar() { return *m_findBar; }
     QPushButton& functionButton(int index) { return *m_cmdTNCFunc.at(index); }
@@ -142,6 +144,7 @@ private:
     void showProperties(int tab);
     void showAbout();
     void showNts();
+    void showTormel();
     void connectTncControl();
     void pressFunctionKey(int qtKey);
     void showTacticalCall();
@@ -167,6 +170,7 @@ private:
     FrmClipboard* m_clipboard = nullptr;
     FrmTactical* m_tactical = nullptr;
     FrmNTS* m_nts = nullptr;
+    FrmTORMEL* m_tormel = nullptr;
     TncControl* m_tnc = nullptr;
     QMap<int, QAction*> m_modeItems;
 

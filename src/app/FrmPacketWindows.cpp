@@ -6,6 +6,7 @@
 #include "windows/FrmClipboard.h"
 #include "windows/FrmProperties.h"
 #include "windows/HelpFacility.h"
+#include "traffic/ares/FrmTORMEL.h"
 #include "traffic/nts/FrmNTS.h"
 #include "windows/HelpKeyFilter.h"
 
@@ -21,6 +22,7 @@ void FrmPacket::connectWindowMenus()
     connect(m_menus.mnuOptionsPreferences, &QAction::triggered, this, [this] { showProperties(2); });
     connect(m_menus.mnuAbout, &QAction::triggered, this, &FrmPacket::showAbout);
     connect(m_menus.mnuNTS, &QAction::triggered, this, &FrmPacket::showNts);
+    connect(m_menus.mnuTORMEL, &QAction::triggered, this, &FrmPacket::showTormel);
     m_menus.mnuComPort->setEnabled(m_platform.ports != nullptr);
     m_menus.mnuOptionsPreferences->setEnabled(m_platform.ports != nullptr);
 }
@@ -58,6 +60,18 @@ void FrmPacket::showNts()
     m_nts->show();
     m_nts->raise();
     m_nts->activateWindow();
+}
+
+void FrmPacket::showTormel()
+{
+    if (!m_tormel) {
+        m_tormel = new FrmTORMEL(m_globals, m_platform, m_session->writer(), this);
+        m_tormel->setWindowFlag(Qt::Window);
+        m_helpKeys->watch(m_tormel);
+    }
+    m_tormel->show();
+    m_tormel->raise();
+    m_tormel->activateWindow();
 }
 
 void FrmPacket::showAbout()
