@@ -32,6 +32,7 @@ private slots:
     void autobaudStarsAnswerOnceWithTheSignOn();
     void netControlAnswersLikeAnOperator();
     void lostTerminalLinkDropsEveryConnection();
+    void anyBytesLeaveTheTncAnswering();
 };
 
 void PracticeTncTest::startsInCommandModeWithSignOn()
@@ -213,6 +214,27 @@ void PracticeTncTest::lostTerminalLinkDropsEveryConnection()
     QVERIFY(rig.tnc.connectedTo('A').isEmpty());
     QVERIFY(!rig.tnc.inConverse());
     QVERIFY(rig.messageFiles().isEmpty());
+}
+
+// Bytes from anyone: a fixed-seed stream rich in control characters and
+// command words must leave the TNC working and the store readable.
+void PracticeTncTest::anyBytesLeaveTheTncAnswering()
+{
+    PracticeRig rig;
+    QRandomGenerator random(7);
+    const QList<QByteArray> pieces{"\r", "\n", "\x03", "\x01", "\x1A", "*", "C N0BBS\r", "C N0NET\r", "CONV\r",
+                                   "S EOC\r", "ST 80302 @NTSCO\r", "/EX\r", "L\r", "R 1\r", "K 1\r", "ECHO ON\r",
+                                   "SWITCH\r", "SET/ALIAS X\r", "B\r", "D\r", "73\r", "TEXT "};
+    for (int i = 0; i < 20000; ++i) {
+        QByteArray chunk = pieces.at(random.bounded(int(pieces.size())));
+        if (random.bounded(4) == 0)
+            chunk = QByteArray(1, char(random.bounded(256)));
+        rig.send(chunk);
+    }
+    QVERIFY(!rig.store.messages().isEmpty()); // the stream did reach the board
+    rig.send("\x03" "ECHO OFF\r");
+    QCOMPARE(rig.send("\x03" "MYCALL\r"), kPrompt + "MYCALL N0CALL\r\ncmd:");
+    QCOMPARE(rig.messageFiles().size(), rig.store.messages().size());
 }
 
 QTEST_GUILESS_MAIN(PracticeTncTest)
