@@ -25,6 +25,9 @@ ReceiveView::ReceiveView(QWidget* parent)
 
 void ReceiveView::resetInsertionSize()
 {
+    // Only the size of what is inserted next: a selection keeps its text as it is.
+    if (textCursor().hasSelection())
+        return;
     QTextCharFormat size;
     size.setFontPointSize(11);
     mergeCurrentCharFormat(size);

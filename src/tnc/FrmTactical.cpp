@@ -15,6 +15,7 @@ FrmTactical::FrmTactical(TncWriter& writer, QWidget* parent)
     : QDialog(parent)
     , m_writer(writer)
 {
+    setObjectName(QStringLiteral("frmTactical"));
     setWindowTitle(QStringLiteral("Vellicor Tactical Call"));
     Label1 = new QLabel(QStringLiteral("Tactical Call"), this);
     txtTactical = new QLineEdit(this);

@@ -1,6 +1,12 @@
 #include "Fakes.h"
 #include "app/FrmPacket.h"
+#include "app/FindBar.h"
+#include "app/ReceiveView.h"
 #include "app/SendBoxEdit.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
 
 #include <QApplication>
 #include <QMenuBar>
@@ -37,7 +43,11 @@ private slots:
     void closeBoxYesUnloadsOnceAndClosesThePort();
     void altTReachesBothCommandsThatShareIt();
     void badPreferenceBeepsOnceAtStartUp();
-    void clipboardEditorOpensOnceAndStays();
+    void secondaryWindowsOpenOnceAndKeepTheirContents_data();
+    void secondaryWindowsOpenOnceAndKeepTheirContents();
+    void findSelectsMatchesAndSuspendsScrolling();
+    void everythingReceivedAndSentIsLogged();
+    void ctrlShiftFOpensFindWhileCtrlFStillGoesToTheTnc();
 
 private:
     std::unique_ptr<TestPlatform> m_fakes;
@@ -184,17 +194,80 @@ void MainWindowTest::badPreferenceBeepsOnceAtStartUp()
     QCOMPARE(m_globals.gMaxLineLength, 0);
 }
 
-void MainWindowTest::clipboardEditorOpensOnceAndStays()
+void MainWindowTest::secondaryWindowsOpenOnceAndKeepTheirContents_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("clipboard") << "mnuEditEditClipboard" << "frmClipboard";
+    QTest::newRow("NTS") << "mnuNTS" << "frmNTS";
+    QTest::newRow("TORMEL") << "mnuTORMEL" << "frmTORMEL";
+    QTest::newRow("tactical call") << "mnuTacticalCall" << "frmTactical";
+}
+
+void MainWindowTest::secondaryWindowsOpenOnceAndKeepTheirContents()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, window);
+    startWindow();
+    auto* item = m_window->findChild<QAction*>(menuItem);
+    QVERIFY(item && item->isEnabled());
+    item->trigger();
+    QWidget* opened = m_window->findChild<QWidget*>(window);
+    QVERIFY(opened);
+    QTRY_VERIFY(opened->isVisible());
+    opened->hide();
+    item->trigger();
+    QCOMPARE(m_window->findChildren<QWidget*>(window).size(), 1);
+    QVERIFY(opened->isVisible());
+}
+
+void MainWindowTest::findSelectsMatchesAndSuspendsScrolling()
 {
     startWindow();
-    m_window->menus().mnuEditEditClipboard->trigger();
-    QWidget* editor = m_window->findChild<QWidget*>(QStringLiteral("frmClipboard"));
-    QVERIFY(editor);
-    QTRY_VERIFY(editor->isVisible());
-    editor->hide();
-    m_window->menus().mnuEditEditClipboard->trigger();
-    QCOMPARE(m_window->findChildren<QWidget*>(QStringLiteral("frmClipboard")).size(), 1);
-    QVERIFY(editor->isVisible());
+    m_fakes->link.receive("N0BBS> msg 12 from W1AW\r\nN0BBS> msg 13 from w1aw\r\n");
+    m_window->menus().mnuFileFind->trigger();
+    FindBar& find = m_window->findBar();
+    QVERIFY(find.isVisible());
+    find.input().setText(QStringLiteral("W1AW"));
+    find.matchCase().setChecked(true);
+    QVERIFY(find.find(false));
+    QCOMPARE(m_window->receiveView().textCursor().selectedText(), QStringLiteral("W1AW"));
+    const int first = m_window->receiveView().textCursor().position();
+    QVERIFY(!m_window->receivePane().scrollActive());
+    QCOMPARE(m_window->scrollButton().text(), QStringLiteral("Activate Scroll"));
+    QVERIFY(find.find(false)); // only one match with the case matched: wraps to it again
+    QCOMPARE(m_window->receiveView().textCursor().position(), first);
+    find.matchCase().setChecked(false);
+    QVERIFY(find.find(false));
+    QVERIFY(m_window->receiveView().textCursor().position() > first);
+    find.input().setText(QStringLiteral("K1ABC"));
+    QVERIFY(!find.find(true));
+}
+
+void MainWindowTest::everythingReceivedAndSentIsLogged()
+{
+    startWindow();
+    m_fakes->link.receive("cmd:");
+    QTest::keyClicks(&m_window->sendBox(), QStringLiteral("C N0BBS"));
+    QTest::keyClick(&m_window->sendBox(), Qt::Key_Return);
+    QFile log(m_folder->path() + QStringLiteral("/logs/2026-12-05.log"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(log.readAll(), QByteArray("14:43:00Z < cmd:\n14:43:00Z > C N0BBS\n"));
+    QVERIFY(m_window->menus().mnuOptionsLogSession->isChecked());
+    m_window->menus().mnuOptionsLogSession->trigger();
+    QCOMPARE(m_fakes->settings.values.value(QStringLiteral("Terminal/SessionLog")), QStringLiteral("False"));
+    m_window->menus().mnuFileOpenLogFolder->trigger();
+    QCOMPARE(m_fakes->dialogs.shownFolders, QStringList{m_folder->path() + QStringLiteral("/logs")});
+}
+
+void MainWindowTest::ctrlShiftFOpensFindWhileCtrlFStillGoesToTheTnc()
+{
+    startWindow();
+    QTest::keyClick(&m_window->sendBox(), Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(m_fakes->link.written, QByteArray("\x06"));
+    QTest::keyClick(&m_window->sendBox(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_VERIFY(m_window->findBar().isVisible());
+    QCOMPARE(m_fakes->link.written, QByteArray("\x06"));
 }
 
 QTEST_MAIN(MainWindowTest)
