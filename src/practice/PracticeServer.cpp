@@ -16,8 +16,12 @@ PracticeServer::PracticeServer(PracticeStations& stations, Transcript& transcrip
 
 PracticeServer::~PracticeServer()
 {
-    for (auto& entry : m_tncs)
+    // The sockets are children and go after this object's members: nothing they
+    // signal while closing may reach the TNCs any more.
+    for (auto& entry : m_tncs) {
+        entry.first->disconnect(this);
         entry.second->linkLost();
+    }
 }
 
 QString PracticeServer::listen(const QHostAddress& address, quint16 port)
@@ -65,6 +69,7 @@ void PracticeServer::drop(QTcpSocket* socket)
         return;
     // Whatever arrived just before the close still counts.
     takeBytes(socket);
+    socket->disconnect(this);
     it->second->linkLost();
     m_tncs.erase(it);
     socket->deleteLater();
