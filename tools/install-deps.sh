@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config dpkg-dev
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev
   qt6-qpa-plugins libgl-dev
   fonts-liberation fonts-dejavu-core
