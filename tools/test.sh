@@ -1,8 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test headless.
+# Installs what is missing, builds, and runs every test headless; then the
+# whole suite again built with AddressSanitizer and UndefinedBehaviorSanitizer
+# into build-asan/.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/tools/install-deps.sh"
 "$root/tools/build.sh" "$root/build"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)" --timeout 600
+
+echo "Sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
+BUILD_TYPE=Debug "$root/tools/build.sh" "$root/build-asan" -DVELLICOR_SANITIZE=ON
+export ASAN_OPTIONS="detect_leaks=1:detect_stack_use_after_return=1"
+export LSAN_OPTIONS="suppressions=$root/tools/sanitizers/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+ctest --test-dir "$root/build-asan" --output-on-failure -j"$(nproc)" --timeout 900
