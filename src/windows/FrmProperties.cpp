@@ -147,11 +147,14 @@ void FrmProperties::onOk()
 
 void FrmProperties::storeTerminalPreferences()
 {
-    TerminalPreferences terminal = TerminalPreferences::load(m_settings);
+    // Written only when changed, so an unchanged OK stores just the port and typing keys.
+    const TerminalPreferences stored = TerminalPreferences::load(m_settings);
+    TerminalPreferences terminal = stored;
     if (const auto lines = Conversions::wholeNumber(m_txtScrollbackLines->text(), 0, 10'000'000))
         terminal.scrollbackLines = static_cast<int>(*lines);
     terminal.reconnect = m_chkReconnect->isChecked();
-    terminal.store(m_settings);
+    if (terminal.scrollbackLines != stored.scrollbackLines || terminal.reconnect != stored.reconnect)
+        terminal.store(m_settings);
 }
 
 void FrmProperties::showEvent(QShowEvent* event)

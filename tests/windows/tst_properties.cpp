@@ -29,6 +29,7 @@ private slots:
     void selectedColorIsAppliedAndStoredAtOnce();
     void cancelledColorDialogChangesNothing();
     void helpItemsOpenContentsAndPropertiesTopic();
+    void okStoresChangedScrollbackAndReconnectUnderTerminal();
 };
 
 void PropertiesTest::showsLiveSettingsInTheLists_data()
@@ -309,6 +310,18 @@ void PropertiesTest::helpItemsOpenContentsAndPropertiesTopic()
     dialog->findChild<QAction*>("mnuHelpProperties")->trigger();
     QCOMPARE(f.fakes.help.contentsCommands, QStringList{"Contents()"});
     QCOMPARE(f.fakes.help.contexts, QList<int>{290});
+}
+
+void PropertiesTest::okStoresChangedScrollbackAndReconnectUnderTerminal()
+{
+    PropertiesFixture f;
+    const auto dialog = f.dialog();
+    QCOMPARE(control<QLineEdit>(dialog.get(), "txtScrollbackLines")->text(), QStringLiteral("20000"));
+    control<QLineEdit>(dialog.get(), "txtScrollbackLines")->setText(QStringLiteral("5000"));
+    control<QCheckBox>(dialog.get(), "chkReconnect")->setChecked(true);
+    click(dialog.get(), "cmdOK");
+    QCOMPARE(f.fakes.settings.writes.mid(5),
+             QStringList({"Terminal/SessionLog=True", "Terminal/ScrollbackLines=5000", "Terminal/Reconnect=True"}));
 }
 
 QTEST_MAIN(PropertiesTest)
