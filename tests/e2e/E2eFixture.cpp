@@ -10,17 +10,28 @@ namespace vellicor::test {
 
 E2eFixture::E2eFixture()
 {
-    qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
     m_server.listen(QHostAddress::LocalHost, 0);
-    QDir().mkpath(m_config.path() + QStringLiteral("/Vellicor"));
-    QFile ini(m_config.path() + QStringLiteral("/Vellicor/Vellicor.ini"));
-    if (ini.open(QIODevice::WriteOnly))
-        ini.write(QStringLiteral("[Ports]\nCom2=tcp://127.0.0.1:%1\n").arg(m_server.serverPort()).toLatin1());
+    writePorts(m_server.serverPort());
     QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
         m_tnc = m_server.nextPendingConnection();
         QObject::connect(m_tnc, &QTcpSocket::readyRead, [this] { m_fromProgram += m_tnc->readAll(); });
     });
+}
+
+E2eFixture::E2eFixture(quint16 tncPort)
+    : m_ownTnc(false)
+{
+    writePorts(tncPort);
+}
+
+void E2eFixture::writePorts(quint16 com2Port)
+{
+    qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
+    QDir().mkpath(m_config.path() + QStringLiteral("/Vellicor"));
+    QFile ini(m_config.path() + QStringLiteral("/Vellicor/Vellicor.ini"));
+    if (ini.open(QIODevice::WriteOnly))
+        ini.write(QStringLiteral("[Ports]\nCom2=tcp://127.0.0.1:%1\n").arg(com2Port).toLatin1());
 }
 
 E2eFixture::~E2eFixture()
@@ -49,6 +60,8 @@ bool E2eFixture::start(const QString& commandLine)
     m_window->activateWindow();
     if (!QTest::qWaitForWindowActive(m_window.get()))
         return false;
+    if (!m_ownTnc)
+        return QTest::qWaitFor([this] { return m_window->session().link().isOpen(); }, 5000);
     return QTest::qWaitFor([this] { return !m_tnc.isNull(); }, 5000);
 }
 

@@ -14,10 +14,12 @@
 namespace vellicor::test {
 
 // The whole program as main wires it, with a private config and data folder
-// whose "Ports" map Com2 to a TCP listener owned by the test (the "TNC").
+// whose "Ports" map Com2 to a TCP listener owned by the test (the "TNC"), or
+// to a TNC of another process listening on a loopback port.
 class E2eFixture {
 public:
     E2eFixture();
+    explicit E2eFixture(quint16 tncPort);
     ~E2eFixture();
 
     QString dataFolder() const { return m_data.path() + QStringLiteral("/Vellicor"); }
@@ -27,10 +29,14 @@ public:
 
     FrmPacket& window() { return *m_window; }
     Globals& globals() { return m_globals; }
+    // The TNC played by the test: none with a TNC of another process.
     QTcpSocket* tnc() { return m_tnc; }
     QByteArray& fromProgram() { return m_fromProgram; }
 
 private:
+    void writePorts(quint16 com2Port);
+
+    bool m_ownTnc = true;
     QTemporaryDir m_config;
     QTemporaryDir m_data;
     QTcpServer m_server;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "traffic/ares/AresMessage.h"
+
+#include <QByteArray>
+#include <QChar>
+
+namespace vellicor::test::aresexample {
+
+// An ARES message as the operator fills the form: the call-sign field "By"
+// holds the slashed zero the form types for the digit zero.
+inline AresMessage message()
+{
+    AresMessage m;
+    m.priority = QStringLiteral("R");
+    m.subject = QStringLiteral("Shelter status");
+    m.date = QStringLiteral("12/05/2026");
+    m.time = QStringLiteral("14:05");
+    m.to = QStringLiteral("EOC");
+    m.toName = QStringLiteral("Net control");
+    m.from = QStringLiteral("SHELTER1");
+    m.fromName = QStringLiteral("Shelter manager, Red Cross");
+    m.message = QStringLiteral("All quiet.\r\nNeed 20 cots.\r\n");
+    m.msgSentTime = QStringLiteral("14:20");
+    m.by = QStringLiteral("N") + QChar(0x00D8) + QStringLiteral("CALL");
+    return m;
+}
+
+// What the TNC receives for it with the start-up send options.
+inline const QByteArray kTransmission = QByteArray("\x03") + "CONV\r" + "S EOC\r" + "R, Shelter status\r"
+    + "12/05/2026    14:05\r" + "\r" + "TO:   (EOC) Net control\r" + "FROM: (SHELTER1) Shelter manager, Red Cross\r"
+    + "\r" + "All quiet.\r\nNeed 20 cots.\r\n\r" + "END MSG SENT 14:20    BY N0CALL\r\x1a" + "\r";
+
+// The title line that follows the send command on the board.
+inline const QByteArray kTitleLine = "R, Shelter status\r";
+
+} // namespace vellicor::test::aresexample

@@ -1,0 +1,327 @@
+// Whole-program journeys against the real practice TNC: Vellicor with the
+// practice profile that tools/run.sh installs, the practice TNC and its board
+// in a process of their own, as a newcomer runs them.
+#include "AresExample.h"
+#include "E2eFixture.h"
+#include "ModalAnswers.h"
+#include "NtsExample.h"
+#include "PracticeTncProcess.h"
+
+#include "app/ReceiveView.h"
+#include "app/SendBoxEdit.h"
+#include "tnc/FrmConnect.h"
+#include "tnc/FrmTactical.h"
+#include "traffic/ares/FrmTORMEL.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <memory>
+
+using namespace vellicor;
+using namespace vellicor::test;
+
+namespace {
+
+const QStringList kProfileFiles = {QStringLiteral("VellicorStartup.txt"), QStringLiteral("VellicorShutdown.txt"),
+                                   QStringLiteral("VellicorConnects.txt")};
+const QString kSignOn = QStringLiteral("Vellicor practice TNC 1.0 (no radio)");
+// The last answer to the start-up script: its default mode switches to channel A.
+const QString kStartupDone = QStringLiteral("*** CHANNEL A: not connected");
+const int kAnswerMs = 15000;
+
+QByteArray profileFile(const QString& name)
+{
+    QFile file(QStringLiteral(VELLICOR_PRACTICE_PROFILE "/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What the board stores for a transmission: the bytes after the title line
+// through the Ctrl-Z that ends the text.
+QByteArray storedText(const QByteArray& transmission, const QByteArray& titleLine)
+{
+    const qsizetype title = transmission.indexOf(titleLine);
+    const qsizetype end = transmission.indexOf('\x1a');
+    if (title < 0 || end < title)
+        return {};
+    const qsizetype from = title + titleLine.size();
+    return transmission.mid(from, end + 1 - from);
+}
+
+// The practice TNC with a board folder of its own, and Vellicor with the
+// practice profile and Com2 pointed at the TNC's port.
+class PracticeSession {
+public:
+    bool begin()
+    {
+        if (!m_store.isValid() || !m_tnc.start())
+            return false;
+        m_program = std::make_unique<E2eFixture>(m_tnc.port());
+        for (const QString& name : kProfileFiles)
+            m_program->writeDataFile(name, profileFile(name));
+        return m_program->start() && shows(kStartupDone);
+    }
+
+    E2eFixture& program() { return *m_program; }
+    FrmPacket& window() { return m_program->window(); }
+    Globals& globals() { return m_program->globals(); }
+    PracticeTncProcess& tnc() { return m_tnc; }
+    QString pane() { return window().receiveView().toPlainText(); }
+
+    // Waits until the receive pane holds `text` at least `times` times.
+    bool shows(const QString& text, int times = 1)
+    {
+        return QTest::qWaitFor([&] { return pane().count(text) >= times; }, kAnswerMs);
+    }
+
+    QByteArray storedMessage(int number) const
+    {
+        QFile file(m_store.filePath(QStringLiteral("msg%1.txt").arg(number, 5, 10, QLatin1Char('0'))));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void type(const QString& line)
+    {
+        QTest::keyClicks(&window().sendBox(), line);
+        QTest::keyClick(&window().sendBox(), Qt::Key_Return);
+    }
+
+    // Presses the function button with this caption, as the operator clicks it.
+    bool press(const QString& caption)
+    {
+        for (int i = 0; i < 8; ++i) {
+            QPushButton& button = window().functionButton(i);
+            if (button.isVisible() && button.text() == caption) {
+                button.click();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QTemporaryDir m_store;
+    PracticeTncProcess m_tnc{m_store.path()};
+    std::unique_ptr<E2eFixture> m_program;
+};
+
+QStringList visibleButtonCaptions(FrmPacket& window)
+{
+    QStringList captions;
+    for (int i = 0; i < 8; ++i) {
+        if (window.functionButton(i).isVisible())
+            captions.append(window.functionButton(i).text());
+    }
+    return captions;
+}
+
+QList<QAction*> modeItems(FrmPacket& window)
+{
+    QList<QAction*> items;
+    for (QAction* action : window.menus().mnuMode->actions()) {
+        if (action->objectName() == QStringLiteral("mnuModeItem") && action->isVisible())
+            items.append(action);
+    }
+    return items;
+}
+
+} // namespace
+
+#define VERIFY_PANE(session, condition) QVERIFY2(condition, qPrintable((session).pane().right(1500)))
+
+class E2ePractice : public QObject {
+    Q_OBJECT
+private slots:
+    void startupScriptBuildsTheModeMenuWhoseButtonsDriveTheTnc();
+    void connectListConnectsToTheBoard();
+    void radiogramIsStoredOnTheBoardByteForByteAndReadBack();
+    void aresMessageIsStoredOnTheBoardByteForByte();
+    void tacticalCallIsSetAndCleared();
+    void restartPortBringsBackATncThatWasKilled();
+};
+
+void E2ePractice::startupScriptBuildsTheModeMenuWhoseButtonsDriveTheTnc()
+{
+    PracticeSession session;
+    VERIFY_PANE(session, session.begin());
+    FrmPacket& window = session.window();
+    QVERIFY(session.pane().contains(kSignOn));
+    QVERIFY(window.windowTitle().endsWith(QStringLiteral("        Practice TNC - no radio, nothing goes on the air")));
+    QVERIFY(window.menus().mnuMode->menuAction()->isVisible());
+    const QList<QAction*> modes = modeItems(window);
+    QCOMPARE(modes.size(), 2);
+    QCOMPARE(modes[0]->text(), QStringLiteral("&Bulletin Board"));
+    QCOMPARE(modes[1]->text(), QStringLiteral("&Net"));
+    QCOMPARE(window.panelLabel(QStringLiteral("Mode")).text(), QStringLiteral("Bulletin Board"));
+    QCOMPARE(visibleButtonCaptions(window),
+             (QStringList{"BBS", "List", "Read", "Help", "Bye", "Disconnect"}));
+    QCOMPARE(window.menus().MnuChannel[1]->text(), QStringLiteral("Channel &B"));
+
+    // "$SETDAYTIME" set the TNC's clock.
+    session.type(QStringLiteral("DA"));
+    const QRegularExpression daytime(QStringLiteral("DAYTIME \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d"));
+    VERIFY_PANE(session, QTest::qWaitFor([&] { return session.pane().contains(daytime); }, kAnswerMs));
+
+    modes[1]->trigger();
+    VERIFY_PANE(session, session.shows(QStringLiteral("*** CHANNEL B: not connected")));
+    QCOMPARE(window.panelLabel(QStringLiteral("Mode")).text(), QStringLiteral("Net"));
+    QCOMPARE(visibleButtonCaptions(window), (QStringList{"Net", "Check In", "Traffic", "73", "Disconnect"}));
+    QVERIFY(session.press(QStringLiteral("Net")));
+    VERIFY_PANE(session, session.shows(QStringLiteral("*** CONNECTED to N0NET")));
+    QVERIFY(session.press(QStringLiteral("Check In")));
+    VERIFY_PANE(session, session.shows(QStringLiteral("Roger N0CALL, you are checked in.")));
+    QVERIFY(session.press(QStringLiteral("Disconnect")));
+    VERIFY_PANE(session, session.shows(QStringLiteral("*** DISCONNECTED from N0NET")));
+}
+
+void E2ePractice::connectListConnectsToTheBoard()
+{
+    PracticeSession session;
+    VERIFY_PANE(session, session.begin());
+    QStringList entries;
+    QString callShown;
+    ModalAnswers answers({[&](QWidget* modal) {
+        auto* dialog = qobject_cast<FrmConnect*>(modal);
+        if (!dialog)
+            return false;
+        for (int i = 0; i < dialog->cmbStationList->count(); ++i)
+            entries.append(dialog->cmbStationList->itemText(i));
+        dialog->cmbStationList->setCurrentIndex(entries.indexOf(QStringLiteral("N0BBS;practice bulletin board")));
+        callShown = dialog->labConnect->text();
+        dialog->cmdOK->click();
+        return true;
+    }});
+    session.window().menus().mnuConnect->trigger();
+
+    QCOMPARE(answers.unexpected(), 0);
+    QVERIFY(answers.allTaken());
+    QCOMPARE(entries, (QStringList{"N0BBS;practice bulletin board", "N0NET;practice net control"}));
+    QCOMPARE(callShown, QStringLiteral("N0BBS"));
+    VERIFY_PANE(session, session.shows(QStringLiteral("*** CONNECTED to N0BBS")));
+    VERIFY_PANE(session, session.shows(QStringLiteral("Hello N0CALL, welcome to N0BBS")));
+    VERIFY_PANE(session, session.shows(QStringLiteral("N0BBS>")));
+    session.type(QStringLiteral("L"));
+    VERIFY_PANE(session, session.shows(QStringLiteral("No messages.")));
+}
+
+void E2ePractice::radiogramIsStoredOnTheBoardByteForByteAndReadBack()
+{
+    const QByteArray expected = storedText(ntsexample::kTransmission, ntsexample::kTitleLine);
+    QVERIFY(expected.startsWith("012 R  W1AW"));
+    PracticeSession session;
+    VERIFY_PANE(session, session.begin());
+    QVERIFY(session.press(QStringLiteral("BBS")));
+    VERIFY_PANE(session, session.shows(QStringLiteral("N0BBS>")));
+
+    QTemporaryDir dir;
+    FrmNTS* form = nullptr;
+    ntsexample::openInForm(session.program(), dir, form);
+    QVERIFY(form);
+    QStringList boxTexts;
+    ModalAnswers answers({clickBox(QMessageBox::Yes, boxTexts), clickBox(QMessageBox::Ok, boxTexts)});
+    ntsexample::formAction(*form, "mnuSend")->trigger();
+    QCOMPARE(answers.unexpected(), 0);
+    QCOMPARE(boxTexts, (QStringList{QStringLiteral("Send the NTS formatted traffic now?"), kTransmittingNote}));
+
+    VERIFY_PANE(session, session.shows(QStringLiteral("Message #1 saved")));
+    QCOMPARE(session.storedMessage(1), expected);
+
+    // Read back: the listing shows the NTS routing, Read shows the text.
+    QVERIFY(session.press(QStringLiteral("List")));
+    VERIFY_PANE(session, session.shows(QStringLiteral("@NTSCO")));
+    QTest::keyClicks(&session.window().sendBox(), QStringLiteral("1"));
+    QVERIFY(session.press(QStringLiteral("Read")));
+    VERIFY_PANE(session, session.shows(QStringLiteral("[End of message #1]")));
+    QVERIFY(session.pane().contains(QStringLiteral("ARRIVED SAFE LOVE BOB")));
+    QVERIFY(session.window().sendBox().text().isEmpty());
+}
+
+void E2ePractice::aresMessageIsStoredOnTheBoardByteForByte()
+{
+    const QByteArray expected = storedText(aresexample::kTransmission, aresexample::kTitleLine);
+    QVERIFY(expected.startsWith("12/05/2026    14:05\r"));
+    PracticeSession session;
+    VERIFY_PANE(session, session.begin());
+    QVERIFY(session.press(QStringLiteral("BBS")));
+    VERIFY_PANE(session, session.shows(QStringLiteral("N0BBS>")));
+
+    session.window().menus().mnuTORMEL->trigger();
+    FrmTORMEL* form = session.window().tormelForm();
+    QVERIFY(form);
+    QVERIFY(form->isVisible());
+    form->showMessage(aresexample::message());
+    QStringList boxTexts;
+    ModalAnswers answers({clickBox(QMessageBox::Yes, boxTexts), clickBox(QMessageBox::Ok, boxTexts)});
+    form->findChild<QAction*>(QStringLiteral("mnuSend"))->trigger();
+    QCOMPARE(answers.unexpected(), 0);
+    QCOMPARE(boxTexts, (QStringList{QStringLiteral("Send the TORMEL formatted traffic now?"), kTransmittingNote}));
+    QVERIFY(!form->isVisible());
+
+    VERIFY_PANE(session, session.shows(QStringLiteral("Message #1 saved")));
+    QCOMPARE(session.storedMessage(1), expected);
+    QVERIFY(session.press(QStringLiteral("List")));
+    VERIFY_PANE(session, session.shows(QStringLiteral("R, Shelter status")));
+}
+
+void E2ePractice::tacticalCallIsSetAndCleared()
+{
+    PracticeSession session;
+    VERIFY_PANE(session, session.begin());
+    QVERIFY(session.press(QStringLiteral("BBS")));
+    VERIFY_PANE(session, session.shows(QStringLiteral("N0BBS>")));
+
+    session.window().menus().mnuTacticalCall->trigger();
+    auto* dialog = session.window().findChild<FrmTactical*>(QStringLiteral("frmTactical"));
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QTest::keyClicks(dialog->txtTactical, QStringLiteral("shelter1"));
+    QCOMPARE(dialog->txtTactical->text(), QStringLiteral("SHELTER1"));
+    dialog->cmdOK->click();
+    QVERIFY(!dialog->isVisible());
+    VERIFY_PANE(session, session.shows(QStringLiteral("Tactical call SHELTER1 set; SWITCH to work under it.")));
+    VERIFY_PANE(session, session.shows(QStringLiteral("You are now SHELTER1.")));
+
+    // The dialog keeps the alias; an empty box clears it on the board.
+    session.window().menus().mnuTacticalCall->trigger();
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->txtTactical->text(), QStringLiteral("SHELTER1"));
+    dialog->txtTactical->clear();
+    dialog->cmdOK->click();
+    VERIFY_PANE(session, session.shows(QStringLiteral("Tactical call SHELTER1 removed; you are N0CALL.")));
+    const QString pane = session.pane();
+    const qsizetype switched = pane.lastIndexOf(QStringLiteral("You are now N0CALL."));
+    QVERIFY(switched > pane.indexOf(QStringLiteral("You are now SHELTER1.")));
+    QVERIFY(switched < pane.indexOf(QStringLiteral("Tactical call SHELTER1 removed")));
+}
+
+void E2ePractice::restartPortBringsBackATncThatWasKilled()
+{
+    PracticeSession session;
+    VERIFY_PANE(session, session.begin());
+    FrmPacket& window = session.window();
+    QVERIFY(session.press(QStringLiteral("BBS")));
+    VERIFY_PANE(session, session.shows(QStringLiteral("N0BBS>")));
+    const quint16 port = session.tnc().port();
+
+    session.tnc().kill();
+    QTRY_VERIFY_WITH_TIMEOUT(window.restartButton().isVisible(), kAnswerMs);
+    QVERIFY(!session.globals().gPortOk);
+
+    QVERIFY(session.tnc().start(port));
+    QCOMPARE(session.tnc().port(), port);
+    window.restartButton().click();
+    VERIFY_PANE(session, session.shows(kSignOn, 2));
+    QVERIFY(!window.restartButton().isVisible());
+    QVERIFY(session.globals().gPortOk);
+    // A restart does not run the start-up script again; its buttons still work.
+    QCOMPARE(session.pane().count(kStartupDone), 1);
+    QVERIFY(session.press(QStringLiteral("BBS")));
+    VERIFY_PANE(session, session.shows(QStringLiteral("*** CONNECTED to N0BBS"), 2));
+    VERIFY_PANE(session, session.shows(QStringLiteral("N0BBS>"), 2));
+}
+
+QTEST_MAIN(E2ePractice)
+#include "test_e2e_practice.moc"
