@@ -126,8 +126,9 @@ void FrmPacket::buildStatusBar()
         label->setObjectName(QStringLiteral("panel") + QString(key).remove(QLatin1Char(' ')));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
-        label->setMinimumWidth(key == StatusPanels::kStatus ? 260 : 120);
-        bar->addPermanentWidget(label, key == StatusPanels::kStatus ? 4 : 1);
+        // The status panel takes the room; the others fit their text.
+        label->setMinimumWidth(key == StatusPanels::kStatus ? 260 : 110);
+        bar->addPermanentWidget(label, key == StatusPanels::kStatus ? 1 : 0);
         m_panelLabels.insert(key, label);
         showPanel(key);
     }
