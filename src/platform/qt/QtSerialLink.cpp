@@ -218,6 +218,12 @@ PortResult QtSerialLink::close()
 {
     if (!isOpen())
         return failure(PortFailures::kNotOpen, QStringLiteral("Port not open"));
+    shutDown();
+    return std::nullopt;
+}
+
+void QtSerialLink::shutDown()
+{
     m_pinPoll.stop();
     if (m_serial && m_serial->isOpen())
         m_serial->close();
@@ -226,7 +232,6 @@ PortResult QtSerialLink::close()
         const QSignalBlocker quiet(m_tcp);
         m_tcp->abort();
     }
-    return std::nullopt;
 }
 
 bool QtSerialLink::isOpen() const
@@ -366,14 +371,7 @@ void QtSerialLink::dropLink()
     const bool wasOpen = isOpen();
     if (wasOpen)
         handOutWhatIsLeft();
-    m_pinPoll.stop();
-    if (m_serial && m_serial->isOpen())
-        m_serial->close();
-    if (m_tcp) {
-        m_tcpUp = false;
-        const QSignalBlocker quiet(m_tcp);
-        m_tcp->abort();
-    }
+    shutDown();
     if (wasOpen)
         emit linkLost();
 }

@@ -49,6 +49,7 @@ private:
     std::optional<QSerialPort::PinoutSignals> readPins();
     void handOutWhatIsLeft();
     void dropLink();
+    void shutDown();
     QIODevice* device() const;
 
     const PortMap& m_ports;
