@@ -12,7 +12,9 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QDialog>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 using namespace vellicor;
@@ -46,6 +48,7 @@ private slots:
     void secondaryWindowsOpenOnceAndKeepTheirContents_data();
     void secondaryWindowsOpenOnceAndKeepTheirContents();
     void findSelectsMatchesAndSuspendsScrolling();
+    void communicationsRefreshesThePortPanelsWhenTheDialogCloses();
     void everythingReceivedAndSentIsLogged();
     void ctrlShiftFOpensFindWhileCtrlFStillGoesToTheTnc();
 
@@ -268,6 +271,24 @@ void MainWindowTest::ctrlShiftFOpensFindWhileCtrlFStillGoesToTheTnc()
     QTest::keyClick(&m_window->sendBox(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
     QTRY_VERIFY(m_window->findBar().isVisible());
     QCOMPARE(m_fakes->link.written, QByteArray("\x06"));
+}
+
+void MainWindowTest::communicationsRefreshesThePortPanelsWhenTheDialogCloses()
+{
+    startWindow();
+    QTimer::singleShot(0, this, [this] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog && dialog->objectName() == QStringLiteral("frmProperties"));
+        QCOMPARE(m_globals.gPropertiesTab, 1);
+        m_fakes->link.close();
+        m_fakes->link.setPortNumber(5);
+        m_fakes->link.setSettings(QStringLiteral("4800,E,7,1"));
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    m_window->menus().mnuComPort->trigger();
+    QCOMPARE(m_window->panelLabel(QStringLiteral("Com Port")).text(), QStringLiteral("Com Port: 5"));
+    QCOMPARE(m_window->panelLabel(QStringLiteral("Settings")).text(), QStringLiteral("Settings: 4800,E,7,1"));
+    QCOMPARE(m_window->panelLabel(QStringLiteral("Settings")).toolTip(), QStringLiteral("Settings: 4800,E,7,1"));
 }
 
 QTEST_MAIN(MainWindowTest)
