@@ -60,8 +60,12 @@ public:
         if (!m_store.isValid() || !m_tnc.start())
             return false;
         m_program = std::make_unique<E2eFixture>(m_tnc.port());
-        for (const QString& name : kProfileFiles)
-            m_program->writeDataFile(name, profileFile(name));
+        for (const QString& name : kProfileFiles) {
+            const QByteArray bytes = profileFile(name);
+            if (bytes.isEmpty())
+                return false;
+            m_program->writeDataFile(name, bytes);
+        }
         return m_program->start() && shows(kStartupDone);
     }
 
