@@ -1,17 +1,15 @@
 #include "traffic/ares/AresFile.h"
 
 #include "terminal/TextFile.h"
-#include "terminal/Windows1252.h"
 #include "traffic/ares/AresFields.h"
 #include "traffic/ares/AresMessage.h"
 #include "traffic/common/TrafficPatterns.h"
-
-#include <QFile>
 
 namespace vellicor::AresFile {
 
 namespace {
 
+using MessageFile::LineReader;
 using TrafficPatterns::trimSpaces;
 
 const QString kCrLf = QStringLiteral("\r\n");
@@ -40,18 +38,6 @@ bool endsInLineBreak(const QString& text)
 {
     return text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'));
 }
-
-// The lines of a file, taken one at a time.
-class LineReader {
-public:
-    explicit LineReader(const QStringList& lines) : m_lines(lines) {}
-    bool atEnd() const { return m_next >= m_lines.size(); }
-    QString take() { return m_lines[m_next++]; }
-
-private:
-    const QStringList& m_lines;
-    qsizetype m_next = 0;
-};
 
 bool readHeader(LineReader& in, AresMessage& m)
 {
@@ -134,17 +120,6 @@ void readInto(const QStringList& lines, AresMessage& m)
         }
         m.message += line + kCrLf;
     }
-}
-
-ReadResult readLines(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, FileErrors::forFailure(file, path, FileErrors::Access::Read)};
-    const QByteArray bytes = file.read(kMaxReadBytes);
-    if (file.error() != QFileDevice::NoError)
-        return {{}, FileErrors::make(FileErrors::kReadError)};
-    return {TextFile::splitLines(decodeWindows1252(bytes)), std::nullopt};
 }
 
 } // namespace vellicor::AresFile

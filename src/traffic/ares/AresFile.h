@@ -1,6 +1,7 @@
 #pragma once
 
 #include "terminal/FileErrors.h"
+#include "traffic/common/MessageFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,10 +30,6 @@ inline const QString kDialogFilter = QStringLiteral(
     "TORMEL Msg Files (TORMELM*.txt)|TORMELM*.*|Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
 inline const QString kClosingStart = QStringLiteral("END MSG SENT ");
 
-// Only this much of a file is read: a message is a few kilobytes, and a
-// huge file picked by mistake must not swamp the form.
-inline constexpr qint64 kMaxReadBytes = 1024 * 1024;
-
 // The file's contents for a message. The text is written as it stands and
 // followed by a line break only when it does not already end in one, and
 // an empty text writes no line at all, so saving a message and opening it
@@ -49,12 +46,11 @@ std::optional<FileError> WriteMessageFile(const QString& path, const AresMessage
 // line starting "END MSG SENT ", or to the end of the file.
 void readInto(const QStringList& lines, AresMessage& message);
 
-struct ReadResult {
-    QStringList lines;
-    std::optional<FileError> error;
-};
-// The lines of a file (CR LF, CR or LF ends), at most kMaxReadBytes of it.
-ReadResult readLines(const QString& path);
+// Read with the message forms' shared reader: the lines of a file, at most
+// kMaxReadBytes of it.
+using MessageFile::kMaxReadBytes;
+using MessageFile::ReadResult;
+using MessageFile::readLines;
 
 } // namespace AresFile
 } // namespace vellicor

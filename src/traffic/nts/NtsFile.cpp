@@ -1,12 +1,9 @@
 #include "traffic/nts/NtsFile.h"
 
 #include "terminal/TextFile.h"
-#include "terminal/Windows1252.h"
 #include "traffic/common/TrafficPatterns.h"
 #include "traffic/nts/NtsCheck.h"
 #include "traffic/nts/Radiogram.h"
-
-#include <QFile>
 
 #include <utility>
 
@@ -14,21 +11,10 @@ namespace vellicor::NtsFile {
 
 namespace {
 
+using MessageFile::LineReader;
 using TrafficPatterns::trimSpaces;
 
 const QString kCrLf = QStringLiteral("\r\n");
-
-// The lines of a file, taken one at a time.
-class LineReader {
-public:
-    explicit LineReader(const QStringList& lines) : m_lines(lines) {}
-    bool atEnd() const { return m_next >= m_lines.size(); }
-    QString take() { return m_lines[m_next++]; }
-
-private:
-    const QStringList& m_lines;
-    qsizetype m_next = 0;
-};
 
 // A last line of a block with its five-character marker replaced by spaces.
 QString withoutMarker(const QString& line)
@@ -137,17 +123,6 @@ void readInto(const QStringList& lines, Radiogram& radiogram)
         || !readText(in, radiogram) || in.atEnd())
         return;
     radiogram.signedBy = trimSpaces(in.take());
-}
-
-ReadResult readLines(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, FileErrors::forFailure(file, path, FileErrors::Access::Read)};
-    const QByteArray bytes = file.read(kMaxReadBytes);
-    if (file.error() != QFileDevice::NoError)
-        return {{}, FileErrors::make(FileErrors::kReadError)};
-    return {TextFile::splitLines(decodeWindows1252(bytes)), std::nullopt};
 }
 
 } // namespace vellicor::NtsFile

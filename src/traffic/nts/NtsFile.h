@@ -1,6 +1,7 @@
 #pragma once
 
 #include "terminal/FileErrors.h"
+#include "traffic/common/MessageFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,10 +25,6 @@ inline const QString kDialogFilter =
 inline const QString kAddressEnd = QStringLiteral(" .AA.");
 inline const QString kTextEnd = QStringLiteral(" .BT.");
 
-// Only this much of a file is read: a radiogram is a few hundred bytes, and
-// a huge file picked by mistake must not swamp the form.
-inline constexpr qint64 kMaxReadBytes = 1024 * 1024;
-
 // The file's contents for a radiogram, as written.
 QString contents(const Radiogram& radiogram);
 
@@ -39,12 +36,11 @@ std::optional<FileError> WriteNtsFile(const QString& path, Radiogram& radiogram,
 // that ends early leaves the remaining fields as they were.
 void readInto(const QStringList& lines, Radiogram& radiogram);
 
-struct ReadResult {
-    QStringList lines;
-    std::optional<FileError> error;
-};
-// The lines of a file (CR LF, CR or LF ends), at most kMaxReadBytes of it.
-ReadResult readLines(const QString& path);
+// Read with the message forms' shared reader: the lines of a file, at most
+// kMaxReadBytes of it.
+using MessageFile::kMaxReadBytes;
+using MessageFile::ReadResult;
+using MessageFile::readLines;
 
 } // namespace NtsFile
 } // namespace vellicor
