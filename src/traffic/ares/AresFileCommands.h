@@ -1,24 +1,19 @@
 #pragma once
 
+#include "traffic/common/MessageFileCommands.h"
+
 #include <QDate>
-#include <QString>
 
 namespace vellicor {
 
-class FileDialogs;
-class Prompter;
 struct AresMessage;
 
-// Open, Save and Save As of the ARES form, and the form's current file.
-class AresFileCommands {
+// Open, Save and Save As of the ARES form, and the form's current file, in
+// the ARES message file's layout. New forgets the current file, which
+// disables Save (forgetFile).
+class AresFileCommands : public MessageFileCommands {
 public:
     AresFileCommands(Prompter& prompter, FileDialogs& dialogs);
-
-    // The file last opened, or saved under Save As; empty when there is none.
-    QString currentFile() const { return m_currentFile; }
-    bool saveEnabled() const { return !m_currentFile.isEmpty(); }
-    // New forgets the current file, which disables Save.
-    void forgetFile() { m_currentFile.clear(); }
 
     // Asks for a file and fills a cleared form from it as far as the file
     // is in the layout. False (form unchanged) when the operator cancels or
@@ -31,13 +26,7 @@ public:
     void saveAs(const AresMessage& message);
 
 private:
-    bool confirmOverwrite(const QString& path);
-    bool write(const QString& path, const AresMessage& message);
-
-    Prompter& m_prompter;
-    FileDialogs& m_dialogs;
-    QString m_currentFile;
-    QString m_lastDialogName;
+    static Writer writerFor(const AresMessage& message);
 };
 
 } // namespace vellicor

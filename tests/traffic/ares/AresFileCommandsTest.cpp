@@ -42,11 +42,7 @@ class AresFileCommandsTest : public QObject {
     Q_OBJECT
 private slots:
     void saveAsWritesAndBecomesTheCurrentFile();
-    void saveAsAsksBeforeReplacing_data();
-    void saveAsAsksBeforeReplacing();
-    void failedSavesAreShown();
     void openFillsAClearedFormAndNamesTheFile();
-    void openCancelledOrUnreadableChangesNothing();
 };
 
 void AresFileCommandsTest::saveAsWritesAndBecomesTheCurrentFile()
@@ -74,61 +70,6 @@ void AresFileCommandsTest::saveAsWritesAndBecomesTheCurrentFile()
     QVERIFY(fakes.prompter.prompts.isEmpty());
 }
 
-void AresFileCommandsTest::saveAsAsksBeforeReplacing_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("replaced");
-    QTest::newRow("Yes") << int(PromptAnswer::Yes) << true;
-    QTest::newRow("No") << int(PromptAnswer::No) << false;
-    QTest::newRow("Cancel") << int(PromptAnswer::Cancel) << false;
-}
-
-void AresFileCommandsTest::saveAsAsksBeforeReplacing()
-{
-    QFETCH(int, answer);
-    QFETCH(bool, replaced);
-    QTemporaryDir dir;
-    TestPlatform fakes;
-    const QString path = dir.filePath(QStringLiteral("TORMELM1.txt"));
-    writeFile(path, "OLD CONTENTS\r\n");
-    fakes.dialogs.fileAnswers = {path};
-    fakes.prompter.answers = {PromptAnswer(answer)};
-    AresFileCommands files(fakes.prompter, fakes.dialogs);
-    files.saveAs(sample(QStringLiteral("Cots")));
-    QCOMPARE(fakes.prompter.prompts.size(), 1);
-    QCOMPARE(fakes.prompter.prompts[0].text, path + QStringLiteral(" already exists.\r\nOverwrite this file?"));
-    QCOMPARE(fakes.prompter.prompts[0].title, QStringLiteral("File Already Exists"));
-    QCOMPARE(fakes.prompter.prompts[0].buttons, PromptButtons::YesNoCancel);
-    QCOMPARE(fakes.prompter.prompts[0].icon, PromptIcon::Question);
-    QCOMPARE(fileBytes(path) == "OLD CONTENTS\r\n", !replaced);
-    QCOMPARE(files.currentFile(), replaced ? path : QString());
-}
-
-void AresFileCommandsTest::failedSavesAreShown()
-{
-    QTemporaryDir dir;
-    TestPlatform fakes;
-    const QString good = dir.filePath(QStringLiteral("TORMELM1.txt"));
-    const QString bad = dir.filePath(QStringLiteral("missing/TORMELM2.txt"));
-    fakes.dialogs.fileAnswers = {good, bad};
-    AresFileCommands files(fakes.prompter, fakes.dialogs);
-    files.saveAs(sample(QStringLiteral("Cots")));
-    files.saveAs(sample(QStringLiteral("Cots")));
-    QCOMPARE(fakes.prompter.prompts.size(), 1);
-    QCOMPARE(fakes.prompter.prompts[0].title, QStringLiteral("Vellicor Error 76"));
-    QCOMPARE(fakes.prompter.prompts[0].text, bad + QStringLiteral("\r\nPath not found"));
-    QCOMPARE(files.currentFile(), good);
-    QVERIFY(!QFile::exists(bad));
-
-    // A Save that cannot write says so, with the path.
-    QVERIFY(dir.remove());
-    files.save(sample(QStringLiteral("Blankets")));
-    QCOMPARE(fakes.prompter.prompts.size(), 2);
-    QVERIFY(fakes.prompter.prompts[1].title.startsWith(QStringLiteral("Vellicor Error ")));
-    QVERIFY(fakes.prompter.prompts[1].text.startsWith(good + QStringLiteral("\r\n")));
-    QCOMPARE(files.currentFile(), good);
-}
-
 void AresFileCommandsTest::openFillsAClearedFormAndNamesTheFile()
 {
     QTemporaryDir dir;
@@ -150,21 +91,6 @@ void AresFileCommandsTest::openFillsAClearedFormAndNamesTheFile()
     QCOMPARE(files.currentFile(), path);
     QVERIFY(files.saveEnabled());
     QCOMPARE(fakes.dialogs.requests[0].filter, AresFile::kDialogFilter);
-    QVERIFY(fakes.prompter.prompts.isEmpty());
-}
-
-void AresFileCommandsTest::openCancelledOrUnreadableChangesNothing()
-{
-    QTemporaryDir dir;
-    TestPlatform fakes;
-    fakes.dialogs.fileAnswers = {std::nullopt, dir.filePath(QStringLiteral("TORMELM404.txt")), dir.path()};
-    AresFileCommands files(fakes.prompter, fakes.dialogs);
-    const AresMessage before = sample(QStringLiteral("Cots"));
-    AresMessage message = before;
-    for (int i = 0; i < 3; ++i)
-        QVERIFY(!files.open(message, kToday));
-    QCOMPARE(message, before);
-    QCOMPARE(files.currentFile(), QString());
     QVERIFY(fakes.prompter.prompts.isEmpty());
 }
 

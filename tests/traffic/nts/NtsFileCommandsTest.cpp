@@ -43,12 +43,8 @@ class NtsFileCommandsTest : public QObject {
     Q_OBJECT
 private slots:
     void saveAsWritesAndBecomesTheCurrentFile();
-    void saveAsAsksBeforeReplacing_data();
-    void saveAsAsksBeforeReplacing();
-    void saveAsFailureIsShownAndChangesNoCurrentFile();
     void saveWritesTheCurrentFileWithoutAsking();
     void openFillsAClearedForm();
-    void openCancelledOrUnreadableChangesNothing();
 };
 
 void NtsFileCommandsTest::saveAsWritesAndBecomesTheCurrentFile()
@@ -72,56 +68,6 @@ void NtsFileCommandsTest::saveAsWritesAndBecomesTheCurrentFile()
     // The dialog starts at the name last chosen in it.
     files.saveAs(radiogram);
     QCOMPARE(fakes.dialogs.requests[1].fileName, path);
-}
-
-void NtsFileCommandsTest::saveAsAsksBeforeReplacing_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("replaced");
-    QTest::newRow("Yes") << int(PromptAnswer::Yes) << true;
-    QTest::newRow("No") << int(PromptAnswer::No) << false;
-    QTest::newRow("Cancel") << int(PromptAnswer::Cancel) << false;
-}
-
-void NtsFileCommandsTest::saveAsAsksBeforeReplacing()
-{
-    QFETCH(int, answer);
-    QFETCH(bool, replaced);
-    QTemporaryDir dir;
-    TestPlatform fakes;
-    const QString path = dir.filePath(QStringLiteral("NTS12.txt"));
-    writeFile(path, "OLD CONTENTS\r\n");
-    fakes.dialogs.fileAnswers = {path};
-    fakes.prompter.answers = {PromptAnswer(answer)};
-    NtsFileCommands files(fakes.prompter, fakes.dialogs);
-    Radiogram radiogram = sample(QStringLiteral("JOHN DOE"));
-    files.saveAs(radiogram);
-    QCOMPARE(fakes.prompter.prompts.size(), 1);
-    QCOMPARE(fakes.prompter.prompts[0].text, path + QStringLiteral(" already exists.\r\nOverwrite this file?"));
-    QCOMPARE(fakes.prompter.prompts[0].title, QStringLiteral("File Already Exists"));
-    QCOMPARE(fakes.prompter.prompts[0].buttons, PromptButtons::YesNoCancel);
-    QCOMPARE(fakes.prompter.prompts[0].icon, PromptIcon::Question);
-    QCOMPARE(fileBytes(path) == "OLD CONTENTS\r\n", !replaced);
-    QCOMPARE(files.currentFile(), replaced ? path : QString());
-    QCOMPARE(files.saveEnabled(), replaced);
-}
-
-void NtsFileCommandsTest::saveAsFailureIsShownAndChangesNoCurrentFile()
-{
-    QTemporaryDir dir;
-    TestPlatform fakes;
-    const QString good = dir.filePath(QStringLiteral("NTS1.txt"));
-    const QString bad = dir.filePath(QStringLiteral("missing/NTS2.txt"));
-    fakes.dialogs.fileAnswers = {good, bad};
-    NtsFileCommands files(fakes.prompter, fakes.dialogs);
-    Radiogram radiogram = sample(QStringLiteral("JOHN DOE"));
-    files.saveAs(radiogram);
-    files.saveAs(radiogram);
-    QCOMPARE(fakes.prompter.prompts.size(), 1);
-    QCOMPARE(fakes.prompter.prompts[0].title, QStringLiteral("Vellicor Error 76"));
-    QCOMPARE(fakes.prompter.prompts[0].text, bad + QStringLiteral("\r\nPath not found"));
-    QCOMPARE(files.currentFile(), good);
-    QVERIFY(!QFile::exists(bad));
 }
 
 void NtsFileCommandsTest::saveWritesTheCurrentFileWithoutAsking()
@@ -167,21 +113,6 @@ void NtsFileCommandsTest::openFillsAClearedForm()
     QCOMPARE(radiogram.dateFiled, QStringLiteral("12/05/2026"));
     QCOMPARE(files.currentFile(), path);
     QVERIFY(files.saveEnabled());
-}
-
-void NtsFileCommandsTest::openCancelledOrUnreadableChangesNothing()
-{
-    QTemporaryDir dir;
-    TestPlatform fakes;
-    fakes.dialogs.fileAnswers = {std::nullopt, dir.filePath(QStringLiteral("NTS404.txt")), dir.path()};
-    NtsFileCommands files(fakes.prompter, fakes.dialogs);
-    const Radiogram before = sample(QStringLiteral("JOHN DOE"));
-    Radiogram radiogram = before;
-    for (int i = 0; i < 3; ++i)
-        QVERIFY(!files.open(radiogram, kToday));
-    QCOMPARE(radiogram, before);
-    QCOMPARE(files.currentFile(), QString());
-    QVERIFY(!files.saveEnabled());
 }
 
 QTEST_GUILESS_MAIN(NtsFileCommandsTest)

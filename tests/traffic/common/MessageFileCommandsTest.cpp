@@ -1,0 +1,215 @@
+#include "Fakes.h"
+#include "terminal/TextFile.h"
+#include "traffic/common/MessageFileCommands.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vellicor;
+using namespace vellicor::test;
+
+namespace {
+
+const QString kFilter = QStringLiteral("Msg Files (MSG*.txt)|MSG*.*|All Files (*.*)|*.*");
+
+// A form whose file is its one text, written as it stands.
+struct TextForm {
+    QString text = QStringLiteral("ALL QUIET\r\n");
+    QStringList opened;
+    int reads = 0;
+    int writes = 0;
+
+    MessageFileCommands::Reader reader()
+    {
+        return [this](const QStringList& lines) {
+            ++reads;
+            opened = lines;
+        };
+    }
+    MessageFileCommands::Writer writer()
+    {
+        return [this](const QString& path) {
+            ++writes;
+            return TextFile::saveText(path, text);
+        };
+    }
+};
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class MessageFileCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void saveAsNamesTheFileAndSaveWritesItWithoutAsking();
+    void saveAsAsksBeforeReplacing_data();
+    void saveAsAsksBeforeReplacing();
+    void failedSavesAreShownAndNameNoFile();
+    void openHandsTheLinesToTheFormAndNamesTheFile();
+    void openCancelledOrUnreadableLeavesTheFormAlone();
+    void newEitherKeepsTheNameOrForgetsTheFile();
+};
+
+void MessageFileCommandsTest::saveAsNamesTheFileAndSaveWritesItWithoutAsking()
+{
+    QTemporaryDir dir;
+    TestPlatform fakes;
+    const QString path = dir.filePath(QStringLiteral("MSG1.txt"));
+    fakes.dialogs.fileAnswers = {path, path};
+    MessageFileCommands files(fakes.prompter, fakes.dialogs, kFilter);
+    TextForm form;
+    files.save(form.writer()); // no current file yet: nothing happens
+    QCOMPARE(form.writes, 0);
+    QVERIFY(!files.saveEnabled());
+
+    files.saveAs(form.writer());
+    QCOMPARE(fakes.dialogs.requests.size(), 1);
+    QCOMPARE(fakes.dialogs.requests[0].title, QStringLiteral("Save As"));
+    QCOMPARE(fakes.dialogs.requests[0].filter, kFilter);
+    QCOMPARE(fakes.dialogs.requests[0].fileName, QString());
+    QCOMPARE(files.currentFile(), path);
+    QVERIFY(files.saveEnabled());
+    QCOMPARE(fileBytes(path), QByteArray("ALL QUIET\r\n"));
+    QVERIFY(fakes.prompter.prompts.isEmpty()); // a new name is not asked about
+
+    form.text = QStringLiteral("NEED COTS\r\n");
+    files.save(form.writer());
+    QCOMPARE(fakes.dialogs.requests.size(), 1);
+    QVERIFY(fakes.prompter.prompts.isEmpty());
+    QCOMPARE(fileBytes(path), QByteArray("NEED COTS\r\n"));
+
+    // The dialog starts at the name last chosen in it.
+    fakes.prompter.answers = {PromptAnswer::No};
+    files.saveAs(form.writer());
+    QCOMPARE(fakes.dialogs.requests[1].fileName, path);
+}
+
+void MessageFileCommandsTest::saveAsAsksBeforeReplacing_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("Yes") << int(PromptAnswer::Yes) << true;
+    QTest::newRow("No") << int(PromptAnswer::No) << false;
+    QTest::newRow("Cancel") << int(PromptAnswer::Cancel) << false;
+}
+
+void MessageFileCommandsTest::saveAsAsksBeforeReplacing()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, replaced);
+    QTemporaryDir dir;
+    TestPlatform fakes;
+    const QString path = dir.filePath(QStringLiteral("MSG1.txt"));
+    writeFile(path, "OLD CONTENTS\r\n");
+    fakes.dialogs.fileAnswers = {path};
+    fakes.prompter.answers = {PromptAnswer(answer)};
+    MessageFileCommands files(fakes.prompter, fakes.dialogs, kFilter);
+    TextForm form;
+    files.saveAs(form.writer());
+    QCOMPARE(fakes.prompter.prompts.size(), 1);
+    QCOMPARE(fakes.prompter.prompts[0].text, path + QStringLiteral(" already exists.\r\nOverwrite this file?"));
+    QCOMPARE(fakes.prompter.prompts[0].title, QStringLiteral("File Already Exists"));
+    QCOMPARE(fakes.prompter.prompts[0].buttons, PromptButtons::YesNoCancel);
+    QCOMPARE(fakes.prompter.prompts[0].icon, PromptIcon::Question);
+    QCOMPARE(fileBytes(path), replaced ? QByteArray("ALL QUIET\r\n") : QByteArray("OLD CONTENTS\r\n"));
+    QCOMPARE(form.writes, replaced ? 1 : 0);
+    QCOMPARE(files.currentFile(), replaced ? path : QString());
+    QCOMPARE(files.saveEnabled(), replaced);
+}
+
+void MessageFileCommandsTest::failedSavesAreShownAndNameNoFile()
+{
+    QTemporaryDir dir;
+    TestPlatform fakes;
+    const QString good = dir.filePath(QStringLiteral("MSG1.txt"));
+    const QString bad = dir.filePath(QStringLiteral("missing/MSG2.txt"));
+    fakes.dialogs.fileAnswers = {good, bad};
+    MessageFileCommands files(fakes.prompter, fakes.dialogs, kFilter);
+    TextForm form;
+    files.saveAs(form.writer());
+    files.saveAs(form.writer());
+    QCOMPARE(fakes.prompter.prompts.size(), 1);
+    QCOMPARE(fakes.prompter.prompts[0].title, QStringLiteral("Vellicor Error 76"));
+    QCOMPARE(fakes.prompter.prompts[0].text, bad + QStringLiteral("\r\nPath not found"));
+    QCOMPARE(files.currentFile(), good);
+    QVERIFY(!QFile::exists(bad));
+
+    // A Save that cannot write says so, with the path, and keeps the file named.
+    QVERIFY(dir.remove());
+    files.save(form.writer());
+    QCOMPARE(fakes.prompter.prompts.size(), 2);
+    QVERIFY(fakes.prompter.prompts[1].title.startsWith(QStringLiteral("Vellicor Error ")));
+    QVERIFY(fakes.prompter.prompts[1].text.startsWith(good + QStringLiteral("\r\n")));
+    QCOMPARE(files.currentFile(), good);
+    QVERIFY(files.saveEnabled());
+}
+
+void MessageFileCommandsTest::openHandsTheLinesToTheFormAndNamesTheFile()
+{
+    QTemporaryDir dir;
+    TestPlatform fakes;
+    const QString path = dir.filePath(QStringLiteral("MSG1.txt"));
+    writeFile(path, "ONE\r\nTWO\rTHREE\nN\xd8" "CALL\r\n");
+    fakes.dialogs.fileAnswers = {path};
+    MessageFileCommands files(fakes.prompter, fakes.dialogs, kFilter);
+    TextForm form;
+    QVERIFY(files.open(form.reader()));
+    QCOMPARE(form.opened, (QStringList{"ONE", "TWO", "THREE", "N" + QString(QChar(0x00D8)) + "CALL"}));
+    QCOMPARE(fakes.dialogs.requests[0].title, QStringLiteral("Open"));
+    QCOMPARE(fakes.dialogs.requests[0].filter, kFilter);
+    QCOMPARE(files.currentFile(), path);
+    QVERIFY(files.saveEnabled());
+    QVERIFY(fakes.prompter.prompts.isEmpty());
+}
+
+void MessageFileCommandsTest::openCancelledOrUnreadableLeavesTheFormAlone()
+{
+    QTemporaryDir dir;
+    TestPlatform fakes;
+    fakes.dialogs.fileAnswers = {std::nullopt, dir.filePath(QStringLiteral("MSG404.txt")), dir.path()};
+    MessageFileCommands files(fakes.prompter, fakes.dialogs, kFilter);
+    TextForm form;
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(!files.open(form.reader()));
+    QCOMPARE(form.reads, 0);
+    QCOMPARE(files.currentFile(), QString());
+    QVERIFY(!files.saveEnabled());
+    QVERIFY(fakes.prompter.prompts.isEmpty());
+}
+
+void MessageFileCommandsTest::newEitherKeepsTheNameOrForgetsTheFile()
+{
+    QTemporaryDir dir;
+    TestPlatform fakes;
+    const QString path = dir.filePath(QStringLiteral("MSG1.txt"));
+    fakes.dialogs.fileAnswers = {path};
+    MessageFileCommands files(fakes.prompter, fakes.dialogs, kFilter);
+    TextForm form;
+    files.saveAs(form.writer());
+
+    files.disableSave();
+    QCOMPARE(files.currentFile(), path);
+    QVERIFY(!files.saveEnabled());
+    files.save(form.writer());
+    QCOMPARE(form.writes, 1);
+
+    files.forgetFile();
+    QCOMPARE(files.currentFile(), QString());
+    QVERIFY(!files.saveEnabled());
+}
+
+QTEST_GUILESS_MAIN(MessageFileCommandsTest)
+#include "MessageFileCommandsTest.moc"
