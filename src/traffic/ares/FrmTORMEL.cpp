@@ -1,59 +1,30 @@
 #include "traffic/ares/FrmTORMEL.h"
 
-#include "terminal/TncWriter.h"
 #include "traffic/ares/AresFields.h"
 #include "traffic/ares/AresMessage.h"
 #include "traffic/ares/AresPrintout.h"
 #include "traffic/ares/AresTransmission.h"
 #include "traffic/common/EditorText.h"
-#include "traffic/common/SendOptionsDialog.h"
-#include "traffic/common/TrafficSend.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTimer>
 
 namespace vellicor {
 
-namespace {
-
-const char* const kHelpProperty = "helpContext";
-
-void setLineText(QLineEdit* box, const QString& text)
-{
-    if (box->text() != text)
-        box->setText(text);
-}
-
-void setMultiLineText(QPlainTextEdit* box, const QString& text)
-{
-    const QString shown = toEditorText(text);
-    if (box->toPlainText() != shown)
-        box->setPlainText(shown);
-}
-
-} // namespace
-
 FrmTORMEL::FrmTORMEL(Globals& globals, const Platform& platform, TncWriter& writer, QWidget* parent)
-    : QMainWindow(parent)
-    , m_globals(globals)
-    , m_platform(platform)
-    , m_writer(writer)
+    : MessageForm(globals, platform, writer, parent, QStringLiteral("frmTORMEL"), kCaption)
     , m_files(*platform.prompter, *platform.dialogs)
 {
-    setWindowFlag(Qt::Window);
-    setObjectName(QStringLiteral("frmTORMEL"));
-    setWindowTitle(kCaption);
-    auto* page = new QWidget(this);
-    setCentralWidget(page);
-    m_ui = AresFormWidgets::build(page);
-    buildMenus();
+    m_ui = AresFormWidgets::build(page());
+    buildMenus({"mnuSep", "mnuSep1", QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("E&xit TORMEL"),
+                kHelpFileMenu, kHelpOptionsMenu, kHelpSendMenu, "mnuHelpContents", "mnuHelpTORMEL",
+                QStringLiteral("&TORMEL Message Formatter"), kHelpFormatter});
     watchControls();
+    watchFileState(m_ui.labFileName, m_files);
     showMessage(AresMessage::cleared(today()));
     showFileState();
     resize(640, 560);
@@ -78,19 +49,18 @@ AresMessage FrmTORMEL::message() const
 
 void FrmTORMEL::showMessage(const AresMessage& m)
 {
-    if (m_ui.cboPriority->currentText() != m.priority)
-        m_ui.cboPriority->setEditText(m.priority);
+    showComboText(m_ui.cboPriority, m.priority);
     priorityTextChanged(m_ui.cboPriority->currentText());
-    setLineText(m_ui.txtSubject, m.subject);
-    setLineText(m_ui.txtDate, m.date);
-    setLineText(m_ui.txtTime, m.time);
-    setLineText(m_ui.txtTo, m.to);
-    setLineText(m_ui.txtToName, m.toName);
-    setLineText(m_ui.txtFrom, m.from);
-    setLineText(m_ui.txtFromName, m.fromName);
-    setMultiLineText(m_ui.txtMessage, m.message);
-    setLineText(m_ui.txtMsgSentTime, m.msgSentTime);
-    setLineText(m_ui.txtBy, m.by);
+    showLineText(m_ui.txtSubject, m.subject);
+    showLineText(m_ui.txtDate, m.date);
+    showLineText(m_ui.txtTime, m.time);
+    showLineText(m_ui.txtTo, m.to);
+    showLineText(m_ui.txtToName, m.toName);
+    showLineText(m_ui.txtFrom, m.from);
+    showLineText(m_ui.txtFromName, m.fromName);
+    showMultiLineText(m_ui.txtMessage, m.message);
+    showLineText(m_ui.txtMsgSentTime, m.msgSentTime);
+    showLineText(m_ui.txtBy, m.by);
 }
 
 void FrmTORMEL::ClearForm()
@@ -100,7 +70,7 @@ void FrmTORMEL::ClearForm()
     showMessage(AresMessage::cleared(today()));
 }
 
-void FrmTORMEL::newMessage()
+void FrmTORMEL::newForm()
 {
     if (m_platform.prompter->askYesNo(kClearQuestion))
         ClearForm();
@@ -126,90 +96,24 @@ void FrmTORMEL::saveFileAs()
     showFileState();
 }
 
-void FrmTORMEL::printMessage()
+void FrmTORMEL::printForm()
 {
     AresPrintout::print(message(), *m_platform.printer);
 }
 
-void FrmTORMEL::sendMessage()
+void FrmTORMEL::sendForm()
 {
-    TrafficSend send(*m_platform.prompter, m_writer, *m_platform.pauser);
     AresMessage m = message();
-    const TrafficSendResult result = send.run(AresTransmission::kQuestion, [&] {
+    sendThenHide(AresTransmission::kQuestion, [&] {
         AresTransmission::prepareForSend(m, m_globals, m_platform.clock->nowLocal().time());
         showMessage(m);
         return AresTransmission::build(m, m_globals);
     });
-    if (result == TrafficSendResult::Sent)
-        hide();
 }
 
 void FrmTORMEL::showOptions()
 {
-    QPlainTextEdit* text = m_ui.txtMessage;
-    SendOptionsDialog dialog(m_globals, SendOptionsBindings::ares(), *m_platform.prompter,
-                             {[text] { return fromEditorText(text->toPlainText()); },
-                              [text](const QString& reflowed) { setMultiLineText(text, reflowed); }},
-                             this);
-    dialog.exec();
-}
-
-void FrmTORMEL::closeEvent(QCloseEvent* event)
-{
-    if (m_globals.gExiting) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    hide();
-}
-
-void FrmTORMEL::buildMenus()
-{
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    file->setProperty(kHelpProperty, kHelpFileMenu);
-    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
-    file->menuAction()->setProperty(kHelpProperty, kHelpFileMenu);
-    addCommand(file, "mnuFileNew", QStringLiteral("&New"), &FrmTORMEL::newMessage);
-    addCommand(file, "mnuFileOpen", QStringLiteral("&Open"), &FrmTORMEL::openFile);
-    m_mnuFileSave = addCommand(file, "mnuFileSave", QStringLiteral("&Save"), &FrmTORMEL::saveFile);
-    addCommand(file, "mnuFileSaveAs", QStringLiteral("Save &As"), &FrmTORMEL::saveFileAs);
-    file->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
-    addCommand(file, "mnuFilePrint", QStringLiteral("&Print"), &FrmTORMEL::printMessage)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    addCommand(file, "mnuFileExit", QStringLiteral("E&xit TORMEL"), &FrmTORMEL::hide);
-
-    addCommand(nullptr, "mnuOptions", QStringLiteral("&Options..."), &FrmTORMEL::showOptions)
-        ->setProperty(kHelpProperty, kHelpOptionsMenu);
-    addCommand(nullptr, "mnuSend", QStringLiteral("&Send"), &FrmTORMEL::sendMessage)
-        ->setProperty(kHelpProperty, kHelpSendMenu);
-    buildHelpMenu();
-}
-
-// Adds a command to a menu, or to the menu bar itself when menu is null.
-QAction* FrmTORMEL::addCommand(QMenu* menu, const char* name, const QString& caption,
-                               void (FrmTORMEL::*command)())
-{
-    QAction* action = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, command);
-    return action;
-}
-
-void FrmTORMEL::buildHelpMenu()
-{
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-    help->addAction(QStringLiteral("&Contents && Index"), this, [this] {
-        m_platform.help->showContents(QStringLiteral("Contents()"));
-    })->setObjectName(QStringLiteral("mnuHelpContents"));
-    QAction* formatter = help->addAction(QStringLiteral("&TORMEL Message Formatter"), this,
-                                         [this] { m_platform.help->showContext(kHelpFormatter); });
-    formatter->setObjectName(QStringLiteral("mnuHelpTORMEL"));
-    formatter->setProperty(kHelpProperty, kHelpFormatter);
+    showSendOptions(SendOptionsBindings::ares(), m_ui.txtMessage);
 }
 
 void FrmTORMEL::watchControls()
@@ -272,17 +176,6 @@ void FrmTORMEL::selectWholeText(QObject* watched, QEvent* event)
     field->selectAll();
     if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
         QTimer::singleShot(0, field, &QLineEdit::selectAll);
-}
-
-void FrmTORMEL::showFileState()
-{
-    m_ui.labFileName->setText(m_files.currentFile());
-    m_mnuFileSave->setEnabled(m_files.saveEnabled());
-}
-
-QDate FrmTORMEL::today() const
-{
-    return m_platform.clock->nowLocal().date();
 }
 
 } // namespace vellicor

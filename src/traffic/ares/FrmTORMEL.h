@@ -1,25 +1,18 @@
 #pragma once
 
-#include "app/Globals.h"
-#include "platform/api/Platform.h"
 #include "traffic/ares/AresFileCommands.h"
 #include "traffic/ares/AresFormWidgets.h"
-
-#include <QMainWindow>
-
-class QAction;
-class QMenu;
+#include "traffic/common/MessageForm.h"
 
 namespace vellicor {
 
-class TncWriter;
 struct AresMessage;
 
 // The ARES (TORMEL) message form. It only wires its controls to the
 // message logic: the field rules, the message file, the printout, the
 // transmission and the send options. The main window keeps one for the
 // run; closing it with its close box hides it, so its contents stay.
-class FrmTORMEL : public QMainWindow {
+class FrmTORMEL : public MessageForm {
     Q_OBJECT
 public:
     static inline const QString kCaption = QStringLiteral("Vellicor TORMEL Message ");
@@ -37,35 +30,25 @@ public:
 
     // The form's commands, as its menus run them.
     void ClearForm();
-    void newMessage();
-    void openFile();
-    void saveFile();
-    void saveFileAs();
-    void printMessage();
-    void sendMessage();
-    void showOptions();
+    void newForm() override;
+    void openFile() override;
+    void saveFile() override;
+    void saveFileAs() override;
+    void printForm() override;
+    void sendForm() override;
+    void showOptions() override;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildMenus();
-    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, void (FrmTORMEL::*command)());
-    void buildHelpMenu();
     void watchControls();
     void priorityTextChanged(const QString& text);
     bool callSignTyped(QObject* watched, QEvent* event);
     void selectWholeText(QObject* watched, QEvent* event);
-    void showFileState();
-    QDate today() const;
 
-    Globals& m_globals;
-    Platform m_platform;
-    TncWriter& m_writer;
     AresFileCommands m_files;
     AresFormWidgets m_ui;
-    QAction* m_mnuFileSave = nullptr;
 };
 
 } // namespace vellicor
