@@ -15,14 +15,34 @@
 
 namespace vellicor {
 
+namespace {
+
+// The window's names and captions, its New question and its help contexts.
+const MessageFormNames kNames{
+    .objectName = QStringLiteral("frmTORMEL"),
+    .caption = QStringLiteral("Vellicor TORMEL Message "),
+    .clearQuestion = QStringLiteral("Clear all information on the TORMEL screen?"),
+    .firstSeparator = "mnuSep",
+    .secondSeparator = "mnuSep1",
+    .printShortcut = QKeySequence(Qt::CTRL | Qt::Key_P),
+    .exitCaption = QStringLiteral("E&xit TORMEL"),
+    .fileHelp = 710,
+    .optionsHelp = 720,
+    .sendHelp = 730,
+    .contentsItem = "mnuHelpContents",
+    .formatterItem = "mnuHelpTORMEL",
+    .formatterCaption = QStringLiteral("&TORMEL Message Formatter"),
+    .formatterHelp = 550,
+};
+
+} // namespace
+
 FrmTORMEL::FrmTORMEL(Globals& globals, const Platform& platform, TncWriter& writer, QWidget* parent)
-    : MessageForm(globals, platform, writer, parent, QStringLiteral("frmTORMEL"), kCaption)
+    : MessageForm(globals, platform, writer, parent, kNames)
     , m_files(*platform.prompter, *platform.dialogs)
 {
     m_ui = AresFormWidgets::build(page());
-    buildMenus({"mnuSep", "mnuSep1", QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("E&xit TORMEL"),
-                kHelpFileMenu, kHelpOptionsMenu, kHelpSendMenu, "mnuHelpContents", "mnuHelpTORMEL",
-                QStringLiteral("&TORMEL Message Formatter"), kHelpFormatter});
+    buildMenus();
     watchControls();
     watchFileState(m_ui.labFileName, m_files);
     showMessage(AresMessage::cleared(today()));
@@ -72,7 +92,7 @@ void FrmTORMEL::ClearForm()
 
 void FrmTORMEL::newForm()
 {
-    if (m_platform.prompter->askYesNo(kClearQuestion))
+    if (confirmClear())
         ClearForm();
 }
 

@@ -15,13 +15,6 @@ struct AresMessage;
 class FrmTORMEL : public MessageForm {
     Q_OBJECT
 public:
-    static inline const QString kCaption = QStringLiteral("Vellicor TORMEL Message ");
-    static inline const QString kClearQuestion = QStringLiteral("Clear all information on the TORMEL screen?");
-    static constexpr int kHelpFormatter = 550;
-    static constexpr int kHelpFileMenu = 710;
-    static constexpr int kHelpOptionsMenu = 720;
-    static constexpr int kHelpSendMenu = 730;
-
     FrmTORMEL(Globals& globals, const Platform& platform, TncWriter& writer, QWidget* parent = nullptr);
 
     // The message as the controls hold it, and putting one on them.

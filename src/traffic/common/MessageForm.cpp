@@ -20,15 +20,16 @@ const char* const kHelpProperty = "helpContext";
 }
 
 MessageForm::MessageForm(Globals& globals, const Platform& platform, TncWriter& writer, QWidget* parent,
-                         const QString& objectName, const QString& caption)
+                         const MessageFormNames& names)
     : QMainWindow(parent)
     , m_globals(globals)
     , m_platform(platform)
+    , m_names(names)
     , m_writer(writer)
 {
     setWindowFlag(Qt::Window);
-    setObjectName(objectName);
-    setWindowTitle(caption);
+    setObjectName(names.objectName);
+    setWindowTitle(names.caption);
     setCentralWidget(new QWidget(this));
 }
 
@@ -42,46 +43,46 @@ void MessageForm::closeEvent(QCloseEvent* event)
     hide();
 }
 
-void MessageForm::buildMenus(const MenuNames& names)
+void MessageForm::buildMenus()
 {
-    buildFileMenu(names);
+    buildFileMenu();
     addCommand(nullptr, "mnuOptions", QStringLiteral("&Options..."), [this] { showOptions(); })
-        ->setProperty(kHelpProperty, names.optionsHelp);
+        ->setProperty(kHelpProperty, m_names.optionsHelp);
     addCommand(nullptr, "mnuSend", QStringLiteral("&Send"), [this] { sendForm(); })
-        ->setProperty(kHelpProperty, names.sendHelp);
-    buildHelpMenu(names);
+        ->setProperty(kHelpProperty, m_names.sendHelp);
+    buildHelpMenu();
 }
 
-void MessageForm::buildFileMenu(const MenuNames& names)
+void MessageForm::buildFileMenu()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    file->setProperty(kHelpProperty, names.fileHelp);
+    file->setProperty(kHelpProperty, m_names.fileHelp);
     file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
-    file->menuAction()->setProperty(kHelpProperty, names.fileHelp);
+    file->menuAction()->setProperty(kHelpProperty, m_names.fileHelp);
     addCommand(file, "mnuFileNew", QStringLiteral("&New"), [this] { newForm(); });
     addCommand(file, "mnuFileOpen", QStringLiteral("&Open"), [this] { openFile(); });
     m_mnuFileSave = addCommand(file, "mnuFileSave", QStringLiteral("&Save"), [this] { saveFile(); });
     addCommand(file, "mnuFileSaveAs", QStringLiteral("Save &As"), [this] { saveFileAs(); });
-    file->addSeparator()->setObjectName(QString::fromLatin1(names.firstSeparator));
+    file->addSeparator()->setObjectName(QString::fromLatin1(m_names.firstSeparator));
     addCommand(file, "mnuFilePrint", QStringLiteral("&Print"), [this] { printForm(); })
-        ->setShortcut(names.printShortcut);
-    file->addSeparator()->setObjectName(QString::fromLatin1(names.secondSeparator));
-    addCommand(file, "mnuFileExit", names.exitCaption, [this] { hide(); });
+        ->setShortcut(m_names.printShortcut);
+    file->addSeparator()->setObjectName(QString::fromLatin1(m_names.secondSeparator));
+    addCommand(file, "mnuFileExit", m_names.exitCaption, [this] { hide(); });
 }
 
-void MessageForm::buildHelpMenu(const MenuNames& names)
+void MessageForm::buildHelpMenu()
 {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
     help->addAction(QStringLiteral("&Contents && Index"), this, [this] {
         m_platform.help->showContents(QStringLiteral("Contents()"));
-    })->setObjectName(QString::fromLatin1(names.contentsItem));
-    const int context = names.formatterHelp;
+    })->setObjectName(QString::fromLatin1(m_names.contentsItem));
+    const int context = m_names.formatterHelp;
     QAction* formatter =
-        help->addAction(names.formatterCaption, this, [this, context] { m_platform.help->showContext(context); });
-    formatter->setObjectName(QString::fromLatin1(names.formatterItem));
+        help->addAction(m_names.formatterCaption, this, [this, context] { m_platform.help->showContext(context); });
+    formatter->setObjectName(QString::fromLatin1(m_names.formatterItem));
     formatter->setProperty(kHelpProperty, context);
 }
 
@@ -105,6 +106,11 @@ void MessageForm::showFileState()
 {
     m_labFileName->setText(m_files->currentFile());
     m_mnuFileSave->setEnabled(m_files->saveEnabled());
+}
+
+bool MessageForm::confirmClear()
+{
+    return m_platform.prompter->askYesNo(m_names.clearQuestion);
 }
 
 QDate MessageForm::today() const

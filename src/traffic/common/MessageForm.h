@@ -22,29 +22,34 @@ namespace vellicor {
 class MessageFileCommands;
 class TncWriter;
 
+// Everything by which the two message forms' windows differ: the window's
+// name and caption, the New question, and the names, captions and help
+// contexts of their menus.
+struct MessageFormNames {
+    QString objectName;
+    QString caption;
+    QString clearQuestion;
+    const char* firstSeparator;  // between Save As and Print
+    const char* secondSeparator; // between Print and Exit
+    QKeySequence printShortcut;
+    QString exitCaption;
+    int fileHelp;
+    int optionsHelp;
+    int sendHelp;
+    const char* contentsItem;
+    const char* formatterItem;
+    QString formatterCaption;
+    int formatterHelp;
+};
+
 // What the two message forms share as windows: a secondary window that the
 // main window keeps for the run and that its close box only hides (so its
-// contents stay); the File, Options, Send and Help menus; the file name
-// label and the Save item; the send and the send-options dialog. Each form
-// brings its own controls, field rules and message logic.
+// contents stay); the File, Options, Send and Help menus; the New question;
+// the file name label and the Save item; the send and the send-options
+// dialog. Each form brings its own controls, field rules and message logic.
 class MessageForm : public QMainWindow {
     Q_OBJECT
 public:
-    // Where the two forms' menus differ: names, captions and help contexts.
-    struct MenuNames {
-        const char* firstSeparator;  // between Save As and Print
-        const char* secondSeparator; // between Print and Exit
-        QKeySequence printShortcut;
-        QString exitCaption;
-        int fileHelp;
-        int optionsHelp;
-        int sendHelp;
-        const char* contentsItem;
-        const char* formatterItem;
-        QString formatterCaption;
-        int formatterHelp;
-    };
-
     // The form's commands, as its menus run them.
     virtual void newForm() = 0; // asks, then clears the form
     virtual void openFile() = 0;
@@ -56,13 +61,15 @@ public:
 
 protected:
     MessageForm(Globals& globals, const Platform& platform, TncWriter& writer, QWidget* parent,
-                const QString& objectName, const QString& caption);
+                const MessageFormNames& names);
 
     void closeEvent(QCloseEvent* event) override;
 
     // The page the form's controls are built on.
     QWidget* page() const { return centralWidget(); }
-    void buildMenus(const MenuNames& names);
+    void buildMenus();
+    // Asks whether to clear the form (New).
+    bool confirmClear();
 
     // The label that shows the current file, and where that file is kept;
     // showFileState() brings the label and the Save item up to date.
@@ -86,10 +93,11 @@ protected:
     Platform m_platform;
 
 private:
-    void buildFileMenu(const MenuNames& names);
-    void buildHelpMenu(const MenuNames& names);
+    void buildFileMenu();
+    void buildHelpMenu();
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const std::function<void()>& command);
 
+    const MessageFormNames m_names;
     TncWriter& m_writer;
     QLabel* m_labFileName = nullptr;
     const MessageFileCommands* m_files = nullptr;

@@ -16,6 +16,24 @@ namespace vellicor {
 
 namespace {
 
+// The window's names and captions, its New question and its help contexts.
+const MessageFormNames kNames{
+    .objectName = QStringLiteral("frmNTS"),
+    .caption = QStringLiteral("Vellicor NTS Message "),
+    .clearQuestion = QStringLiteral("Clear all information on the NTS screen?"),
+    .firstSeparator = "mnuFileSep1",
+    .secondSeparator = "mnuFileSep2",
+    .printShortcut = QKeySequence(),
+    .exitCaption = QStringLiteral("E&xit NTS"),
+    .fileHelp = 510,
+    .optionsHelp = 520,
+    .sendHelp = 530,
+    .contentsItem = "mnuContents",
+    .formatterItem = "mnuNTS",
+    .formatterCaption = QStringLiteral("&NTS Message Formatter"),
+    .formatterHelp = 430,
+};
+
 // Focus that moves to another control of the form; not a menu, a popup or
 // another window taking it for a while.
 bool movedWithinForm(const QFocusEvent* event, const QWidget* form)
@@ -33,13 +51,11 @@ bool movedWithinForm(const QFocusEvent* event, const QWidget* form)
 } // namespace
 
 FrmNTS::FrmNTS(Globals& globals, const Platform& platform, TncWriter& writer, QWidget* parent)
-    : MessageForm(globals, platform, writer, parent, QStringLiteral("frmNTS"), kCaption)
+    : MessageForm(globals, platform, writer, parent, kNames)
     , m_files(*platform.prompter, *platform.dialogs)
 {
     m_ui = NtsFormWidgets::build(page());
-    buildMenus({"mnuFileSep1", "mnuFileSep2", QKeySequence(), QStringLiteral("E&xit NTS"), kHelpFileMenu,
-                kHelpOptionsMenu, kHelpSendMenu, "mnuContents", "mnuNTS", QStringLiteral("&NTS Message Formatter"),
-                kHelpFormatter});
+    buildMenus();
     watchControls();
     watchFileState(m_ui.labFileName, m_files);
     showRadiogram(Radiogram::cleared(today()));
@@ -90,7 +106,7 @@ void FrmNTS::showRadiogram(const Radiogram& r)
 
 void FrmNTS::newForm()
 {
-    if (!m_platform.prompter->askYesNo(kClearQuestion))
+    if (!confirmClear())
         return;
     m_files.disableSave();
     showRadiogram(Radiogram::cleared(today()));

@@ -15,13 +15,6 @@ struct Radiogram;
 class FrmNTS : public MessageForm {
     Q_OBJECT
 public:
-    static inline const QString kCaption = QStringLiteral("Vellicor NTS Message ");
-    static inline const QString kClearQuestion = QStringLiteral("Clear all information on the NTS screen?");
-    static constexpr int kHelpFormatter = 430;
-    static constexpr int kHelpFileMenu = 510;
-    static constexpr int kHelpOptionsMenu = 520;
-    static constexpr int kHelpSendMenu = 530;
-
     FrmNTS(Globals& globals, const Platform& platform, TncWriter& writer, QWidget* parent = nullptr);
 
     // The radiogram as the controls hold it, and putting one on them.
