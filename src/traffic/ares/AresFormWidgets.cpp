@@ -1,5 +1,7 @@
 #include "traffic/ares/AresFormWidgets.h"
 
+#include "traffic/common/MessageFormStyle.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,26 +18,11 @@ namespace {
 const QStringList kPriorityCodes = {QStringLiteral("R"), QStringLiteral("W"), QStringLiteral("P"),
                                     QStringLiteral("E")};
 
-QFont fieldFont()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}
-
-QFont messageFont()
-{
-    QFont font(QStringLiteral("Terminal"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    return font;
-}
-
 template <typename T>
 T* named(T* control, const char* name)
 {
     control->setObjectName(QString::fromLatin1(name));
-    control->setFont(fieldFont());
+    control->setFont(MessageFormStyle::fieldFont());
     return control;
 }
 
@@ -106,9 +93,8 @@ QGroupBox* buildMessage(QWidget* page, AresFormWidgets& w)
     QGroupBox* box = frame(page, "Frame3", QStringLiteral("Message Text:"));
     auto* layout = new QVBoxLayout(box);
     w.txtMessage = named(new QPlainTextEdit(box), "txtMessage");
-    w.txtMessage->setFont(messageFont());
-    w.txtMessage->setTabChangesFocus(true);
-    w.txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    w.txtMessage->setFont(MessageFormStyle::messageFont());
+    MessageFormStyle::makeMultiLine(w.txtMessage);
     layout->addWidget(w.txtMessage, 1);
 
     auto* closing = new QHBoxLayout;

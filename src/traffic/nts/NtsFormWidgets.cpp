@@ -1,5 +1,7 @@
 #include "traffic/nts/NtsFormWidgets.h"
 
+#include "traffic/common/MessageFormStyle.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -18,21 +20,6 @@ const QStringList kHandlings = {QStringLiteral("HXA"), QStringLiteral("HXB"), QS
 const QString kMessageLabel =
     QStringLiteral("Message Text  (Try to keep this short, as non-packet NTS stations may pick up this traffic.)");
 
-QFont fieldFont()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}
-
-QFont messageFont()
-{
-    QFont font(QStringLiteral("Terminal"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    return font;
-}
-
 // Places a labelled control in the grid and names it.
 template <typename T>
 T* place(QGridLayout* grid, QWidget* page, const char* name, const QString& caption, int row, int column,
@@ -41,7 +28,7 @@ T* place(QGridLayout* grid, QWidget* page, const char* name, const QString& capt
     auto* label = new QLabel(caption, page);
     auto* control = new T(page);
     control->setObjectName(QString::fromLatin1(name));
-    control->setFont(fieldFont());
+    control->setFont(MessageFormStyle::fieldFont());
     label->setBuddy(control);
     grid->addWidget(label, row, column, 1, span);
     grid->addWidget(control, row + 1, column, 1, span);
@@ -59,9 +46,7 @@ QComboBox* comboWith(QComboBox* combo, const QStringList& entries)
 
 QPlainTextEdit* multiLine(QPlainTextEdit* box)
 {
-    box->setTabChangesFocus(true);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    MessageFormStyle::makeMultiLine(box);
     return box;
 }
 
@@ -88,7 +73,7 @@ NtsFormWidgets NtsFormWidgets::build(QWidget* page)
     w.txtZip = place<QLineEdit>(grid, page, "txtZip", QStringLiteral("Zip"), 6, 2);
     w.txtPhone = place<QLineEdit>(grid, page, "txtPhone", QStringLiteral("Phone"), 6, 3);
     w.txtMessage = multiLine(place<QPlainTextEdit>(grid, page, "txtMessage", kMessageLabel, 8, 0, 4));
-    w.txtMessage->setFont(messageFont());
+    w.txtMessage->setFont(MessageFormStyle::messageFont());
     w.txtSigned = place<QLineEdit>(grid, page, "txtSigned", QStringLiteral("Signed"), 10, 0, 2);
     w.labFileName = new QLabel(page);
     w.labFileName->setObjectName(QStringLiteral("labFileName"));
