@@ -2,16 +2,13 @@
 
 #include "terminal/TextFile.h"
 #include "traffic/ares/AresFile.h"
+#include "traffic/common/MessagePrintout.h"
 
 namespace vellicor::AresPrintout {
 
 PrintJob job(const AresMessage& message)
 {
-    PrintJob page;
-    page.fontFamily = QStringLiteral("Courier New");
-    page.pointSize = 12;
-    page.leftTwips = 500;
-    page.topTwips = 1000;
+    PrintJob page = MessagePrintout::emptyPage();
     // The header, the text from the line after the header's empty line, and
     // the closing line: the same lines, built the same way, as the file.
     page.lines = TextFile::splitLines(AresFile::contents(message));

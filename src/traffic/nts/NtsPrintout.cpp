@@ -1,5 +1,6 @@
 #include "traffic/nts/NtsPrintout.h"
 
+#include "traffic/common/MessagePrintout.h"
 #include "traffic/common/TrafficPatterns.h"
 #include "traffic/nts/NtsCheck.h"
 #include "traffic/nts/Radiogram.h"
@@ -34,11 +35,7 @@ QString preambleLine(const Radiogram& r)
 
 PrintJob job(const Radiogram& r)
 {
-    PrintJob page;
-    page.fontFamily = QStringLiteral("Courier New");
-    page.pointSize = 12;
-    page.leftTwips = 500;
-    page.topTwips = 1000;
+    PrintJob page = MessagePrintout::emptyPage();
     page.lines << QString() << preambleLine(r) << QString() << trimSpaces(r.name);
     page.lines << printedLines(trimSpaces(r.address));
     page.lines << trimSpaces(r.city) + QStringLiteral(", ") + trimSpaces(r.state) + QStringLiteral(" ")
