@@ -1,9 +1,9 @@
 #include "Fakes.h"
+#include "TrafficTestFiles.h"
 #include "traffic/ares/AresFile.h"
 #include "traffic/ares/AresFileCommands.h"
 #include "traffic/ares/AresMessage.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,19 +21,6 @@ AresMessage sample(const QString& subject)
     m.to = QStringLiteral("EOC");
     m.message = QStringLiteral("All quiet.\r\n");
     return m;
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 } // namespace

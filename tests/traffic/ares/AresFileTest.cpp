@@ -1,3 +1,4 @@
+#include "TrafficTestFiles.h"
 #include "terminal/TextFile.h"
 #include "terminal/Windows1252.h"
 #include "traffic/ares/AresFile.h"
@@ -8,6 +9,7 @@
 #include <QtTest>
 
 using namespace vellicor;
+using namespace vellicor::test;
 
 namespace {
 
@@ -53,12 +55,6 @@ AresMessage opened(const QByteArray& bytes)
     AresMessage m = AresMessage::cleared(kToday);
     AresFile::readInto(TextFile::splitLines(decodeWindows1252(bytes)), m);
     return m;
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-#include "Fakes.h"
-#include "terminal/TncWriter.h"
+#include "MessageFormFixture.h"
 #include "traffic/ares/AresMessage.h"
 #include "traffic/ares/FrmTORMEL.h"
 #include "traffic/common/SendOptionsDialog.h"
@@ -7,10 +6,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -40,36 +37,14 @@ const QByteArray kExampleBytes = QByteArray("\x03") + "CONV\r" + "S EOC\r" + "R,
     + "12/05/2026    14:05\r" + "\r" + "TO:   (EOC) Net control\r" + "FROM: (SHELTER1) Shelter manager, Red Cross\r"
     + "\r" + "All quiet.\r\nNeed 20 cots.\r\n\r" + "END MSG SENT 14:20    BY N0CALL\r\x1a" + "\r";
 
-struct FormUnderTest {
-    FormUnderTest() { form.show(); }
-    template <typename T>
-    T* child(const char* name) { return form.findChild<T*>(QString::fromLatin1(name)); }
-    QLineEdit* line(const char* name) { return child<QLineEdit>(name); }
-    QPlainTextEdit* text() { return child<QPlainTextEdit>("txtMessage"); }
+struct FormUnderTest : MessageFormFixture<FrmTORMEL> {
+    QPlainTextEdit* text() { return box("txtMessage"); }
     QComboBox* priority() { return child<QComboBox>("cboPriority"); }
     QString priorityLabel() { return child<QLabel>("labPriority")->text(); }
-    void trigger(const char* name) { child<QAction>(name)->trigger(); }
-    bool activate()
-    {
-        QApplication::setActiveWindow(&form);
-        return QTest::qWaitForWindowActive(&form);
-    }
     QString openFile(const QTemporaryDir& dir, const QByteArray& bytes)
     {
-        const QString path = dir.filePath(QStringLiteral("TORMELM1.txt"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        file.close();
-        fakes.dialogs.fileAnswers = {path};
-        trigger("mnuFileOpen");
-        return path;
+        return MessageFormFixture::openFile(dir, QStringLiteral("TORMELM1.txt"), bytes);
     }
-
-    TestPlatform fakes;
-    Globals globals;
-    TncWriter writer{fakes.link};
-    FrmTORMEL form{globals, fakes.platform(), writer};
 };
 
 } // namespace
@@ -82,8 +57,6 @@ private slots:
     void onlyCallSignFieldsTakeSlashedZeros();
     void enteringAOneLineFieldSelectsItsText();
     void newAsksBeforeClearing();
-    void exitAndCloseBoxHideTheForm();
-    void menusCarryTheirCaptionsAndHelp();
     void openedFileIsSentByteForByte();
     void sentTimeComesFromTheClockAndTheCallFromFrom();
     void sendAnsweredNoOrWithClosedPortChangesNothing();
@@ -186,42 +159,6 @@ void FrmTORMELTest::newAsksBeforeClearing()
     QCOMPARE(ui.priorityLabel(), QStringLiteral("(Routine)"));
     QVERIFY(!ui.child<QAction>("mnuFileSave")->isEnabled());
     QCOMPARE(ui.child<QLabel>("labFileName")->text(), QString());
-}
-
-void FrmTORMELTest::exitAndCloseBoxHideTheForm()
-{
-    FormUnderTest ui;
-    ui.line("txtToName")->setText(QStringLiteral("Net control"));
-    ui.trigger("mnuFileExit");
-    QVERIFY(!ui.form.isVisible());
-    ui.form.show();
-    QVERIFY(!ui.form.close());
-    QVERIFY(!ui.form.isVisible());
-    ui.form.show();
-    QCOMPARE(ui.line("txtToName")->text(), QStringLiteral("Net control"));
-    ui.globals.gExiting = true;
-    QVERIFY(ui.form.close());
-}
-
-void FrmTORMELTest::menusCarryTheirCaptionsAndHelp()
-{
-    FormUnderTest ui;
-    ui.trigger("mnuHelpTORMEL");
-    ui.trigger("mnuHelpContents");
-    QCOMPARE(ui.fakes.help.contexts, QList<int>{550});
-    QCOMPARE(ui.fakes.help.contentsCommands, QStringList{QStringLiteral("Contents()")});
-    QCOMPARE(ui.child<QMenu>("mnuFile")->property("helpContext").toInt(), 710);
-    QCOMPARE(ui.child<QMenu>("mnuFile")->menuAction()->property("helpContext").toInt(), 710);
-    QCOMPARE(ui.child<QAction>("mnuOptions")->property("helpContext").toInt(), 720);
-    QCOMPARE(ui.child<QAction>("mnuSend")->property("helpContext").toInt(), 730);
-    QCOMPARE(ui.child<QAction>("mnuHelpTORMEL")->text(), QStringLiteral("&TORMEL Message Formatter"));
-    QCOMPARE(ui.child<QAction>("mnuHelpContents")->text(), QStringLiteral("&Contents && Index"));
-    QCOMPARE(ui.child<QAction>("mnuFileExit")->text(), QStringLiteral("E&xit TORMEL"));
-    QCOMPARE(ui.child<QAction>("mnuFilePrint")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-    QStringList fileItems;
-    for (const QAction* item : ui.child<QMenu>("mnuFile")->actions())
-        fileItems << (item->isSeparator() ? QStringLiteral("-") : item->text());
-    QCOMPARE(fileItems, (QStringList{"&New", "&Open", "&Save", "Save &As", "-", "&Print", "-", "E&xit TORMEL"}));
 }
 
 void FrmTORMELTest::openedFileIsSentByteForByte()

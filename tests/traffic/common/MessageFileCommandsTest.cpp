@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "TrafficTestFiles.h"
 #include "terminal/TextFile.h"
 #include "traffic/common/MessageFileCommands.h"
 
@@ -35,19 +36,6 @@ struct TextForm {
         };
     }
 };
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 } // namespace
 

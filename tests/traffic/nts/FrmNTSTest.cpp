@@ -1,5 +1,4 @@
-#include "Fakes.h"
-#include "terminal/TncWriter.h"
+#include "MessageFormFixture.h"
 #include "traffic/common/SendOptionsDialog.h"
 #include "traffic/nts/FrmNTS.h"
 #include "traffic/nts/Radiogram.h"
@@ -10,7 +9,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -33,35 +31,12 @@ const QByteArray kExampleBytes = QByteArray("\x03") + "CONV\r" + "ST 80302 @NTSC
     + "BOULDER, CO, 80302\r" + "(303) 555-1212  BT\r" + "\r" + "ARRIVED SAFE LOVE BOB\r\n" + "  BT\r" + "\r"
     + "MARY\r\x1a" + "\r";
 
-struct FormUnderTest {
-    FormUnderTest() { form.show(); }
-    template <typename T>
-    T* child(const char* name) { return form.findChild<T*>(QString::fromLatin1(name)); }
-    QLineEdit* line(const char* name) { return child<QLineEdit>(name); }
-    QPlainTextEdit* box(const char* name) { return child<QPlainTextEdit>(name); }
-    void trigger(const char* name) { child<QAction>(name)->trigger(); }
-    bool activate()
-    {
-        QApplication::setActiveWindow(&form);
-        return QTest::qWaitForWindowActive(&form);
-    }
-    QString openExample(const QTemporaryDir& dir)
-    {
-        const QString path = dir.filePath(QStringLiteral("NTS12.txt"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(kExampleFile);
-        file.close();
-        fakes.dialogs.fileAnswers = {path};
-        trigger("mnuFileOpen");
-        return path;
-    }
+using FormUnderTest = MessageFormFixture<FrmNTS>;
 
-    TestPlatform fakes;
-    Globals globals;
-    TncWriter writer{fakes.link};
-    FrmNTS form{globals, fakes.platform(), writer};
-};
+QString openExample(FormUnderTest& ui, const QTemporaryDir& dir)
+{
+    return ui.openFile(dir, QStringLiteral("NTS12.txt"), kExampleFile);
+}
 
 } // namespace
 
@@ -73,8 +48,6 @@ private slots:
     void leavingFieldsCleansThemUp();
     void leavingTheTextVerifiesTheCheck();
     void newAsksBeforeClearing();
-    void exitAndCloseBoxHideTheForm();
-    void helpItemsCarryTheirContexts();
     void openedFileIsSentByteForByte();
     void sendWithClosedPortWritesNothingAndChangesNothing();
     void sendLostPartwayKeepsTheFormShown();
@@ -159,7 +132,7 @@ void FrmNTSTest::newAsksBeforeClearing()
 {
     QTemporaryDir dir;
     FormUnderTest ui;
-    const QString path = ui.openExample(dir);
+    const QString path = openExample(ui, dir);
     const Radiogram opened = ui.form.radiogram();
     ui.fakes.prompter.answers = {PromptAnswer::No};
     ui.trigger("mnuFileNew");
@@ -175,42 +148,11 @@ void FrmNTSTest::newAsksBeforeClearing()
     QCOMPARE(ui.child<QLabel>("labFileName")->text(), path);
 }
 
-void FrmNTSTest::exitAndCloseBoxHideTheForm()
-{
-    FormUnderTest ui;
-    ui.line("txtName")->setText(QStringLiteral("JOHN DOE"));
-    ui.trigger("mnuFileExit");
-    QVERIFY(!ui.form.isVisible());
-    ui.form.show();
-    QVERIFY(!ui.form.close());
-    QVERIFY(!ui.form.isVisible());
-    ui.form.show();
-    QCOMPARE(ui.line("txtName")->text(), QStringLiteral("JOHN DOE"));
-    ui.globals.gExiting = true;
-    QVERIFY(ui.form.close());
-}
-
-void FrmNTSTest::helpItemsCarryTheirContexts()
-{
-    FormUnderTest ui;
-    ui.trigger("mnuNTS");
-    ui.trigger("mnuContents");
-    QCOMPARE(ui.fakes.help.contexts, QList<int>{430});
-    QCOMPARE(ui.fakes.help.contentsCommands, QStringList{QStringLiteral("Contents()")});
-    QCOMPARE(ui.child<QMenu>("mnuFile")->property("helpContext").toInt(), 510);
-    QCOMPARE(ui.child<QMenu>("mnuFile")->menuAction()->property("helpContext").toInt(), 510);
-    QCOMPARE(ui.child<QAction>("mnuOptions")->property("helpContext").toInt(), 520);
-    QCOMPARE(ui.child<QAction>("mnuSend")->property("helpContext").toInt(), 530);
-    QCOMPARE(ui.child<QAction>("mnuNTS")->property("helpContext").toInt(), 430);
-    QCOMPARE(ui.child<QAction>("mnuFileExit")->text(), QStringLiteral("E&xit NTS"));
-    QCOMPARE(ui.child<QAction>("mnuContents")->text(), QStringLiteral("&Contents && Index"));
-}
-
 void FrmNTSTest::openedFileIsSentByteForByte()
 {
     QTemporaryDir dir;
     FormUnderTest ui;
-    ui.openExample(dir);
+    openExample(ui, dir);
     ui.fakes.link.open();
     ui.trigger("mnuSend");
     QCOMPARE(ui.fakes.link.written, kExampleBytes);
@@ -244,7 +186,7 @@ void FrmNTSTest::sendLostPartwayKeepsTheFormShown()
 {
     QTemporaryDir dir;
     FormUnderTest ui;
-    ui.openExample(dir);
+    openExample(ui, dir);
     ui.fakes.link.open();
     ui.fakes.pauser.during = [&](double) {
         if (ui.fakes.link.isOpen())
@@ -280,7 +222,7 @@ void FrmNTSTest::printGoesToThePrintService()
 {
     QTemporaryDir dir;
     FormUnderTest ui;
-    ui.openExample(dir);
+    openExample(ui, dir);
     ui.trigger("mnuFilePrint");
     QCOMPARE(ui.fakes.printer.jobs.size(), 1);
     QCOMPARE(ui.fakes.printer.jobs[0].lines.value(1),

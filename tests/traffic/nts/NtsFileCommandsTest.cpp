@@ -1,9 +1,9 @@
 #include "Fakes.h"
+#include "TrafficTestFiles.h"
 #include "traffic/nts/NtsFile.h"
 #include "traffic/nts/NtsFileCommands.h"
 #include "traffic/nts/Radiogram.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -22,19 +22,6 @@ Radiogram sample(const QString& name)
     r.message = QStringLiteral("ARRIVED SAFE");
     r.check = QStringLiteral("2");
     return r;
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 } // namespace

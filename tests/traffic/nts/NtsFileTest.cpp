@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "TrafficTestFiles.h"
 #include "traffic/nts/NtsFile.h"
 #include "traffic/nts/Radiogram.h"
 
@@ -34,12 +35,6 @@ Radiogram fullRadiogram()
     r.message = QStringLiteral("ARL FIFTY\r\nLOVE BOB\r\n");
     r.signedBy = QStringLiteral("MARY");
     return r;
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 Radiogram readBack(const QByteArray& bytes)
