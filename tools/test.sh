@@ -1,13 +1,22 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test headless; then the
-# whole suite again built with AddressSanitizer and UndefinedBehaviorSanitizer
-# into build-asan/.
+# Installs what is missing, builds, and runs every test headless. Then a
+# few seconds of each fuzz target (when clang's libFuzzer is installed), and
+# last the whole suite again built with AddressSanitizer and
+# UndefinedBehaviorSanitizer into build-asan/.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/tools/install-deps.sh"
 "$root/tools/build.sh" "$root/build"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)" --timeout 600
+
+if echo 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }' \
+    | clang++ -x c++ -fsanitize=fuzzer -o /dev/null - 2>/dev/null; then
+  echo "Fuzz smoke run"
+  "$root/tools/fuzz.sh" "${FUZZ_SECONDS:-5}"
+else
+  echo "Fuzz smoke run skipped: clang with libFuzzer is not installed"
+fi
 
 echo "Sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
 BUILD_TYPE=Debug "$root/tools/build.sh" "$root/build-asan" -DVELLICOR_SANITIZE=ON
