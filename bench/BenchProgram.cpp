@@ -1,0 +1,63 @@
+#include "BenchProgram.h"
+
+#include "app/Application.h"
+#include "app/ReceiveView.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QTextBlock>
+
+namespace vellicor::bench {
+
+BenchProgram::BenchProgram()
+{
+    qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
+    QDir().mkpath(m_config.path() + QStringLiteral("/Vellicor"));
+    QFile ini(m_config.path() + QStringLiteral("/Vellicor/Vellicor.ini"));
+    if (ini.open(QIODevice::WriteOnly))
+        ini.write(QStringLiteral("[Properties]\nCommPort=2\n"
+                                 "[Ports]\nCom2=tcp://127.0.0.1:%1\n"
+                                 "[Terminal]\nSessionLog=True\nScrollbackLines=20000\n")
+                      .arg(m_farEnd.port())
+                      .toLatin1());
+}
+
+BenchProgram::~BenchProgram()
+{
+    if (m_window)
+        m_globals.gExiting = true;
+    m_window.reset();
+    m_outside.reset();
+}
+
+void BenchProgram::startShowing(QObject* filter)
+{
+    m_outside = std::make_unique<RealPlatform>();
+    m_window = std::make_unique<FrmPacket>(m_globals, m_outside->platform(), programOptions({QStringLiteral("vellicor")}));
+    if (filter)
+        m_window->installEventFilter(filter);
+    m_window->show();
+}
+
+bool BenchProgram::start()
+{
+    startShowing(nullptr);
+    m_window->activateWindow();
+    if (!QTest::qWaitForWindowExposed(m_window.get()))
+        return false;
+    return QTest::qWaitFor([this] { return m_farEnd.connected(); }, 5000);
+}
+
+QString BenchProgram::lastPaneLine()
+{
+    return m_window->receiveView().document()->lastBlock().text();
+}
+
+int BenchProgram::paneLineCount()
+{
+    return m_window->receiveView().document()->blockCount();
+}
+
+} // namespace vellicor::bench

@@ -1,0 +1,47 @@
+// Memory: resident memory of the whole program after 10 MB and after 100 MB
+// of packet text received over TCP, with the default scrollback of 20,000
+// lines and the session log on. The far end sends 1 MB at a time and waits
+// until it is shown.
+#include "BenchProgram.h"
+#include "BenchTable.h"
+#include "PacketText.h"
+#include "app/ReceiveView.h"
+
+#include <QApplication>
+#include <QTest>
+
+using namespace vellicor;
+using namespace vellicor::bench;
+
+namespace {
+
+constexpr qsizetype kMegabyte = 1024 * 1024;
+
+bool receiveMegabyte(BenchProgram& program, int index)
+{
+    const QByteArray mark = "MB-" + QByteArray::number(index);
+    program.farEnd().send(packetText(kMegabyte - mark.size() - 2, index) + "\r\n" + mark);
+    return QTest::qWaitFor([&] { return program.lastPaneLine().endsWith(QLatin1String(mark)); }, 30000);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    BenchProgram program;
+    if (!program.start())
+        qFatal("the program did not start");
+    BenchTable table(QStringLiteral("Resident memory while receiving"));
+    table.add(QStringLiteral("after start-up"), number(residentMegabytes()) + QStringLiteral(" MB"));
+    for (int megabytes = 1; megabytes <= 100; ++megabytes) {
+        if (!receiveMegabyte(program, megabytes))
+            qFatal("megabyte %d was not shown", megabytes);
+        if (megabytes == 10 || megabytes == 100)
+            table.add(QStringLiteral("after %1 MB received").arg(megabytes), number(residentMegabytes()) + QStringLiteral(" MB"),
+                      megabytes == 100 ? QStringLiteral("<= 150 MB") : QString());
+    }
+    table.add(QStringLiteral("lines in pane"), QString::number(program.paneLineCount()));
+    table.print();
+    return 0;
+}
