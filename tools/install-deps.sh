@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what building and testing Vellicor needs on Debian 12, and only
-# what is missing. Uses sudo when not run as root.
+# Installs what building Vellicor needs on Debian 12, and only what is
+# missing; with --for-tests also what the test run needs (clang's libFuzzer
+# for the fuzz smoke run). Uses sudo when not run as root.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,9 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth python3
 )
+if [ "${1:-}" = "--for-tests" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -5,7 +5,7 @@
 # UndefinedBehaviorSanitizer into build-asan/.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-"$root/tools/install-deps.sh"
+"$root/tools/install-deps.sh" --for-tests
 "$root/tools/build.sh" "$root/build"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)" --timeout 600
