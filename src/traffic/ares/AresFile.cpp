@@ -88,7 +88,9 @@ void readClosingLine(const QString& line, AresMessage& m)
 QString contents(const AresMessage& m)
 {
     QString text = m.priority + QStringLiteral(", ") + m.subject + kCrLf;
-    text += writtenDate(m.date) + QStringLiteral("    ") + writtenTime(m.time) + kCrLf;
+    // The reader takes the date from the first ten columns: a shorter date
+    // (an empty one, say) is padded so the time does not slide into it.
+    text += writtenDate(m.date).leftJustified(10) + QStringLiteral("    ") + writtenTime(m.time) + kCrLf;
     text += kCrLf;
     text += addressLine(QStringLiteral("TO:    "), m.to, m.toName) + kCrLf;
     text += addressLine(QStringLiteral("FROM:  "), m.from, m.fromName) + kCrLf;

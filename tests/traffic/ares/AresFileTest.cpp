@@ -116,9 +116,9 @@ void AresFileTest::datesAndTimesAreWrittenInTheirNormalForms_data()
                                  << QByteArray("END MSG SENT 09:30 BY K1ABC");
     QTest::newRow("ISO date, seconds") << "2026-12-05" << "14:05:59" << "14:20Z"
                                        << QByteArray("12/05/2026    14:05") << QByteArray("END MSG SENT 14:20 BY K1ABC");
-    QTest::newRow("unreadable stays") << "Dec 5" << "1405" << "noon" << QByteArray("Dec 5    1405")
+    QTest::newRow("unreadable stays") << "Dec 5" << "1405" << "noon" << QByteArray("Dec 5         1405")
                                       << QByteArray("END MSG SENT noon BY K1ABC");
-    QTest::newRow("empty stays empty") << "" << "" << "" << QByteArray("    ")
+    QTest::newRow("empty stays empty") << "" << "" << "" << QByteArray("              ")
                                        << QByteArray("END MSG SENT  BY K1ABC");
 }
 
@@ -137,6 +137,10 @@ void AresFileTest::datesAndTimesAreWrittenInTheirNormalForms()
     const QList<QByteArray> lines = written(m).split('\n');
     QCOMPARE(lines.value(1), dateLine + "\r");
     QCOMPARE(lines.value(6), closingLine + "\r");
+    // A date shorter than ten columns is padded, so reopening keeps the time out of it.
+    const AresMessage back = opened(written(m));
+    QCOMPARE(back.date, QString::fromLatin1(dateLine.left(10)).trimmed());
+    QCOMPARE(back.time, QString::fromLatin1(dateLine.mid(14)).trimmed());
 }
 
 void AresFileTest::addressLinesAreTrimmedAndLinedUp()
@@ -159,7 +163,7 @@ void AresFileTest::addressLinesAreTrimmedAndLinedUp()
 
 void AresFileTest::emptyFormWritesNoTextLine()
 {
-    QCOMPARE(written(AresMessage{}), QByteArray("R, \r\n    \r\n\r\nTO:    () \r\nFROM:  () \r\n\r\nEND MSG SENT  BY \r\n"));
+    QCOMPARE(written(AresMessage{}), QByteArray("R, \r\n              \r\n\r\nTO:    () \r\nFROM:  () \r\n\r\nEND MSG SENT  BY \r\n"));
 }
 
 void AresFileTest::saveAndOpenNoLongerGrowTheText_data()
