@@ -1,3 +1,4 @@
+#include "AresExample.h"
 #include "Fakes.h"
 #include "terminal/TncWriter.h"
 #include "traffic/ares/AresMessage.h"
@@ -13,37 +14,14 @@ namespace {
 const QString kSlashed = QString(QChar(0x00D8));
 const QTime kNow(9, 7, 41);
 
-// The message of the file example, as the form holds it after opening it.
+// The message of the file example, as the form holds it after opening it,
+// and what the TNC receives for it.
 AresMessage exampleMessage()
 {
-    AresMessage m;
-    m.priority = QStringLiteral("R");
-    m.subject = QStringLiteral("Shelter status");
-    m.date = QStringLiteral("12/05/2026");
-    m.time = QStringLiteral("14:05");
-    m.to = QStringLiteral("EOC");
-    m.toName = QStringLiteral("Net control");
-    m.from = QStringLiteral("SHELTER1");
-    m.fromName = QStringLiteral("Shelter manager, Red Cross");
-    m.message = QStringLiteral("All quiet.\r\nNeed 20 cots.\r\n");
-    m.msgSentTime = QStringLiteral("14:20");
-    m.by = "N" + kSlashed + "CALL";
-    return m;
+    return aresexample::message();
 }
 
-// What the TNC receives for it, line by line.
-const QByteArray kExampleBytes = QByteArray("\x03")
-    + "CONV\r"
-    + "S EOC\r"
-    + "R, Shelter status\r"
-    + "12/05/2026    14:05\r"
-    + "\r"
-    + "TO:   (EOC) Net control\r"
-    + "FROM: (SHELTER1) Shelter manager, Red Cross\r"
-    + "\r"
-    + "All quiet.\r\nNeed 20 cots.\r\n\r"
-    + "END MSG SENT 14:20    BY N0CALL\r\x1a"
-    + "\r";
+const QByteArray kExampleBytes = aresexample::kTransmission;
 
 // Sends a message as the form does and records what reaches the link.
 struct SentMessage {
