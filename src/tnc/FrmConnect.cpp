@@ -1,15 +1,15 @@
 #include "tnc/FrmConnect.h"
 
+#include "tnc/DialogButtons.h"
 #include "tnc/UpperCaseTyping.h"
 
 #include <QComboBox>
 #include <QFont>
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace vellicor {
 
@@ -51,24 +51,14 @@ void FrmConnect::buildControls()
     labConnect = new QLabel(this);
     labConnect->setObjectName(QStringLiteral("labConnect"));
     labConnect->setFont(terminalFont());
-    cmdOK = new QPushButton(QStringLiteral("Connect"), this);
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(cmbStationList);
-    layout->addWidget(labConnect);
-    layout->addLayout(buttons);
+    const DialogButtons buttons =
+        layOutWithButtons(this, {Label1, cmbStationList, labConnect}, QStringLiteral("Connect"));
+    cmdOK = buttons.ok;
+    cmdCancel = buttons.cancel;
 
     connect(cmbStationList, &QComboBox::editTextChanged, this, &FrmConnect::updateCallLabel);
     connect(cmbStationList, &QComboBox::activated, this, &FrmConnect::updateCallLabel);
     connect(cmdOK, &QPushButton::clicked, this, &FrmConnect::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void FrmConnect::buildMenu()

@@ -1,13 +1,12 @@
 #include "tnc/FrmTactical.h"
 
+#include "tnc/DialogButtons.h"
 #include "tnc/TacticalCall.h"
 #include "tnc/UpperCaseTyping.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace vellicor {
 
@@ -26,23 +25,12 @@ FrmTactical::FrmTactical(TncWriter& writer, QWidget* parent)
                                        "before attempting to set the tactical call."),
                         this);
     Label3->setWordWrap(true);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(txtTactical);
-    layout->addWidget(Label2);
-    layout->addWidget(Label3);
-    layout->addLayout(buttons);
+    const DialogButtons buttons =
+        layOutWithButtons(this, {Label1, txtTactical, Label2, Label3}, QStringLiteral("OK"));
+    cmdOK = buttons.ok;
+    cmdCancel = buttons.cancel;
 
     connect(cmdOK, &QPushButton::clicked, this, &FrmTactical::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void FrmTactical::cmdOK_Click()
