@@ -1,5 +1,4 @@
 #include "TncRig.h"
-#include "tnc/ConnectList.h"
 #include "tnc/FrmConnect.h"
 #include "tnc/FrmTactical.h"
 #include "tnc/TacticalCall.h"
@@ -28,221 +27,152 @@ QByteArray readAll(const QString& path)
 class ConnectListTest : public QObject {
     Q_OBJECT
 private slots:
-    void callIsEntryUpToSemicolon_data();
-    void callIsEntryUpToSemicolon();
-    void connectSendsCtrlCThenCommandAndCall_data();
-    void connectSendsCtrlCThenCommandAndCall();
-    void listFileRoundTripDropsBlankLines();
-    void duplicateEntryBeepsAndLeavesFileAlone();
-    void deleteRemovesOnlyPickedEntry();
-    void connectListFileFollowsConFileSetting();
-    void failedSaveIsToldInStatusPanel();
-    void dialogShowsListAndConnects();
-    void dialogTypesUpperCaseAndShowsCall();
-    void dialogHelpOpensConnectTopic();
-    void tacticalCallWrites_data();
-    void tacticalCallWrites();
-    void tacticalDialogKeepsAliasWhenShownAgain();
+    void connectSendsCtrlCThenCommandAndCall_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("plain") << "C" << "W1AW" << QByteArray("\x03" "C W1AW\r");
+        QTest::newRow("note not sent") << "C" << "W1AW;Hiram" << QByteArray("\x03" "C W1AW\r");
+        QTest::newRow("space before semicolon kept") << "C" << "  W1AW ;Hiram " << QByteArray("\x03" "C W1AW \r");
+        QTest::newRow("two semicolons") << "C" << "N0CALL-1;a;b" << QByteArray("\x03" "C N0CALL-1\r");
+        QTest::newRow("other command word") << "CONNECT" << "K2ABC-3" << QByteArray("\x03" "CONNECT K2ABC-3\r");
+        QTest::newRow("empty text") << "C" << "" << QByteArray();
+        QTest::newRow("single space") << "C" << " " << QByteArray();
+    }
+
+    void connectSendsCtrlCThenCommandAndCall()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        TncRig rig;
+        rig.globals.gConnectCmd = command;
+        rig.connectList()->connectStation(text);
+        QCOMPARE(rig.written(), bytes);
+        QCOMPARE(rig.writeList().size(), bytes.isEmpty() ? 0 : 2);
+    }
+
+    void listFileKeepsEntriesOneALine()
+    {
+        TncRig rig;
+        const QString path = rig.writeFile(QStringLiteral("VellicorConnects.txt"),
+                                           "W1AW;Hiram\r\n \r\n\r\n  K2ABC  \nN0CALL\r");
+        const auto list = rig.connectList();
+        QCOMPARE(list->entries(), (QStringList{"W1AW;Hiram", "K2ABC", "N0CALL"}));
+        list->addToList(QStringLiteral(" KB1XYZ "));
+        QCOMPARE(readAll(path), QByteArray("W1AW;Hiram\r\nK2ABC\r\nN0CALL\r\nKB1XYZ\r\n"));
+        QCOMPARE(rig.connectList()->entries(), list->entries());
+
+        list->addToList(QStringLiteral("K2ABC")); // already there: a beep, the file is left alone
+        QCOMPARE(rig.fakes.beeper.beeps, 1);
+        QCOMPARE(list->entries().size(), 4);
+        list->deleteFromList(1);
+        list->deleteFromList(-1);
+        QCOMPARE(readAll(path), QByteArray("W1AW;Hiram\r\nN0CALL\r\nKB1XYZ\r\n"));
+    }
+
+    void connectListFileFollowsConFileSetting()
+    {
+        TncRig rig;
+        rig.writeFile(QStringLiteral("netlist.txt"), "NET1\r\n");
+        rig.globals.gConnectsFile = QStringLiteral("\\NETLIST.TXT");
+        const auto list = rig.connectList();
+        QCOMPARE(list->entries(), QStringList{"NET1"});
+        rig.globals.gConnectsFile = QStringLiteral("\\..\\..\\outside.txt"); // stays inside the folder
+        QVERIFY(list->filePath().startsWith(rig.folder() + QLatin1Char('/')));
+    }
+
+    void failedSaveIsToldInStatusPanel()
+    {
+        TncRig rig;
+        rig.writeFile(QStringLiteral("plainfile"), "not a folder");
+        rig.globals.gConnectsFile = QStringLiteral("\\plainfile\\list.txt");
+        rig.connectList()->addToList(QStringLiteral("W1AW"));
+        QVERIFY(rig.host.status.startsWith(QStringLiteral("Status: Connect list not saved (Vellicor Error ")));
+        QCOMPARE(readAll(rig.dir.filePath(QStringLiteral("plainfile"))), QByteArray("not a folder"));
+        QVERIFY(rig.fakes.prompter.prompts.isEmpty());
+    }
+
+    // Only what is typed is upper-cased: a note stored in the list keeps its case.
+    void dialogShowsListAndConnects()
+    {
+        TncRig rig;
+        rig.writeFile(QStringLiteral("VellicorConnects.txt"), "W1AW;Hiram\r\nK2ABC\r\n");
+        FrmConnect dialog(rig.globals, ProgramFolder(rig.folder()), rig.writer, rig.fakes.platform(), rig.host);
+        QCOMPARE(dialog.cmbStationList->count(), 2);
+        QCOMPARE(dialog.cmbStationList->currentText(), QStringLiteral("W1AW;Hiram"));
+        QCOMPARE(dialog.labConnect->text(), QStringLiteral("W1AW"));
+        QCOMPARE(dialog.mnuHelp->property("helpContext").toInt(), 1010); // F1 on the highlighted Help item
+        dialog.mnuHelp->trigger();
+        QCOMPARE(rig.fakes.help.contexts, QList<int>{760});
+
+        dialog.show();
+        dialog.cmdOK->click();
+        QCOMPARE(rig.written(), QByteArray("\x03" "C W1AW\r"));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void dialogTypesUpperCaseAndEditsTheList()
+    {
+        TncRig rig;
+        FrmConnect dialog(rig.globals, ProgramFolder(rig.folder()), rig.writer, rig.fakes.platform(), rig.host);
+        QTest::keyClicks(dialog.cmbStationList->lineEdit(), QStringLiteral("kb1xyz;net"));
+        QCOMPARE(dialog.cmbStationList->currentText(), QStringLiteral("KB1XYZ;NET"));
+        QCOMPARE(dialog.labConnect->text(), QStringLiteral("KB1XYZ"));
+
+        dialog.mnuAddToList->trigger();
+        QCOMPARE(readAll(rig.dir.filePath(QStringLiteral("VellicorConnects.txt"))), QByteArray("KB1XYZ;NET\r\n"));
+        QCOMPARE(dialog.cmbStationList->count(), 1);
+        dialog.cmbStationList->setEditText(QStringLiteral("TYPED"));
+        dialog.mnuDeleteFromList->trigger(); // the typed text is not an entry: nothing goes
+        QCOMPARE(dialog.cmbStationList->count(), 1);
+        dialog.cmbStationList->setCurrentIndex(0);
+        dialog.mnuDeleteFromList->trigger();
+        QCOMPARE(dialog.cmbStationList->count(), 0);
+        QCOMPARE(readAll(rig.dir.filePath(QStringLiteral("VellicorConnects.txt"))), QByteArray());
+
+        dialog.cmdCancel->click();
+        QVERIFY(rig.written().isEmpty());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
+    void tacticalCallWrites_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("writes");
+        QTest::newRow("set") << "EOC" << QStringList{"SET/ALIAS EOC\r", "SWITCH\r"};
+        QTest::newRow("trimmed") << "  SHELTER 2  " << QStringList{"SET/ALIAS SHELTER 2\r", "SWITCH\r"};
+        QTest::newRow("empty resets") << "" << QStringList{"SWITCH\r", "SET/NOALIAS\r"};
+        QTest::newRow("single space resets") << " " << QStringList{"SWITCH\r", "SET/NOALIAS\r"};
+    }
+
+    void tacticalCallWrites()
+    {
+        QFETCH(QString, text);
+        TncRig rig;
+        TacticalCall::send(rig.writer, text);
+        QTEST(rig.writeList(), "writes");
+    }
+
+    void tacticalDialogKeepsAliasWhenShownAgain()
+    {
+        TncRig rig;
+        FrmTactical dialog(rig.writer);
+        dialog.show();
+        QTest::keyClicks(dialog.txtTactical, QStringLiteral(" eoc "));
+        dialog.cmdOK->click();
+        QCOMPARE(rig.writeList(), (QStringList{"SET/ALIAS EOC\r", "SWITCH\r"}));
+        QVERIFY(!dialog.isVisible());
+
+        dialog.show();
+        QCOMPARE(dialog.txtTactical->text(), QStringLiteral(" EOC "));
+        dialog.cmdCancel->click();
+        QCOMPARE(rig.writeList().size(), 2);
+        QVERIFY(!dialog.isVisible());
+    }
 };
-
-void ConnectListTest::callIsEntryUpToSemicolon_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("call");
-    QTest::newRow("call only") << "W1AW" << "W1AW";
-    QTest::newRow("note") << "W1AW;Hiram" << "W1AW";
-    QTest::newRow("space before semicolon kept") << "  W1AW ;Hiram " << "W1AW ";
-    QTest::newRow("two semicolons") << "N0CALL-1;a;b" << "N0CALL-1";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("single space") << " " << "";
-    QTest::newRow("three spaces") << "   " << "";
-}
-
-void ConnectListTest::callIsEntryUpToSemicolon()
-{
-    QFETCH(QString, entry);
-    QFETCH(QString, call);
-    QCOMPARE(ConnectList::CallFromListEntry(entry), call);
-}
-
-void ConnectListTest::connectSendsCtrlCThenCommandAndCall_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("plain") << "C" << "W1AW" << QByteArray("\x03" "C W1AW\r");
-    QTest::newRow("note not sent") << "C" << "W1AW;Hiram" << QByteArray("\x03" "C W1AW\r");
-    QTest::newRow("other command word") << "CONNECT" << "K2ABC-3" << QByteArray("\x03" "CONNECT K2ABC-3\r");
-    QTest::newRow("empty text") << "C" << "" << QByteArray();
-    QTest::newRow("single space") << "C" << " " << QByteArray();
-}
-
-void ConnectListTest::connectSendsCtrlCThenCommandAndCall()
-{
-    QFETCH(QString, command);
-    QFETCH(QString, text);
-    QFETCH(QByteArray, bytes);
-    TncRig rig;
-    rig.globals.gConnectCmd = command;
-    ConnectList list(rig.globals, ProgramFolder(rig.folder()), rig.writer, rig.fakes.beeper, rig.host);
-    list.connectStation(text);
-    QCOMPARE(rig.written(), bytes);
-    QCOMPARE(rig.writeList().size(), bytes.isEmpty() ? 0 : 2);
-}
-
-void ConnectListTest::listFileRoundTripDropsBlankLines()
-{
-    TncRig rig;
-    const QString path = rig.writeFile(QStringLiteral("VellicorConnects.txt"),
-                                       "W1AW;Hiram\r\n \r\n\r\n  K2ABC  \nN0CALL\r");
-    ConnectList list(rig.globals, ProgramFolder(rig.folder()), rig.writer, rig.fakes.beeper, rig.host);
-    list.load();
-    QCOMPARE(list.entries(), (QStringList{"W1AW;Hiram", "K2ABC", "N0CALL"}));
-    list.addToList(QStringLiteral(" KB1XYZ "));
-    QCOMPARE(readAll(path), QByteArray("W1AW;Hiram\r\nK2ABC\r\nN0CALL\r\nKB1XYZ\r\n"));
-
-    ConnectList again(rig.globals, ProgramFolder(rig.folder()), rig.writer, rig.fakes.beeper, rig.host);
-    again.load();
-    QCOMPARE(again.entries(), list.entries());
-}
-
-void ConnectListTest::duplicateEntryBeepsAndLeavesFileAlone()
-{
-    TncRig rig;
-    const QByteArray original("W1AW\n \nK2ABC\n");
-    const QString path = rig.writeFile(QStringLiteral("VellicorConnects.txt"), original);
-    ConnectList list(rig.globals, ProgramFolder(rig.folder()), rig.writer, rig.fakes.beeper, rig.host);
-    list.load();
-    list.addToList(QStringLiteral("K2ABC"));
-    QCOMPARE(rig.fakes.beeper.beeps, 1);
-    QCOMPARE(readAll(path), original);
-    QCOMPARE(list.entries().size(), 2);
-}
-
-void ConnectListTest::deleteRemovesOnlyPickedEntry()
-{
-    TncRig rig;
-    const QString path = rig.writeFile(QStringLiteral("VellicorConnects.txt"), "A\r\nB\r\nC\r\n");
-    ConnectList list(rig.globals, ProgramFolder(rig.folder()), rig.writer, rig.fakes.beeper, rig.host);
-    list.load();
-    list.deleteFromList(1);
-    QCOMPARE(readAll(path), QByteArray("A\r\nC\r\n"));
-    list.deleteFromList(-1);
-    QCOMPARE(readAll(path), QByteArray("A\r\nC\r\n"));
-}
-
-void ConnectListTest::connectListFileFollowsConFileSetting()
-{
-    TncRig rig;
-    rig.writeFile(QStringLiteral("netlist.txt"), "NET1\r\n");
-    rig.globals.gConnectsFile = QStringLiteral("\\NETLIST.TXT");
-    ConnectList list(rig.globals, ProgramFolder(rig.folder()), rig.writer, rig.fakes.beeper, rig.host);
-    list.load();
-    QCOMPARE(list.entries(), QStringList{"NET1"});
-
-    rig.globals.gConnectsFile = QStringLiteral("\\..\\..\\outside.txt"); // stays inside the folder
-    QVERIFY(list.filePath().startsWith(rig.folder() + QLatin1Char('/')));
-}
-
-void ConnectListTest::failedSaveIsToldInStatusPanel()
-{
-    TncRig rig;
-    rig.writeFile(QStringLiteral("plainfile"), "not a folder");
-    rig.globals.gConnectsFile = QStringLiteral("\\plainfile\\list.txt");
-    ConnectList list(rig.globals, ProgramFolder(rig.folder()), rig.writer, rig.fakes.beeper, rig.host);
-    list.load();
-    list.addToList(QStringLiteral("W1AW"));
-    QVERIFY(rig.host.status.startsWith(QStringLiteral("Status: Connect list not saved (Vellicor Error ")));
-    QCOMPARE(readAll(rig.dir.filePath(QStringLiteral("plainfile"))), QByteArray("not a folder"));
-    QVERIFY(rig.fakes.prompter.prompts.isEmpty());
-}
-
-void ConnectListTest::dialogShowsListAndConnects()
-{
-    TncRig rig;
-    rig.writeFile(QStringLiteral("VellicorConnects.txt"), "W1AW;Hiram\r\nK2ABC\r\n");
-    FrmConnect dialog(rig.globals, ProgramFolder(rig.folder()), rig.writer, rig.fakes.platform(), rig.host);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Vellicor Connect Screen"));
-    QCOMPARE(dialog.cmbStationList->count(), 2);
-    QCOMPARE(dialog.cmbStationList->currentText(), QStringLiteral("W1AW;Hiram"));
-    QCOMPARE(dialog.labConnect->text(), QStringLiteral("W1AW"));
-    QVERIFY(dialog.cmdOK->isDefault());
-
-    dialog.show();
-    dialog.cmdOK->click();
-    QCOMPARE(rig.written(), QByteArray("\x03" "C W1AW\r"));
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(!dialog.isVisible());
-}
-
-void ConnectListTest::dialogTypesUpperCaseAndShowsCall()
-{
-    TncRig rig;
-    FrmConnect dialog(rig.globals, ProgramFolder(rig.folder()), rig.writer, rig.fakes.platform(), rig.host);
-    QTest::keyClicks(dialog.cmbStationList->lineEdit(), QStringLiteral("kb1xyz;net"));
-    QCOMPARE(dialog.cmbStationList->currentText(), QStringLiteral("KB1XYZ;NET"));
-    QCOMPARE(dialog.labConnect->text(), QStringLiteral("KB1XYZ"));
-
-    dialog.mnuAddToList->trigger();
-    QCOMPARE(readAll(rig.dir.filePath(QStringLiteral("VellicorConnects.txt"))), QByteArray("KB1XYZ;NET\r\n"));
-    QCOMPARE(dialog.cmbStationList->count(), 1);
-
-    dialog.cmbStationList->setEditText(QStringLiteral("TYPED"));
-    dialog.mnuDeleteFromList->trigger(); // the typed text is not an entry: nothing goes
-    QCOMPARE(dialog.cmbStationList->count(), 1);
-    dialog.cmbStationList->setCurrentIndex(0);
-    dialog.mnuDeleteFromList->trigger();
-    QCOMPARE(dialog.cmbStationList->count(), 0);
-    QCOMPARE(readAll(rig.dir.filePath(QStringLiteral("VellicorConnects.txt"))), QByteArray());
-}
-
-void ConnectListTest::dialogHelpOpensConnectTopic()
-{
-    TncRig rig;
-    FrmConnect dialog(rig.globals, ProgramFolder(rig.folder()), rig.writer, rig.fakes.platform(), rig.host);
-    QCOMPARE(dialog.mnuHelp->property("helpContext").toInt(), 1010);
-    dialog.mnuHelp->trigger();
-    QCOMPARE(rig.fakes.help.contexts, QList<int>{760});
-    dialog.cmdCancel->click();
-    QVERIFY(rig.written().isEmpty());
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-}
-
-void ConnectListTest::tacticalCallWrites_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("writes");
-    QTest::newRow("set") << "EOC" << QStringList{"SET/ALIAS EOC\r", "SWITCH\r"};
-    QTest::newRow("trimmed") << "  SHELTER 2  " << QStringList{"SET/ALIAS SHELTER 2\r", "SWITCH\r"};
-    QTest::newRow("empty resets") << "" << QStringList{"SWITCH\r", "SET/NOALIAS\r"};
-    QTest::newRow("single space resets") << " " << QStringList{"SWITCH\r", "SET/NOALIAS\r"};
-}
-
-void ConnectListTest::tacticalCallWrites()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, writes);
-    TncRig rig;
-    TacticalCall::send(rig.writer, text);
-    QCOMPARE(rig.writeList(), writes);
-}
-
-void ConnectListTest::tacticalDialogKeepsAliasWhenShownAgain()
-{
-    TncRig rig;
-    FrmTactical dialog(rig.writer);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Vellicor Tactical Call"));
-    dialog.show();
-    QTest::keyClicks(dialog.txtTactical, QStringLiteral(" eoc "));
-    dialog.cmdOK->click();
-    QCOMPARE(rig.writeList(), (QStringList{"SET/ALIAS EOC\r", "SWITCH\r"}));
-    QVERIFY(!dialog.isVisible());
-
-    dialog.show();
-    QCOMPARE(dialog.txtTactical->text(), QStringLiteral(" EOC "));
-    dialog.cmdCancel->click();
-    QCOMPARE(rig.writeList().size(), 2);
-}
 
 QTEST_MAIN(ConnectListTest)
 #include "ConnectListTest.moc"

@@ -5,345 +5,261 @@
 using namespace vellicor;
 using namespace vellicor::test;
 
+namespace {
+
+const QStringList kTwoModes = {"$MODE MENU=&Packet",
+                               "$MODE FUNC=PACKET",
+                               "$BUTTON CAPTION=Beacon",
+                               "$BUTTON TIP=Send a beacon",
+                               "$BUTTON FUNCTION=BEACON EVERY 10",
+                               "$MODE MENU=P&actor",
+                               "$MODE FUNC=PACTOR",
+                               "$MODE FUNC=#",
+                               "$MODE FUNC=MYCALL $CMD LINE",
+                               "$BUTTON CAPTION=Connect",
+                               "$BUTTON TIP=Connect to the BBS",
+                               "$BUTTON FUNCTION=^C",
+                               "$BUTTON FUNCTION=C W1AW",
+                               "$BUTTON CAPTION=List",
+                               "$BUTTON FUNCTION=L",
+                               "$MODE MENU=Plain"};
+
+} // namespace
+
 // The Mode menu and function buttons a script builds, choosing a mode and
 // pressing buttons, as the operator and the TNC see them.
 class ModeSelectionTest : public QObject {
     Q_OBJECT
 private slots:
-    void modeMenuLinesBuildMenuItems();
-    void choosingModeRunsLinesShowsButtonsAndNamesMode();
-    void twentyFirstModeHasNoLinesOrButtons();
-    void ninthButtonIsDroppedWithItsLines();
-    void linesBeyondTwoHundredAreDropped();
-    void buttonTipBeforeAnyCaptionChangesNothing();
-    void defaultModeTakesLeadingNumberRoundedToEven_data();
-    void defaultModeTakesLeadingNumberRoundedToEven();
-    void clearEmptiesMenuAndHidesButtons();
-    void modeLinesSetConnectAndEchoSettings();
-    void wordOutLinesAreSentOnlyToAeaFamily_data();
-    void wordOutLinesAreSentOnlyToAeaFamily();
-    void wordOutTestComesBeforeConnectLines();
-    void modeWithoutButtonsMovesPaneToTop();
-    void choosingModeTwiceRunsItsLinesTwice();
-    void buttonPressRunsCurrentModesLinesEvenWhenHidden();
-    void buttonLinesGetNoSpecialHandling();
-    void clearDuringSelectionLeavesNothingDangling();
-    void secondPressDuringPauseRunsBothSequences();
-    void destroyingControlDuringPauseEndsSequence();
+    void choosingModeRunsLinesShowsButtonsAndNamesMode()
+    {
+        TncRig rig;
+        rig.runAll(kTwoModes);
+        QVERIFY(rig.host.modeMenuVisible);
+        QVERIFY(!rig.host.placeholderVisible);
+        QCOMPARE(rig.host.modeItems, (QMap<int, QString>{{1, "&Packet"}, {2, "P&actor"}, {3, "Plain"}}));
+        QVERIFY(rig.written().isEmpty());
 
-private:
-    static QStringList twoModeScript();
-};
+        rig.host.sendBox = QStringLiteral("N0CALL");
+        rig.control->selectMode(2);
+        QCOMPARE(rig.written(), QByteArray("PACTOR\rMYCALL N0CALL\r"));
+        QCOMPARE(rig.fakes.pauser.pauses, QList<double>{0.5});
+        QCOMPARE(rig.host.modePanel, QStringLiteral("Pactor"));
+        QCOMPARE(rig.host.buttonCaptions(), (QStringList{"Connect", "List", "", "", "", "", "", ""}));
+        QCOMPARE(rig.host.buttons[0].tip, QStringLiteral("Connect to the BBS"));
+        QCOMPARE(rig.host.buttons[1].tip, QString());
+        QCOMPARE(rig.control->state().currentMode, 2);
 
-QStringList ModeSelectionTest::twoModeScript()
-{
-    return {"$MODE MENU=&Packet",
-            "$MODE FUNC=PACKET",
-            "$BUTTON CAPTION=Beacon",
-            "$BUTTON TIP=Send a beacon",
-            "$BUTTON FUNCTION=BEACON EVERY 10",
-            "$MODE MENU=P&actor",
-            "$MODE FUNC=PACTOR",
-            "$MODE FUNC=#",
-            "$MODE FUNC=MYCALL $CMD LINE",
-            "$BUTTON CAPTION=Connect",
-            "$BUTTON TIP=Connect to the BBS",
-            "$BUTTON FUNCTION=^C",
-            "$BUTTON FUNCTION=C W1AW",
-            "$BUTTON CAPTION=List",
-            "$BUTTON FUNCTION=L"};
-}
-
-void ModeSelectionTest::modeMenuLinesBuildMenuItems()
-{
-    TncRig rig;
-    rig.runAll(twoModeScript());
-    QVERIFY(rig.host.modeMenuVisible);
-    QVERIFY(!rig.host.placeholderVisible);
-    QCOMPARE(rig.host.modeItems, (QMap<int, QString>{{1, "&Packet"}, {2, "P&actor"}}));
-    QVERIFY(rig.written().isEmpty());
-}
-
-void ModeSelectionTest::choosingModeRunsLinesShowsButtonsAndNamesMode()
-{
-    TncRig rig;
-    rig.runAll(twoModeScript());
-    rig.host.sendBox = QStringLiteral("N0CALL");
-    rig.control->selectMode(2);
-    QCOMPARE(rig.written(), QByteArray("PACTOR\rMYCALL N0CALL\r"));
-    QCOMPARE(rig.fakes.pauser.pauses, QList<double>{0.5});
-    QCOMPARE(rig.host.modePanel, QStringLiteral("Pactor"));
-    QCOMPARE(rig.host.buttonCaptions(), (QStringList{"Connect", "List", "", "", "", "", "", ""}));
-    QCOMPARE(rig.host.buttons[0].tip, QStringLiteral("Connect to the BBS"));
-    QCOMPARE(rig.host.buttons[1].tip, QString());
-    QCOMPARE(rig.host.layouts, QList<bool>{true});
-    QCOMPARE(rig.control->state().currentMode, 2);
-}
-
-void ModeSelectionTest::twentyFirstModeHasNoLinesOrButtons()
-{
-    TncRig rig;
-    for (int mode = 1; mode <= 21; ++mode) {
-        rig.runAll({QStringLiteral("$MODE MENU=Mode %1").arg(mode),
-                    QStringLiteral("$MODE FUNC=M%1").arg(mode),
-                    QStringLiteral("$BUTTON CAPTION=B%1").arg(mode),
-                    QStringLiteral("$BUTTON FUNCTION=F%1").arg(mode)});
+        rig.written().clear();
+        rig.control->selectMode(1);
+        rig.control->selectMode(1); // chosen again, its lines run again
+        QCOMPARE(rig.written(), QByteArray("PACKET\rPACKET\r"));
+        rig.control->selectMode(3); // no buttons: the pane moves to the top
+        QCOMPARE(rig.host.buttonCaptions(), QStringList(8, QString()));
+        QCOMPARE(rig.host.layouts, (QList<bool>{true, true, true, false}));
     }
-    QCOMPARE(rig.host.modeItems.size(), 21);
-    rig.control->selectMode(20);
-    QCOMPARE(rig.written(), QByteArray("M20\r"));
-    QCOMPARE(rig.host.buttonCaptions().first(), QStringLiteral("B20"));
 
-    rig.written().clear();
-    rig.control->selectMode(21);
-    QCOMPARE(rig.host.modePanel, QStringLiteral("Mode 21"));
-    QVERIFY(rig.written().isEmpty());
-    QCOMPARE(rig.host.buttonCaptions().first(), QStringLiteral("B20")); // selection ended early
-    rig.control->pressButton(0);
-    QVERIFY(rig.written().isEmpty());
-}
+    void buttonPressRunsCurrentModesLinesEvenWhenHidden()
+    {
+        TncRig rig;
+        rig.runAll(kTwoModes);
+        rig.control->pressButton(0); // no mode chosen yet: mode 0 has no buttons
+        QVERIFY(rig.written().isEmpty());
 
-void ModeSelectionTest::ninthButtonIsDroppedWithItsLines()
-{
-    TncRig rig;
-    rig.run(QStringLiteral("$MODE MENU=Many"));
-    for (int b = 1; b <= 9; ++b) {
-        rig.runAll({QStringLiteral("$BUTTON CAPTION=B%1").arg(b), QStringLiteral("$BUTTON TIP=T%1").arg(b),
-                    QStringLiteral("$BUTTON FUNCTION=F%1").arg(b)});
-    }
-    rig.control->selectMode(1);
-    QCOMPARE(rig.host.buttonCaptions(), (QStringList{"B1", "B2", "B3", "B4", "B5", "B6", "B7", "B8"}));
-    QCOMPARE(rig.host.buttons[7].tip, QStringLiteral("T8"));
-    rig.control->pressButton(7);
-    QCOMPARE(rig.written(), QByteArray("F8\r"));
-}
+        rig.control->selectMode(2);
+        rig.written().clear();
+        const int focusBefore = rig.host.sendBoxFocus;
+        rig.control->pressButton(0);
+        QCOMPARE(rig.written(), QByteArray("\x03" "C W1AW\r"));
+        QCOMPARE(rig.host.sendBoxFocus, focusBefore + 1);
 
-void ModeSelectionTest::linesBeyondTwoHundredAreDropped()
-{
-    TncRig rig;
-    rig.runAll({"$MODE MENU=Long", "$BUTTON CAPTION=Go"});
-    for (int i = 1; i <= 201; ++i)
-        rig.runAll({QStringLiteral("$MODE FUNC=M%1").arg(i), QStringLiteral("$BUTTON FUNCTION=B%1").arg(i)});
-    rig.control->selectMode(1);
-    QVERIFY(rig.written().endsWith("M199\rM200\r"));
-    QCOMPARE(rig.writeList().size(), 400);
-    QCOMPARE(rig.host.buttonCaptions().first(), QStringLiteral("Go")); // the selection still completes
-
-    rig.written().clear();
-    rig.control->pressButton(0);
-    QVERIFY(rig.written().startsWith("B1\r"));
-    QVERIFY(rig.written().endsWith("B200\r"));
-    QVERIFY(!rig.written().contains("B201"));
-}
-
-void ModeSelectionTest::buttonTipBeforeAnyCaptionChangesNothing()
-{
-    TncRig rig;
-    rig.runAll({"$MODE MENU=One", "$BUTTON TIP=Orphan", "$BUTTON FUNCTION=ORPHAN", "$BUTTON CAPTION=First"});
-    rig.control->selectMode(1);
-    QCOMPARE(rig.host.buttons[0].tip, QString());
-    rig.control->pressButton(0);
-    QVERIFY(rig.written().isEmpty());
-}
-
-void ModeSelectionTest::defaultModeTakesLeadingNumberRoundedToEven_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("mode");
-    QTest::newRow("plain") << "$MODE DEFAULT=2" << 2;
-    QTest::newRow("blanks") << "$mode default =   7 modes" << 7;
-    QTest::newRow("half to even down") << "$MODE DEFAULT=2.5" << 2;
-    QTest::newRow("half to even up") << "$MODE DEFAULT=3.5" << 4;
-    QTest::newRow("no number") << "$MODE DEFAULT=two" << 0;
-    QTest::newRow("no equals") << "$MODE DEFAULT 2" << 0;
-    QTest::newRow("too large keeps old") << "$MODE DEFAULT=99999" << 5;
-}
-
-void ModeSelectionTest::defaultModeTakesLeadingNumberRoundedToEven()
-{
-    QFETCH(QString, line);
-    QFETCH(int, mode);
-    TncRig rig;
-    rig.run(QStringLiteral("$MODE DEFAULT=5"));
-    rig.run(line);
-    QCOMPARE(rig.control->state().defaultMode, mode);
-}
-
-void ModeSelectionTest::clearEmptiesMenuAndHidesButtons()
-{
-    TncRig rig;
-    rig.runAll(twoModeScript());
-    rig.control->selectMode(2);
-    rig.run(QStringLiteral("$Mode Menu Clear"));
-    QVERIFY(rig.host.modeItems.isEmpty());
-    QVERIFY(!rig.host.modeMenuVisible);
-    QVERIFY(rig.host.placeholderVisible);
-    QCOMPARE(rig.host.buttonCaptions(), QStringList(8, QString()));
-
-    rig.written().clear();
-    rig.runAll({"$MODE MENU=Again", "$BUTTON CAPTION=New"});
-    QCOMPARE(rig.host.modeItems, (QMap<int, QString>{{1, "Again"}}));
-    rig.control->selectMode(1);
-    QVERIFY(!rig.written().contains("PACKET")); // the old mode lines are gone
-}
-
-void ModeSelectionTest::modeLinesSetConnectAndEchoSettings()
-{
-    TncRig rig;
-    rig.globals.gLocalEcho = true;
-    rig.runAll({"$MODE MENU=Net", "$MODE FUNC=$CONNECT = Connect ", "$MODE FUNC=$CONFILE=\\NetList.txt",
-                "$MODE FUNC=$LOCALECHO=on", "$MODE FUNC=$BYPASSCONV=ON"});
-    rig.control->selectMode(1);
-    QCOMPARE(rig.globals.gConnectCmd, QStringLiteral("Connect"));
-    QCOMPARE(rig.globals.gConnectsFile, QStringLiteral("\\NetList.txt"));
-    QVERIFY(!rig.globals.gLocalEcho); // only upper-case ON sets it
-    QVERIFY(rig.globals.gBypassConv);
-    QVERIFY(rig.written().isEmpty());
-
-    rig.runAll({"$MODE MENU=Echo", "$MODE FUNC=$LOCALECHO=ON", "$MODE FUNC=$BYPASSCONV=off"});
-    rig.control->selectMode(2);
-    QVERIFY(rig.globals.gLocalEcho);
-    QVERIFY(!rig.globals.gBypassConv);
-}
-
-void ModeSelectionTest::wordOutLinesAreSentOnlyToAeaFamily_data()
-{
-    QTest::addColumn<QString>("type");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<bool>("sent");
-    QTest::addColumn<bool>("wordOut");
-    QTest::newRow("KAM not sent, set") << "KAM" << "WORDOUT ON" << false << true;
-    QTest::newRow("AEA sent, set") << "AEA" << "WORDOUT ON" << true << true;
-    QTest::newRow("PK900 sent, cleared") << "PK900" << "WORDOUT OFF" << true << false;
-    QTest::newRow("two-letter word keeps flag") << "KAM" << "WO ON" << false << false;
-    QTest::newRow("lower case") << "AEA" << "wordout on" << true << true;
-}
-
-void ModeSelectionTest::wordOutLinesAreSentOnlyToAeaFamily()
-{
-    QFETCH(QString, type);
-    QFETCH(QString, line);
-    QFETCH(bool, sent);
-    QFETCH(bool, wordOut);
-    TncRig rig;
-    rig.runAll({QStringLiteral("$TNC=") + type, "$MODE MENU=Keyboard", QStringLiteral("$MODE FUNC=") + line});
-    rig.control->selectMode(1);
-    QCOMPARE(rig.written(), sent ? (line + QLatin1Char('\r')).toLatin1() : QByteArray());
-    QCOMPARE(rig.globals.gWordOut, wordOut);
-}
-
-void ModeSelectionTest::wordOutTestComesBeforeConnectLines()
-{
-    TncRig rig;
-    rig.runAll({"$TNC=KAM", "$MODE MENU=Net", "$MODE FUNC=$CONFILE=\\NetworkConnects.txt",
-                "$MODE FUNC=$CONNECT=WORK"});
-    rig.control->selectMode(1);
-    QCOMPARE(rig.globals.gConnectsFile, QStringLiteral("\\VellicorConnects.txt"));
-    QCOMPARE(rig.globals.gConnectCmd, QStringLiteral("C"));
-    QVERIFY(rig.globals.gWordOut); // "ON" of "Connects" stands after the fourth character
-    QVERIFY(rig.written().isEmpty());
-}
-
-void ModeSelectionTest::modeWithoutButtonsMovesPaneToTop()
-{
-    TncRig rig;
-    rig.runAll(twoModeScript());
-    rig.run(QStringLiteral("$MODE MENU=Plain"));
-    rig.control->selectMode(2);
-    rig.control->selectMode(3);
-    QCOMPARE(rig.host.buttonCaptions(), QStringList(8, QString()));
-    QCOMPARE(rig.host.layouts, (QList<bool>{true, false}));
-}
-
-void ModeSelectionTest::choosingModeTwiceRunsItsLinesTwice()
-{
-    TncRig rig;
-    rig.runAll(twoModeScript());
-    rig.control->selectMode(1);
-    rig.control->selectMode(1);
-    QCOMPARE(rig.written(), QByteArray("PACKET\rPACKET\r"));
-}
-
-void ModeSelectionTest::buttonPressRunsCurrentModesLinesEvenWhenHidden()
-{
-    TncRig rig;
-    rig.runAll(twoModeScript());
-    rig.control->pressButton(0); // no mode chosen yet: mode 0 has no buttons
-    QVERIFY(rig.written().isEmpty());
-
-    rig.control->selectMode(2);
-    rig.written().clear();
-    const int focusBefore = rig.host.sendBoxFocus;
-    rig.control->pressButton(0);
-    QCOMPARE(rig.written(), QByteArray("\x03" "C W1AW\r"));
-    QCOMPARE(rig.host.sendBoxFocus, focusBefore + 1);
-
-    rig.written().clear();
-    rig.host.buttons[1].visible = false; // F6 works on a hidden button too
-    rig.control->pressButton(1);
-    QCOMPARE(rig.written(), QByteArray("L\r"));
-
-    rig.written().clear();
-    rig.control->pressButton(2); // F7: the mode has no third button
-    QVERIFY(rig.written().isEmpty());
-}
-
-void ModeSelectionTest::buttonLinesGetNoSpecialHandling()
-{
-    TncRig rig;
-    rig.runAll({"$TNC=KAM", "$MODE MENU=Net", "$BUTTON CAPTION=Odd", "$BUTTON FUNCTION=$CONNECT=CONNECT",
-                "$BUTTON FUNCTION=$LOCALECHO=ON", "$BUTTON FUNCTION=WORDOUT ON"});
-    rig.control->selectMode(1);
-    rig.control->pressButton(0);
-    QCOMPARE(rig.globals.gConnectCmd, QStringLiteral("C"));
-    QVERIFY(!rig.globals.gLocalEcho);
-    QVERIFY(!rig.globals.gWordOut);
-    QCOMPARE(rig.written(), QByteArray("WORDOUT ON\r"));
-}
-
-void ModeSelectionTest::clearDuringSelectionLeavesNothingDangling()
-{
-    TncRig rig;
-    rig.runAll({"$MODE MENU=Busy", "$MODE FUNC=FIRST", "$MODE FUNC=#", "$MODE FUNC=LAST",
-                "$BUTTON CAPTION=Kept"});
-    rig.fakes.pauser.during = [&rig](double) {
-        rig.fakes.pauser.during = nullptr;
-        rig.run(QStringLiteral("$MODE MENU CLEAR")); // a second script clears the modes meanwhile
-    };
-    rig.control->selectMode(1);
-    QCOMPARE(rig.written(), QByteArray("FIRST\r")); // the later line was read after the clear
-    QCOMPARE(rig.host.buttonCaptions().first(), QStringLiteral("Kept"));
-}
-
-void ModeSelectionTest::secondPressDuringPauseRunsBothSequences()
-{
-    TncRig rig;
-    rig.runAll({"$MODE MENU=Net", "$BUTTON CAPTION=Slow", "$BUTTON FUNCTION=ONE", "$BUTTON FUNCTION=#",
-                "$BUTTON FUNCTION=TWO", "$BUTTON CAPTION=Fast", "$BUTTON FUNCTION=QUICK"});
-    rig.control->selectMode(1);
-    rig.fakes.pauser.during = [&rig](double) {
-        rig.fakes.pauser.during = nullptr;
+        rig.written().clear();
+        rig.host.buttons[1].visible = false; // F6 works on a hidden button too
         rig.control->pressButton(1);
-    };
-    rig.control->pressButton(0);
-    QCOMPARE(rig.written(), QByteArray("ONE\rQUICK\rTWO\r"));
-}
+        QCOMPARE(rig.written(), QByteArray("L\r"));
+        rig.written().clear();
+        rig.control->pressButton(2); // F7: the mode has no third button
+        QVERIFY(rig.written().isEmpty());
+    }
 
-void ModeSelectionTest::destroyingControlDuringPauseEndsSequence()
-{
-    TncRig rig;
-    rig.runAll({"$MODE MENU=Net", "$BUTTON CAPTION=Slow", "$BUTTON FUNCTION=ONE", "$BUTTON FUNCTION=#",
-                "$BUTTON FUNCTION=TWO", "$MODE FUNC=#", "$MODE FUNC=AFTER"});
-    rig.control->selectMode(0); // mode 0 holds nothing here
-    rig.control->selectMode(1);
-    rig.written().clear();
-    rig.fakes.pauser.during = [&rig](double) { delete rig.control.data(); }; // the window closes
-    const int focusBefore = rig.host.sendBoxFocus;
-    rig.control->selectMode(1);
-    QVERIFY(rig.control.isNull());
-    QVERIFY(rig.written().isEmpty());
-    QCOMPARE(rig.host.sendBoxFocus, focusBefore);
-}
+    // Mode 21, button 9 and line 201 are dropped with everything that belongs to them.
+    void limitsOfModesButtonsAndLines()
+    {
+        TncRig rig;
+        for (int mode = 1; mode <= 21; ++mode) {
+            rig.runAll({QStringLiteral("$MODE MENU=Mode %1").arg(mode), QStringLiteral("$MODE FUNC=M%1").arg(mode),
+                        QStringLiteral("$BUTTON CAPTION=B%1").arg(mode),
+                        QStringLiteral("$BUTTON FUNCTION=F%1").arg(mode)});
+        }
+        QCOMPARE(rig.host.modeItems.size(), 21);
+        rig.control->selectMode(20);
+        QCOMPARE(rig.written(), QByteArray("M20\r"));
+        QCOMPARE(rig.host.buttonCaptions().first(), QStringLiteral("B20"));
+
+        rig.written().clear();
+        rig.control->selectMode(21);
+        QCOMPARE(rig.host.modePanel, QStringLiteral("Mode 21"));
+        QVERIFY(rig.written().isEmpty());
+        QCOMPARE(rig.host.buttonCaptions().first(), QStringLiteral("B20")); // selection ended early
+        rig.control->pressButton(0);
+        QVERIFY(rig.written().isEmpty());
+
+        // One mode with nine buttons and 201 lines of each kind.
+        TncRig many;
+        many.runAll({"$MODE MENU=Long", "$BUTTON TIP=Orphan", "$BUTTON FUNCTION=ORPHAN", "$BUTTON CAPTION=Go"});
+        for (int b = 2; b <= 9; ++b)
+            many.runAll({QStringLiteral("$BUTTON CAPTION=B%1").arg(b), QStringLiteral("$BUTTON TIP=T%1").arg(b),
+                         QStringLiteral("$BUTTON FUNCTION=F%1").arg(b)});
+        for (int i = 1; i <= 201; ++i)
+            many.runAll({QStringLiteral("$MODE FUNC=M%1").arg(i), QStringLiteral("$BUTTON FUNCTION=G%1").arg(i)});
+        many.control->selectMode(1);
+        QVERIFY(many.written().endsWith("M199\rM200\r"));
+        QCOMPARE(many.writeList().size(), 400);
+        QCOMPARE(many.host.buttonCaptions(), (QStringList{"Go", "B2", "B3", "B4", "B5", "B6", "B7", "B8"}));
+        QCOMPARE(many.host.buttons[0].tip, QString()); // a tip before any caption changes nothing
+        QCOMPARE(many.host.buttons[7].tip, QStringLiteral("T8"));
+        many.written().clear();
+        many.control->pressButton(7);
+        QCOMPARE(many.written(), QByteArray("F8\r"));
+    }
+
+    void defaultModeTakesLeadingNumberRoundedToEven_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("plain") << "$MODE DEFAULT=2" << 2;
+        QTest::newRow("blanks") << "$mode default =   7 modes" << 7;
+        QTest::newRow("half to even down") << "$MODE DEFAULT=2.5" << 2;
+        QTest::newRow("half to even up") << "$MODE DEFAULT=3.5" << 4;
+        QTest::newRow("no number") << "$MODE DEFAULT=two" << 0;
+        QTest::newRow("no equals") << "$MODE DEFAULT 2" << 0;
+        QTest::newRow("too large keeps old") << "$MODE DEFAULT=99999" << 5;
+    }
+
+    void defaultModeTakesLeadingNumberRoundedToEven()
+    {
+        QFETCH(QString, line);
+        TncRig rig;
+        rig.run(QStringLiteral("$MODE DEFAULT=5"));
+        rig.run(line);
+        QTEST(rig.control->state().defaultMode, "mode");
+    }
+
+    void clearEmptiesMenuAndHidesButtons()
+    {
+        TncRig rig;
+        rig.runAll(kTwoModes);
+        rig.control->selectMode(2);
+        rig.run(QStringLiteral("$Mode Menu Clear"));
+        QVERIFY(rig.host.modeItems.isEmpty());
+        QVERIFY(!rig.host.modeMenuVisible);
+        QVERIFY(rig.host.placeholderVisible);
+        QCOMPARE(rig.host.buttonCaptions(), QStringList(8, QString()));
+
+        rig.written().clear();
+        rig.runAll({"$MODE MENU=Again", "$BUTTON CAPTION=New"});
+        QCOMPARE(rig.host.modeItems, (QMap<int, QString>{{1, "Again"}}));
+        rig.control->selectMode(1);
+        QVERIFY(!rig.written().contains("PACKET")); // the old mode lines are gone
+    }
+
+    void modeLinesSetConnectAndEchoSettings()
+    {
+        TncRig rig;
+        rig.globals.gLocalEcho = true;
+        rig.runAll({"$MODE MENU=Net", "$MODE FUNC=$CONNECT = Connect ", "$MODE FUNC=$CONFILE=\\NetList.txt",
+                    "$MODE FUNC=$LOCALECHO=on", "$MODE FUNC=$BYPASSCONV=ON"});
+        rig.control->selectMode(1);
+        QCOMPARE(rig.globals.gConnectCmd, QStringLiteral("Connect"));
+        QCOMPARE(rig.globals.gConnectsFile, QStringLiteral("\\NetList.txt"));
+        QVERIFY(!rig.globals.gLocalEcho); // only upper-case ON sets it
+        QVERIFY(rig.globals.gBypassConv);
+        QVERIFY(rig.written().isEmpty());
+
+        rig.runAll({"$MODE MENU=Echo", "$MODE FUNC=$LOCALECHO=ON", "$MODE FUNC=$BYPASSCONV=off"});
+        rig.control->selectMode(2);
+        QVERIFY(rig.globals.gLocalEcho);
+        QVERIFY(!rig.globals.gBypassConv);
+    }
+
+    void wordOutLinesAreSentOnlyToAeaFamily_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("sent");
+        QTest::addColumn<bool>("wordOut");
+        QTest::newRow("KAM not sent, set") << "KAM" << "WORDOUT ON" << false << true;
+        QTest::newRow("AEA sent, set") << "AEA" << "WORDOUT ON" << true << true;
+        QTest::newRow("PK900 sent, cleared") << "PK900" << "WORDOUT OFF" << true << false;
+        QTest::newRow("two-letter word keeps flag") << "KAM" << "WO ON" << false << false;
+        QTest::newRow("lower case") << "AEA" << "wordout on" << true << true;
+    }
+
+    void wordOutLinesAreSentOnlyToAeaFamily()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, line);
+        QFETCH(bool, sent);
+        TncRig rig;
+        rig.runAll({QStringLiteral("$TNC=") + type, "$MODE MENU=Keyboard", QStringLiteral("$MODE FUNC=") + line});
+        rig.control->selectMode(1);
+        QCOMPARE(rig.written(), sent ? (line + QLatin1Char('\r')).toLatin1() : QByteArray());
+        QTEST(rig.globals.gWordOut, "wordOut");
+    }
+
+    void wordOutTestComesBeforeConnectLines()
+    {
+        TncRig rig;
+        rig.runAll({"$TNC=KAM", "$MODE MENU=Net", "$MODE FUNC=$CONFILE=\\NetworkConnects.txt",
+                    "$MODE FUNC=$CONNECT=WORK"});
+        rig.control->selectMode(1);
+        QCOMPARE(rig.globals.gConnectsFile, QStringLiteral("\\VellicorConnects.txt"));
+        QCOMPARE(rig.globals.gConnectCmd, QStringLiteral("C"));
+        QVERIFY(rig.globals.gWordOut); // "ON" of "Connects" stands after the fourth character
+        QVERIFY(rig.written().isEmpty());
+    }
+
+    void buttonLinesGetNoSpecialHandling()
+    {
+        TncRig rig;
+        rig.runAll({"$TNC=KAM", "$MODE MENU=Net", "$BUTTON CAPTION=Odd", "$BUTTON FUNCTION=$CONNECT=CONNECT",
+                    "$BUTTON FUNCTION=$LOCALECHO=ON", "$BUTTON FUNCTION=WORDOUT ON"});
+        rig.control->selectMode(1);
+        rig.control->pressButton(0);
+        QCOMPARE(rig.globals.gConnectCmd, QStringLiteral("C"));
+        QVERIFY(!rig.globals.gLocalEcho);
+        QVERIFY(!rig.globals.gWordOut);
+        QCOMPARE(rig.written(), QByteArray("WORDOUT ON\r"));
+    }
+
+    void clearDuringSelectionLeavesNothingDangling()
+    {
+        TncRig rig;
+        rig.runAll({"$MODE MENU=Busy", "$MODE FUNC=FIRST", "$MODE FUNC=#", "$MODE FUNC=LAST",
+                    "$BUTTON CAPTION=Kept"});
+        rig.fakes.pauser.during = [&rig](double) {
+            rig.fakes.pauser.during = nullptr;
+            rig.run(QStringLiteral("$MODE MENU CLEAR")); // a second script clears the modes meanwhile
+        };
+        rig.control->selectMode(1);
+        QCOMPARE(rig.written(), QByteArray("FIRST\r")); // the later line was read after the clear
+        QCOMPARE(rig.host.buttonCaptions().first(), QStringLiteral("Kept"));
+    }
+
+    void secondPressDuringPauseRunsBothSequences()
+    {
+        TncRig rig;
+        rig.runAll({"$MODE MENU=Net", "$BUTTON CAPTION=Slow", "$BUTTON FUNCTION=ONE", "$BUTTON FUNCTION=#",
+                    "$BUTTON FUNCTION=TWO", "$BUTTON CAPTION=Fast", "$BUTTON FUNCTION=QUICK"});
+        rig.control->selectMode(1);
+        rig.fakes.pauser.during = [&rig](double) {
+            rig.fakes.pauser.during = nullptr;
+            rig.control->pressButton(1);
+        };
+        rig.control->pressButton(0);
+        QCOMPARE(rig.written(), QByteArray("ONE\rQUICK\rTWO\r"));
+    }
+};
 
 QTEST_GUILESS_MAIN(ModeSelectionTest)
 #include "ModeSelectionTest.moc"

@@ -1,6 +1,4 @@
 #include "TncRig.h"
-#include "tnc/HexString.h"
-#include "tnc/ScriptInterpreter.h"
 
 #include <QtTest>
 
@@ -11,259 +9,194 @@ using namespace vellicor::test;
 class ScriptInterpreterTest : public QObject {
     Q_OBJECT
 private slots:
-    void sendsWhatEachLineKindMeans_data();
-    void sendsWhatEachLineKindMeans();
-    void writesHexBytesOneAtATime();
-    void beepsOncePerBadHexDigitButStillSends_data();
-    void beepsOncePerBadHexDigitButStillSends();
-    void hexToBytesRefusesOddDigits();
-    void substitutesSendBoxTextForCmdLine_data();
-    void substitutesSendBoxTextForCmdLine();
-    void pausesHalfASecondForHashLines();
-    void ignoresEveryLineWhilePortIsNotUsable();
-    void stopsLineAtFirstFailedWrite();
-    void setsTncTypeFromDirectiveInAnyCase_data();
-    void setsTncTypeFromDirectiveInAnyCase();
-    void setDaytimeSendsSecondsOnlyForKnownModels_data();
-    void setDaytimeSendsSecondsOnlyForKnownModels();
-    void captionDirectiveAppendsEachTime();
-    void survivesHugeAndBinaryLines();
+    void sendsWhatEachLineKindMeans_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("pane");
+        QTest::addColumn<int>("beeps");
+        QTest::addColumn<int>("pauses"); // half a second each
+        const QString none;
+        const QString invalid = QStringLiteral("Invalid Hex string in Settings File:\r\n%1\r\n");
+        QTest::newRow("comment") << "* MYCALL N0CALL" << QByteArray() << none << 0 << 0;
+        QTest::newRow("only spaces") << "     " << QByteArray() << none << 0 << 0;
+        QTest::newRow("text gets CR") << "MYCALL N0CALL" << QByteArray("MYCALL N0CALL\r") << none << 0 << 0;
+        QTest::newRow("trimmed of spaces") << "   MYCALL N0CALL  " << QByteArray("MYCALL N0CALL\r") << none << 0 << 0;
+        QTest::newRow("tab is not trimmed") << "\tX" << QByteArray("\tX\r") << none << 0 << 0;
+        QTest::newRow("semicolon is sent") << "; not a comment" << QByteArray("; not a comment\r") << none << 0 << 0;
+        QTest::newRow("hash pauses") << "#" << QByteArray() << none << 0 << 1;
+        QTest::newRow("hash with text pauses") << "  # wait for the TNC" << QByteArray() << none << 0 << 1;
+        QTest::newRow("ampersand without H'") << "&X'41'" << QByteArray() << none << 0 << 0;
+        QTest::newRow("unknown directive") << "$WHATEVER=1" << QByteArray() << none << 0 << 0;
+        QTest::newRow("mode-only directive in a script") << "$CONNECT=CONNECT" << QByteArray() << none << 0 << 0;
+        QTest::newRow("cmd line at start is a directive") << "$CMD LINE" << QByteArray() << none << 0 << 0;
+        QTest::newRow("hex CR LF") << "&H'0D0A'" << QByteArray("\r\n") << none << 0 << 0;
+        QTest::newRow("hex lower case") << "&h'0d0a'" << QByteArray("\r\n") << none << 0 << 0;
+        QTest::newRow("hex high bytes") << "&H'FF8000'" << QByteArray("\xFF\x80\x00", 3) << none << 0 << 0;
+        QTest::newRow("hex text after quote") << "&H'41'IGNORED" << QByteArray("A") << none << 0 << 0;
+        QTest::newRow("hex odd digits") << "&H'0D0'" << QByteArray() << invalid.arg("&H'0D0'") << 0 << 0;
+        QTest::newRow("hex no closing quote") << "&H'0D0A" << QByteArray() << invalid.arg("&H'0D0A") << 0 << 0;
+        QTest::newRow("hex no digits") << "&H''" << QByteArray() << invalid.arg("&H''") << 0 << 0;
+        QTest::newRow("hex one digit") << "&H'1'" << QByteArray() << invalid.arg("&H'1'") << 0 << 0;
+        // A character that is no hexadecimal digit beeps and counts as 0.
+        QTest::newRow("hex bad high digit") << "&H'G1'" << QByteArray("\x01") << none << 1 << 0;
+        QTest::newRow("hex bad low digit") << "&H'4Z'" << QByteArray("\x40") << none << 1 << 0;
+        QTest::newRow("hex both bad") << "&H'ZZ41'" << QByteArray("\x00" "A", 2) << none << 2 << 0;
+        QTest::newRow("hex space is no digit") << "&H'4 '" << QByteArray("\x40") << none << 1 << 0;
+        QTest::newRow("^C ends without CR") << "ABC^C" << QByteArray("ABC\x03") << none << 0 << 0;
+        QTest::newRow("^M ends without CR") << "X^M" << QByteArray("X\r") << none << 0 << 0;
+        QTest::newRow("^X below 25") << "^X" << QByteArray("\x18") << none << 0 << 0;
+        QTest::newRow("^Y gets CR") << "^Y" << QByteArray("\x19\r") << none << 0 << 0;
+        QTest::newRow("^[ is ESC and gets CR") << "^[" << QByteArray("\x1B\r") << none << 0 << 0;
+        QTest::newRow("^^ is 30") << "X^^" << QByteArray("X\x1E\r") << none << 0 << 0;
+        QTest::newRow("^@ is NUL") << "^@" << QByteArray("\x00", 1) << none << 0 << 0;
+        QTest::newRow("^_ is 31") << "^_" << QByteArray("\x1F\r") << none << 0 << 0;
+        QTest::newRow("lower-case letter") << "^a^b" << QByteArray("\x01\x02") << none << 0 << 0;
+        QTest::newRow("trailing caret removed") << "AB^" << QByteArray("AB\r") << none << 0 << 0;
+        QTest::newRow("caret before digit") << "^1X" << QByteArray("1X\r") << none << 0 << 0;
+        QTest::newRow("caret before space") << "A^ B" << QByteArray("A B\r") << none << 0 << 0;
+        QTest::newRow("triple caret") << "^^^" << QByteArray("\x1E\r") << none << 0 << 0;
+        QTest::newRow("caret alone sends nothing") << "^" << QByteArray() << none << 0 << 0;
+        QTest::newRow("caret before accented letter") << QString::fromLatin1("^\xE9") << QByteArray("\x89\r") << none
+                                                      << 0 << 0;
+    }
+
+    void sendsWhatEachLineKindMeans()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, pauses);
+        TncRig rig;
+        rig.run(line);
+        QTEST(rig.written(), "bytes");
+        QTEST(rig.host.pane, "pane");
+        QTEST(rig.fakes.beeper.beeps, "beeps");
+        QCOMPARE(rig.fakes.pauser.pauses, QList<double>(pauses, 0.5));
+    }
+
+    void writesHexBytesOneAtATime()
+    {
+        TncRig rig;
+        rig.run(QStringLiteral("&H'0D0A41'"));
+        QCOMPARE(rig.writeList(), (QStringList{"\r", "\n", "A"}));
+    }
+
+    void substitutesSendBoxTextForCmdLine_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("with text") << "SEND $CMD LINE NOW" << "hello" << QByteArray("SEND hello NOW\r");
+        QTest::newRow("empty box") << "SEND $CMD LINE NOW" << "" << QByteArray("SEND  NOW\r");
+        QTest::newRow("token in lower case") << "C $cmd line" << "W1AW" << QByteArray("C W1AW\r");
+        QTest::newRow("only first token") << "A $CMD LINE $CMD LINE" << "z" << QByteArray("A z $CMD LINE\r");
+        QTest::newRow("caret notation in box text") << "X $CMD LINE" << "^C" << QByteArray("X \x03");
+    }
+
+    void substitutesSendBoxTextForCmdLine()
+    {
+        TncRig rig;
+        QFETCH(QString, box);
+        rig.host.sendBox = box;
+        QFETCH(QString, line);
+        rig.run(line);
+        QTEST(rig.written(), "bytes");
+        QCOMPARE(rig.host.sendBox, QString());
+    }
+
+    void ignoresEveryLineWhilePortIsNotUsable()
+    {
+        TncRig rig;
+        rig.globals.gPortOk = false;
+        rig.host.sendBox = QStringLiteral("keep");
+        rig.runAll({"$TNC=KAM", "$CAPTION=Net", "$MODE MENU=&Packet", "#", "TEXT $CMD LINE", "&H'41'",
+                    "$FILE=MISSING.TXT"});
+        QVERIFY(rig.written().isEmpty());
+        QCOMPARE(rig.control->state().tncType, QString());
+        QCOMPARE(rig.host.windowCaption, QStringLiteral("Vellicor - Version 1.0.0"));
+        QVERIFY(rig.host.modeItems.isEmpty());
+        QVERIFY(rig.fakes.pauser.pauses.isEmpty());
+        QVERIFY(rig.fakes.prompter.prompts.isEmpty());
+        QCOMPARE(rig.host.sendBox, QStringLiteral("keep"));
+    }
+
+    void stopsLineAtFirstFailedWrite()
+    {
+        TncRig rig;
+        rig.fakes.link.failWritesAfter = 1;
+        rig.run(QStringLiteral("&H'414243'"));
+        QCOMPARE(rig.written(), QByteArray("A"));
+
+        TncRig closed;
+        closed.fakes.link.close();
+        closed.run(QStringLiteral("MYCALL N0CALL"));
+        closed.fakes.link.open();
+        QVERIFY(closed.written().isEmpty()); // no CR after a failed write
+    }
+
+    void setsTncTypeFromDirectiveInAnyCase_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("type");
+        QTest::newRow("upper") << "$TNC=KAM" << "KAM";
+        QTest::newRow("lower keyword and value") << "$tnc = pk900 " << "PK900";
+        QTest::newRow("keyword as prefix") << "$TNCMODEL=aea" << "AEA";
+        QTest::newRow("no equals gives whole line") << "$TNC KAM" << "$TNC KAM";
+    }
+
+    void setsTncTypeFromDirectiveInAnyCase()
+    {
+        QFETCH(QString, line);
+        TncRig rig;
+        rig.run(line);
+        QTEST(rig.control->state().tncType, "type");
+        QVERIFY(rig.written().isEmpty());
+    }
+
+    void setDaytimeSendsSecondsOnlyForKnownModels_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QByteArray>("bytes");
+        // 14:43:07 UTC is 07:43:07 in the fake clock's local time (UTC-7).
+        QTest::newRow("KAM") << "KAM" << QByteArray("DAYTIME 261205074307\r");
+        QTest::newRow("AEA") << "AEA" << QByteArray("DAYTIME 261205074307\r");
+        QTest::newRow("PK900") << "pk900" << QByteArray("DAYTIME 261205074307\r");
+        QTest::newRow("other model") << "TNC2" << QByteArray("DAYTIME 2612050743\r");
+        QTest::newRow("no model") << "" << QByteArray("DAYTIME 2612050743\r");
+    }
+
+    void setDaytimeSendsSecondsOnlyForKnownModels()
+    {
+        QFETCH(QString, type);
+        TncRig rig;
+        rig.fakes.clock.utc = QDateTime(QDate(2026, 12, 5), QTime(14, 43, 7), Qt::UTC);
+        if (!type.isEmpty())
+            rig.run(QStringLiteral("$TNC=") + type);
+        rig.run(QStringLiteral("$SetDayTime"));
+        QTEST(rig.written(), "bytes");
+        QCOMPARE(rig.writeList().size(), 1);
+    }
+
+    void captionDirectiveAppendsEachTime()
+    {
+        TncRig rig;
+        rig.runAll({"$CAPTION=  County ARES ", "$caption=Net 2"});
+        QCOMPARE(rig.host.windowCaption,
+                 QStringLiteral("Vellicor - Version 1.0.0        County ARES        Net 2"));
+    }
+
+    void survivesHugeAndBinaryLines()
+    {
+        TncRig rig;
+        rig.run(QString(1 << 20, QLatin1Char('A')));
+        QCOMPARE(rig.written().size(), (1 << 20) + 1);
+        rig.written().clear();
+        rig.run(QString(1 << 20, QLatin1Char('^'))); // half a million ^^ pairs
+        QCOMPARE(rig.written(), QByteArray((1 << 19), '\x1E') + '\r');
+        rig.written().clear();
+        rig.run(QString::fromLatin1("A\0B\x01", 4));
+        QCOMPARE(rig.written(), QByteArray("A\0B\x01", 4));
+    }
 };
-
-void ScriptInterpreterTest::sendsWhatEachLineKindMeans_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("pane");
-
-    const QString none;
-    QTest::newRow("comment") << "* MYCALL N0CALL" << QByteArray() << none;
-    QTest::newRow("only spaces") << "     " << QByteArray() << none;
-    QTest::newRow("text gets CR") << "MYCALL N0CALL" << QByteArray("MYCALL N0CALL\r") << none;
-    QTest::newRow("trimmed of spaces") << "   MYCALL N0CALL  " << QByteArray("MYCALL N0CALL\r") << none;
-    QTest::newRow("tab is not trimmed") << "\tX" << QByteArray("\tX\r") << none;
-    QTest::newRow("semicolon is sent") << "; not a comment" << QByteArray("; not a comment\r") << none;
-    QTest::newRow("ampersand without H'") << "&X'41'" << QByteArray() << none;
-    QTest::newRow("unknown directive") << "$WHATEVER=1" << QByteArray() << none;
-    QTest::newRow("mode-only directive in a script") << "$CONNECT=CONNECT" << QByteArray() << none;
-    QTest::newRow("cmd line at start is a directive") << "$CMD LINE" << QByteArray() << none;
-    QTest::newRow("hex CR LF") << "&H'0D0A'" << QByteArray("\r\n") << none;
-    QTest::newRow("hex lower case") << "&h'0d0a'" << QByteArray("\r\n") << none;
-    QTest::newRow("hex high bytes") << "&H'FF8000'" << QByteArray("\xFF\x80\x00", 3) << none;
-    QTest::newRow("hex text after quote") << "&H'41'IGNORED" << QByteArray("A") << none;
-    QTest::newRow("hex odd digits") << "&H'0D0'" << QByteArray()
-                                    << "Invalid Hex string in Settings File:\r\n&H'0D0'\r\n";
-    QTest::newRow("hex no closing quote") << "&H'0D0A" << QByteArray()
-                                          << "Invalid Hex string in Settings File:\r\n&H'0D0A\r\n";
-    QTest::newRow("hex no digits") << "&H''" << QByteArray()
-                                   << "Invalid Hex string in Settings File:\r\n&H''\r\n";
-    QTest::newRow("hex one digit") << "&H'1'" << QByteArray()
-                                   << "Invalid Hex string in Settings File:\r\n&H'1'\r\n";
-    QTest::newRow("^C ends without CR") << "ABC^C" << QByteArray("ABC\x03") << none;
-    QTest::newRow("^M ends without CR") << "X^M" << QByteArray("X\r") << none;
-    QTest::newRow("^X below 25") << "^X" << QByteArray("\x18") << none;
-    QTest::newRow("^Y gets CR") << "^Y" << QByteArray("\x19\r") << none;
-    QTest::newRow("^Z gets CR") << "^Z" << QByteArray("\x1A\r") << none;
-    QTest::newRow("^[ is ESC and gets CR") << "^[" << QByteArray("\x1B\r") << none;
-    QTest::newRow("^^ is 30") << "X^^" << QByteArray("X\x1E\r") << none;
-    QTest::newRow("^@ is NUL") << "^@" << QByteArray("\x00", 1) << none;
-    QTest::newRow("^_ is 31") << "^_" << QByteArray("\x1F\r") << none;
-    QTest::newRow("lower-case letter") << "^a^b" << QByteArray("\x01\x02") << none;
-    QTest::newRow("trailing caret removed") << "AB^" << QByteArray("AB\r") << none;
-    QTest::newRow("caret before digit") << "^1X" << QByteArray("1X\r") << none;
-    QTest::newRow("caret before space") << "A^ B" << QByteArray("A B\r") << none;
-    QTest::newRow("triple caret") << "^^^" << QByteArray("\x1E\r") << none;
-    QTest::newRow("caret alone sends nothing") << "^" << QByteArray() << none;
-    QTest::newRow("caret before accented letter") << QString::fromLatin1("^\xE9") << QByteArray("\x89\r") << none;
-}
-
-void ScriptInterpreterTest::sendsWhatEachLineKindMeans()
-{
-    QFETCH(QString, line);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, pane);
-    TncRig rig;
-    rig.run(line);
-    QCOMPARE(rig.written(), bytes);
-    QCOMPARE(rig.host.pane, pane);
-    QCOMPARE(rig.fakes.pauser.pauses.size(), 0);
-    QCOMPARE(rig.fakes.beeper.beeps, 0);
-}
-
-void ScriptInterpreterTest::writesHexBytesOneAtATime()
-{
-    TncRig rig;
-    rig.run(QStringLiteral("&H'0D0A41'"));
-    QCOMPARE(rig.writeList(), (QStringList{"\r", "\n", "A"}));
-}
-
-void ScriptInterpreterTest::beepsOncePerBadHexDigitButStillSends_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("beeps");
-    QTest::newRow("bad high digit") << "&H'G1'" << QByteArray("\x01") << 1;
-    QTest::newRow("bad low digit") << "&H'4Z'" << QByteArray("\x40") << 1;
-    QTest::newRow("both bad") << "&H'ZZ41'" << QByteArray("\x00" "A", 2) << 2;
-    QTest::newRow("space is no digit") << "&H'4 '" << QByteArray("\x40") << 1;
-}
-
-void ScriptInterpreterTest::beepsOncePerBadHexDigitButStillSends()
-{
-    QFETCH(QString, line);
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, beeps);
-    TncRig rig;
-    rig.run(line);
-    QCOMPARE(rig.written(), bytes);
-    QCOMPARE(rig.fakes.beeper.beeps, beeps);
-}
-
-void ScriptInterpreterTest::hexToBytesRefusesOddDigits()
-{
-    FakeBeeper beeper;
-    QByteArray bytes("unchanged");
-    int upper = 42;
-    QVERIFY(!HexToBytes(QStringLiteral("ABC"), bytes, upper, beeper));
-    QCOMPARE(bytes, QByteArray("unchanged"));
-    QCOMPARE(upper, 42);
-    QCOMPARE(beeper.beeps, 1);
-
-    QVERIFY(HexToBytes(QStringLiteral("7E00"), bytes, upper, beeper));
-    QCOMPARE(bytes, QByteArray("~\x00", 2));
-    QCOMPARE(upper, 1);
-}
-
-void ScriptInterpreterTest::substitutesSendBoxTextForCmdLine_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("with text") << "SEND $CMD LINE NOW" << "hello" << QByteArray("SEND hello NOW\r");
-    QTest::newRow("empty box") << "SEND $CMD LINE NOW" << "" << QByteArray("SEND  NOW\r");
-    QTest::newRow("token in lower case") << "C $cmd line" << "W1AW" << QByteArray("C W1AW\r");
-    QTest::newRow("only first token") << "A $CMD LINE $CMD LINE" << "z" << QByteArray("A z $CMD LINE\r");
-    QTest::newRow("caret notation in box text") << "X $CMD LINE" << "^C" << QByteArray("X \x03");
-}
-
-void ScriptInterpreterTest::substitutesSendBoxTextForCmdLine()
-{
-    QFETCH(QString, line);
-    QFETCH(QString, box);
-    QFETCH(QByteArray, bytes);
-    TncRig rig;
-    rig.host.sendBox = box;
-    rig.run(line);
-    QCOMPARE(rig.written(), bytes);
-    QCOMPARE(rig.host.sendBox, QString());
-}
-
-void ScriptInterpreterTest::pausesHalfASecondForHashLines()
-{
-    TncRig rig;
-    rig.runAll({"#", "# wait for the TNC", "  #"});
-    QCOMPARE(rig.fakes.pauser.pauses, (QList<double>{0.5, 0.5, 0.5}));
-    QVERIFY(rig.written().isEmpty());
-}
-
-void ScriptInterpreterTest::ignoresEveryLineWhilePortIsNotUsable()
-{
-    TncRig rig;
-    rig.globals.gPortOk = false;
-    rig.host.sendBox = QStringLiteral("keep");
-    rig.runAll({"$TNC=KAM", "$CAPTION=Net", "$MODE MENU=&Packet", "#", "TEXT $CMD LINE", "&H'41'",
-                "$FILE=MISSING.TXT"});
-    QVERIFY(rig.written().isEmpty());
-    QCOMPARE(rig.control->state().tncType, QString());
-    QCOMPARE(rig.host.windowCaption, QStringLiteral("Vellicor - Version 1.0.0"));
-    QVERIFY(rig.host.modeItems.isEmpty());
-    QVERIFY(rig.fakes.pauser.pauses.isEmpty());
-    QVERIFY(rig.fakes.prompter.prompts.isEmpty());
-    QCOMPARE(rig.host.sendBox, QStringLiteral("keep"));
-}
-
-void ScriptInterpreterTest::stopsLineAtFirstFailedWrite()
-{
-    TncRig rig;
-    rig.fakes.link.failWritesAfter = 1;
-    rig.run(QStringLiteral("&H'414243'"));
-    QCOMPARE(rig.written(), QByteArray("A"));
-
-    TncRig closed;
-    closed.fakes.link.close();
-    closed.run(QStringLiteral("MYCALL N0CALL"));
-    closed.fakes.link.open();
-    QVERIFY(closed.written().isEmpty()); // no CR after a failed write
-}
-
-void ScriptInterpreterTest::setsTncTypeFromDirectiveInAnyCase_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("type");
-    QTest::newRow("upper") << "$TNC=KAM" << "KAM";
-    QTest::newRow("lower keyword and value") << "$tnc = pk900 " << "PK900";
-    QTest::newRow("keyword as prefix") << "$TNCMODEL=aea" << "AEA";
-    QTest::newRow("no equals gives whole line") << "$TNC KAM" << "$TNC KAM";
-}
-
-void ScriptInterpreterTest::setsTncTypeFromDirectiveInAnyCase()
-{
-    QFETCH(QString, line);
-    QFETCH(QString, type);
-    TncRig rig;
-    rig.run(line);
-    QCOMPARE(rig.control->state().tncType, type);
-    QVERIFY(rig.written().isEmpty());
-}
-
-void ScriptInterpreterTest::setDaytimeSendsSecondsOnlyForKnownModels_data()
-{
-    QTest::addColumn<QString>("type");
-    QTest::addColumn<QByteArray>("bytes");
-    // 14:43:07 UTC is 07:43:07 in the fake clock's local time (UTC-7).
-    QTest::newRow("KAM") << "KAM" << QByteArray("DAYTIME 261205074307\r");
-    QTest::newRow("AEA") << "AEA" << QByteArray("DAYTIME 261205074307\r");
-    QTest::newRow("PK900") << "pk900" << QByteArray("DAYTIME 261205074307\r");
-    QTest::newRow("other model") << "TNC2" << QByteArray("DAYTIME 2612050743\r");
-    QTest::newRow("no model") << "" << QByteArray("DAYTIME 2612050743\r");
-}
-
-void ScriptInterpreterTest::setDaytimeSendsSecondsOnlyForKnownModels()
-{
-    QFETCH(QString, type);
-    QFETCH(QByteArray, bytes);
-    TncRig rig;
-    rig.fakes.clock.utc = QDateTime(QDate(2026, 12, 5), QTime(14, 43, 7), Qt::UTC);
-    if (!type.isEmpty())
-        rig.run(QStringLiteral("$TNC=") + type);
-    rig.run(QStringLiteral("$SetDayTime"));
-    QCOMPARE(rig.written(), bytes);
-    QCOMPARE(rig.writeList().size(), 1);
-}
-
-void ScriptInterpreterTest::captionDirectiveAppendsEachTime()
-{
-    TncRig rig;
-    rig.runAll({"$CAPTION=  County ARES ", "$caption=Net 2"});
-    QCOMPARE(rig.host.windowCaption,
-             QStringLiteral("Vellicor - Version 1.0.0        County ARES        Net 2"));
-}
-
-void ScriptInterpreterTest::survivesHugeAndBinaryLines()
-{
-    TncRig rig;
-    const QString longLine(1 << 20, QLatin1Char('A'));
-    rig.run(longLine);
-    QCOMPARE(rig.written().size(), (1 << 20) + 1);
-
-    rig.written().clear();
-    rig.run(QString(1 << 20, QLatin1Char('^'))); // half a million ^^ pairs
-    QCOMPARE(rig.written(), QByteArray((1 << 19), '\x1E') + '\r');
-
-    rig.written().clear();
-    rig.run(QString::fromLatin1("A\0B\x01", 4));
-    QCOMPARE(rig.written(), QByteArray("A\0B\x01", 4));
-}
 
 QTEST_GUILESS_MAIN(ScriptInterpreterTest)
 #include "ScriptInterpreterTest.moc"

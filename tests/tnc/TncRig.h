@@ -4,6 +4,7 @@
 #include "Fakes.h"
 #include "app/Globals.h"
 #include "terminal/TncWriter.h"
+#include "tnc/ConnectList.h"
 #include "tnc/TncControl.h"
 
 #include <QDir>
@@ -46,6 +47,20 @@ struct TncRig {
         if (file.open(QIODevice::WriteOnly))
             file.write(bytes);
         return path;
+    }
+
+    // Writes the start-up script and runs it, as the program does at start.
+    void runStartup(const QByteArray& script)
+    {
+        writeFile(QStringLiteral("VellicorStartup.txt"), script);
+        control->RunScript(QStringLiteral("Start"));
+    }
+    // The connect list of the program folder, loaded.
+    std::unique_ptr<ConnectList> connectList()
+    {
+        auto list = std::make_unique<ConnectList>(globals, ProgramFolder(folder()), writer, fakes.beeper, host);
+        list->load();
+        return list;
     }
 
     void run(const QString& line)
