@@ -10,36 +10,6 @@ using namespace vellicor::test;
 class ScriptRunnerTest : public QObject {
     Q_OBJECT
 private slots:
-    // A whole start-up script for a KAM: what the TNC receives, what the Mode
-    // panel, buttons and channel menu show, and what a function button sends.
-    void kamStartupScriptSetsUpModesAndButtons()
-    {
-        TncRig rig;
-        rig.runStartup("* Start-up for the county net KAM\r\n$TNC=KAM\r\n$MODE MENU CLEAR\r\n"
-                       "$MODE MENU=&Packet\r\n$MODE FUNC=PACKET\r\n"
-                       "$BUTTON CAPTION=Beacon\r\n$BUTTON FUNCTION=BEACON EVERY 10\r\n"
-                       "$MODE MENU=P&actor\r\n$MODE FUNC=PACTOR\r\n"
-                       "$BUTTON CAPTION=BBS\r\n$BUTTON TIP=Connect to the BBS\r\n"
-                       "$BUTTON FUNCTION=^C\r\n$BUTTON FUNCTION=C W1AW-4\r\n"
-                       "$MODE DEFAULT=2\r\n&H'1B400D'\r\n^C\r\n");
-        QCOMPARE(rig.written(), QByteArray("\x1B@\r" "\x03" "PACTOR\r"));
-        QCOMPARE(rig.host.modePanel, QStringLiteral("Pactor"));
-        QCOMPARE(rig.host.modeItems, (QMap<int, QString>{{1, "&Packet"}, {2, "P&actor"}}));
-        QCOMPARE(rig.host.buttonCaptions(), (QStringList{"BBS", "", "", "", "", "", "", ""}));
-        QCOMPARE(rig.host.buttons[0].tip, QStringLiteral("Connect to the BBS"));
-        QCOMPARE(rig.host.visibleChannels().first(), QStringLiteral("Channel &A"));
-        QCOMPARE(rig.host.visibleChannels().size(), 10);
-        QVERIFY(rig.fakes.prompter.prompts.isEmpty());
-        QCOMPARE(rig.host.busyChanges, (QList<bool>{true, false}));
-
-        rig.written().clear();
-        rig.control->pressButton(0); // F5
-        QCOMPARE(rig.written(), QByteArray("\x03" "C W1AW-4\r"));
-
-        rig.runStartup("$MODE DEFAULT=9\r\n"); // no ninth item: nothing is chosen
-        QCOMPARE(rig.control->state().currentMode, 2);
-    }
-
     void missingStartupScriptIsSilentAndChangesNoMenu()
     {
         TncRig rig;
@@ -133,12 +103,17 @@ private slots:
         QVERIFY(rig.fakes.prompter.prompts.isEmpty());
     }
 
-    void includedRunAppliesDefaultModeToo()
+    // The default mode is chosen at the end of the run, also when set in an
+    // included file; a default with no such item chooses nothing.
+    void runEndsWithTheDefaultMode()
     {
         TncRig rig;
         rig.writeFile(QStringLiteral("MODES.TXT"), "$MODE MENU=Net\r\n$MODE FUNC=NET\r\n$MODE DEFAULT=1\r\n");
-        rig.runStartup("$FILE=MODES.TXT\r\n");
-        QCOMPARE(rig.written(), QByteArray("NET\rNET\r"));
+        rig.runStartup("$FILE=MODES.TXT\r\n$MODE MENU=&Second\r\n$MODE FUNC=SECOND\r\n$MODE DEFAULT=2\r\n");
+        QCOMPARE(rig.written(), QByteArray("NET\rSECOND\r"));
+        QCOMPARE(rig.host.modePanel, QStringLiteral("Second"));
+        rig.runStartup("$MODE DEFAULT=9\r\n");
+        QCOMPARE(rig.control->state().currentMode, 2);
     }
 
     void missingIncludedFileShowsError53()
