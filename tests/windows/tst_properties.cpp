@@ -1,328 +1,418 @@
 // The Properties dialog: what its lists show for the live port, OK's steps
-// and what they store, Cancel, and the colour selection.
-#include "PropertiesFixture.h"
+// and what they store, Cancel, the colour selection, and the device each
+// port number stands for.
+#include "Fakes.h"
+#include "app/Globals.h"
+#include "platform/api/PortMap.h"
+#include "windows/FrmProperties.h"
+#include "windows/HelpFacility.h"
+#include "windows/PaneColorsHost.h"
+#include "windows/SerialDevices.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 using namespace vellicor;
 using namespace vellicor::test;
 
+namespace {
+
+// The main window's panes as far as the Properties dialog sees them.
+class FakePanes : public PaneColorsHost {
+public:
+    quint32 receivedBackColor() const override { return receivedBack; }
+    void setReceivedBackColor(quint32 color) override { receivedBack = color; }
+    quint32 sentBoxForeColor() const override { return sentBoxFore; }
+    void setSentBoxForeColor(quint32 color) override { sentBoxFore = color; }
+    quint32 sentBoxBackColor() const override { return sentBoxBack; }
+    void setSentBoxBackColor(quint32 color) override { sentBoxBack = color; }
+
+    quint32 receivedBack = 0;
+    quint32 sentBoxFore = 0xFFFF;
+    quint32 sentBoxBack = 0;
+};
+
+// A link that shows any settings text, as a port could hold one the
+// dialog's positions cannot read, and notes the device each open used.
+class ShowingLink : public FakeLink {
+public:
+    explicit ShowingLink(const PortMap& ports)
+        : m_ports(ports)
+    {
+    }
+    QString settings() const override { return shownSettings ? *shownSettings : FakeLink::settings(); }
+    PortResult open() override
+    {
+        openedDevices.append(m_ports.deviceFor(portNumber()));
+        return FakeLink::open();
+    }
+    std::optional<QString> shownSettings;
+    QStringList openedDevices;
+
+private:
+    const PortMap& m_ports;
+};
+
+// A live port 2 at 9600,n,8,1 with RTS/CTS, echo on and line length 70,
+// everything read from the preferences, as after a plain start; the dialog
+// is made on first use.
+struct Fixture {
+    Fixture()
+    {
+        link.setPortNumber(2);
+        link.setSettings(QStringLiteral("9600,n,8,1"));
+        link.setHandshaking(2);
+        link.open();
+        link.openCount = 0;
+        link.openedDevices.clear();
+        globals.gCommPort = 2;
+        globals.gPortSettings = QStringLiteral("9600,n,8,1");
+        globals.gCommPortFromPrefs = true;
+        globals.gSettingsFromPrefs = true;
+        globals.gLocalEcho = true;
+        globals.gMaxLineLength = 70;
+        globals.gRxForeColor = 0x00FFFF;
+        globals.gTxForeColor = 0xFFFF00;
+    }
+
+    FrmProperties& dialog()
+    {
+        if (!m_dialog) {
+            Platform platform = fakes.platform();
+            platform.link = &link;
+            m_dialog = std::make_unique<FrmProperties>(globals, platform, ports, panes, help);
+        }
+        return *m_dialog;
+    }
+    template <typename T>
+    T* control(const char* name)
+    {
+        T* found = dialog().findChild<T*>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QString shown(const char* list) { return control<QComboBox>(list)->currentText(); }
+    void choose(const char* list, const QString& item)
+    {
+        QComboBox* box = control<QComboBox>(list);
+        box->setCurrentIndex(box->findText(item));
+        QVERIFY2(box->currentText() == item, qPrintable(item));
+    }
+    void click(const char* name) { control<QAbstractButton>(name)->click(); }
+    void type(const char* field, const QString& text) { control<QLineEdit>(field)->setText(text); }
+    void typeDevice(const QString& device)
+    {
+        QLineEdit* field = control<QComboBox>("cboDevice")->lineEdit();
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, device);
+    }
+    QStringList& writes() { return fakes.settings.writes; }
+
+    TestPlatform fakes;
+    PortMap ports;
+    ShowingLink link{ports};
+    Globals globals;
+    FakePanes panes;
+    HelpFacility help{fakes.help};
+
+private:
+    std::unique_ptr<FrmProperties> m_dialog;
+};
+
+const QStringList kUnchangedWrites = {"Properties/Settings=9600,N,8,1", "Properties/CommPort=2",
+                                      "Properties/Handshaking=2", "Properties/Echo=True",
+                                      "Properties/MaxLineLength=70"};
+
+} // namespace
+
 class PropertiesTest : public QObject {
     Q_OBJECT
 private slots:
-    void showsLiveSettingsInTheLists_data();
-    void showsLiveSettingsInTheLists();
-    void showsPortFlowEchoAndTyping();
-    void opensOnTheTabAskedFor_data();
-    void opensOnTheTabAskedFor();
-    void okWithoutChangesReopensThePortAndStoresTheSameValues();
-    void okKeepsCommandLineSettingsAndPortOutOfTheStore();
-    void okGivesThePortTheChosenSettings();
-    void okTakesALineLengthOnlyWhenItIsANumber_data();
-    void okTakesALineLengthOnlyWhenItIsANumber();
-    void failedPortChangeLeavesPortClosedOnItsOldNumber();
-    void refusedSettingsAreShownAndNothingIsStored();
-    void cancelAppliesAndStoresNothing();
-    void selectedColorIsAppliedAndStoredAtOnce_data();
-    void selectedColorIsAppliedAndStoredAtOnce();
-    void cancelledColorDialogChangesNothing();
-    void helpItemsOpenContentsAndPropertiesTopic();
-    void okStoresChangedScrollbackAndReconnectUnderTerminal();
+    void showsLiveSettingsInTheLists_data()
+    {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QStringList>("shown"); // speed, parity, data bits, stop bits
+        QTest::newRow("defaults") << "9600,n,8,1" << QStringList{"9600", "None", "8", "1"};
+        QTest::newRow("odd parity, two stop bits") << "4800,o,7,2" << QStringList{"4800", "Odd", "7", "2"};
+        QTest::newRow("mark, one and a half") << "9600,M,8,1.5" << QStringList{"9600", "Mark", "8", "1.5"};
+        QTest::newRow("even upper case") << "19200,E,7,1" << QStringList{"19200", "Even", "7", "1"};
+        QTest::newRow("space lower case") << "115200,s,8,1" << QStringList{"115200", "Space", "8", "1"};
+        QTest::newRow("unknown parity letter") << "9600,x,8,1" << QStringList{"9600", "", "8", "1"};
+        QTest::newRow("speed not in the list") << "9601,n,8,1" << QStringList{"", "None", "8", "1"};
+        QTest::newRow("too short") << "8,1" << QStringList{"", "", "", ""};
+        QTest::newRow("too short for 1.5") << "n,8,1.5" << QStringList{"", "", "", ""};
+        QTest::newRow("empty") << "" << QStringList{"", "", "", ""};
+    }
+
+    void showsLiveSettingsInTheLists()
+    {
+        QFETCH(QString, settings);
+        Fixture f;
+        f.link.shownSettings = settings;
+        const QStringList shown{f.shown("cboSpeed"), f.shown("cboParity"), f.shown("cboDataBits"),
+                                f.shown("cboStopBits")};
+        QTEST(shown, "shown");
+    }
+
+    void showsPortFlowEchoTypingTheTabAskedForAndHelp()
+    {
+        Fixture f;
+        f.link.close();
+        f.link.setPortNumber(16);
+        f.link.setHandshaking(1);
+        f.globals.gLocalEcho = false;
+        f.globals.gMaxLineLength = 64;
+        f.globals.gWordOut = true;
+        f.globals.gPropertiesTab = 2;
+        QCOMPARE(f.shown("cboPort"), QStringLiteral("Com16"));
+        QCOMPARE(f.control<QComboBox>("cboPort")->count(), 16);
+        QVERIFY(f.control<QAbstractButton>("optFlow1")->isChecked());
+        QVERIFY(f.control<QAbstractButton>("optEcho0")->isChecked());
+        QCOMPARE(f.control<QLineEdit>("txtMaxLineLength")->text(), QStringLiteral("64"));
+        QVERIFY(f.control<QCheckBox>("chkWordOut")->isChecked());
+        QCOMPARE(f.control<QTabWidget>("TabSettings")->currentWidget()->objectName(), QStringLiteral("fraPreferences"));
+        f.dialog().findChild<QAction*>("mnuHelpContents")->trigger();
+        f.dialog().findChild<QAction*>("mnuHelpProperties")->trigger();
+        QCOMPARE(f.fakes.help.contentsCommands, QStringList{"Contents()"});
+        QCOMPARE(f.fakes.help.contexts, QList<int>{290});
+    }
+
+    void okStoresWhatTheOperatorChose()
+    {
+        Fixture f;
+        f.click("cmdOK"); // nothing changed: the port reopens, the same values are stored
+        QCOMPARE(f.dialog().result(), int(QDialog::Accepted));
+        QCOMPARE(f.link.closeCount, 1);
+        QVERIFY(f.link.isOpen());
+        QCOMPARE(f.link.settings(), QStringLiteral("9600,N,8,1"));
+        QCOMPARE(f.writes(), kUnchangedWrites); // scrollback and reconnect only when changed
+        QVERIFY(f.fakes.prompter.prompts.isEmpty());
+
+        f.writes().clear();
+        f.choose("cboPort", "Com4");
+        f.choose("cboSpeed", "1200");
+        f.choose("cboParity", "Space");
+        f.choose("cboDataBits", "7");
+        f.choose("cboStopBits", "1.5");
+        f.click("optFlow3");
+        QCOMPARE(f.control<QLineEdit>("txtScrollbackLines")->text(), QStringLiteral("20000"));
+        f.type("txtScrollbackLines", QStringLiteral("5000"));
+        f.control<QCheckBox>("chkReconnect")->setChecked(true);
+        f.click("cmdOK");
+        QCOMPARE(f.link.portNumber(), 4);
+        QVERIFY(f.link.isOpen());
+        QCOMPARE(f.link.settings(), QStringLiteral("1200,S,7,1.5"));
+        QCOMPARE(f.link.handshaking(), 3);
+        QCOMPARE(f.globals.gCommPort, 4);
+        QCOMPARE(f.writes(), QStringList({"Properties/Settings=1200,S,7,1.5", "Properties/CommPort=4",
+                                          "Properties/Handshaking=3", "Properties/Echo=True",
+                                          "Properties/MaxLineLength=70", "Terminal/SessionLog=True",
+                                          "Terminal/ScrollbackLines=5000", "Terminal/Reconnect=True"}));
+    }
+
+    void okKeepsCommandLineSettingsAndPortOutOfTheStore()
+    {
+        Fixture f;
+        f.globals.gCommPortFromPrefs = false;
+        f.globals.gSettingsFromPrefs = false;
+        f.click("optEcho0");
+        f.click("optFlow0");
+        f.click("cmdOK");
+        QCOMPARE(f.writes(), QStringList({"Properties/Handshaking=0", "Properties/Echo=False",
+                                          "Properties/MaxLineLength=70"}));
+        QCOMPARE(f.globals.gLocalEcho, false);
+    }
+
+    void okTakesALineLengthOnlyWhenItIsANumber_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("length");
+        QTest::newRow("40") << "40" << 40;
+        QTest::newRow("letters") << "abc" << 70;
+        QTest::newRow("empty") << "" << 70;
+        QTest::newRow("half rounds to even") << "40.5" << 40;
+        QTest::newRow("beyond 16 bits") << "40000" << 70;
+        QTest::newRow("hexadecimal") << "&H30" << 48;
+    }
+
+    void okTakesALineLengthOnlyWhenItIsANumber()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, length);
+        Fixture f;
+        f.type("txtMaxLineLength", typed);
+        f.click("chkWordOut");
+        f.click("cmdOK");
+        QCOMPARE(f.globals.gMaxLineLength, length);
+        QCOMPARE(f.writes().last(), QStringLiteral("Properties/MaxLineLength=%1").arg(length));
+        QVERIFY(f.globals.gWordOut);
+        QVERIFY(f.fakes.prompter.prompts.isEmpty());
+    }
+
+    void failedApplyIsShownAndNothingIsStored_data()
+    {
+        QTest::addColumn<bool>("openFails"); // else the settings are refused
+        QTest::addColumn<QString>("message");
+        QTest::newRow("port does not open") << true << "No such file or directory";
+        QTest::newRow("settings refused") << false << "Invalid setting";
+    }
+
+    void failedApplyIsShownAndNothingIsStored()
+    {
+        QFETCH(bool, openFails);
+        QFETCH(QString, message);
+        Fixture f;
+        f.ports.setDevice(3, QStringLiteral("/dev/ttyACM0"));
+        const PortFailure failure{openFails ? PortFailures::kDeviceNotFound : PortFailures::kBadSettings, message};
+        (openFails ? f.link.failOpen : f.link.failSettings) = failure;
+        f.dialog().show();
+        f.choose("cboPort", "Com3");
+        f.typeDevice(QStringLiteral("tcp://localhost:9000"));
+        f.click("cmdOK");
+
+        QCOMPARE(f.fakes.prompter.prompts.size(), 1);
+        const Prompt& box = f.fakes.prompter.prompts.first();
+        QCOMPARE(box.text, message);
+        QCOMPARE(box.title, QStringLiteral("Vellicor"));
+        QCOMPARE(box.buttons, PromptButtons::Ok);
+        QCOMPARE(box.icon, PromptIcon::Exclamation);
+        QCOMPARE(f.link.isOpen(), !openFails);
+        QCOMPARE(f.link.portNumber(), openFails ? 2 : 3); // a port that fails to open keeps its old number
+        QCOMPARE(f.globals.gCommPort, f.link.portNumber());
+        QCOMPARE(f.link.settings(), QStringLiteral("9600,n,8,1"));
+        QVERIFY(f.dialog().isVisible());
+        QVERIFY(f.writes().isEmpty());
+        QCOMPARE(f.ports.deviceFor(3), QStringLiteral("/dev/ttyACM0"));
+        QCOMPARE(f.shown("cboDevice"), QStringLiteral("tcp://localhost:9000")); // ready to be corrected
+
+        f.link.failOpen.reset(); // the operator corrects the choice and tries again
+        f.link.failSettings.reset();
+        f.choose("cboPort", "Com5");
+        f.click("cmdOK");
+        QVERIFY(!f.dialog().isVisible());
+        QCOMPARE(f.link.portNumber(), 5);
+    }
+
+    void cancelAppliesAndStoresNothing()
+    {
+        Fixture f;
+        f.choose("cboPort", "Com7");
+        f.typeDevice(QStringLiteral("/dev/rfcomm0"));
+        f.click("optEcho0");
+        f.type("txtMaxLineLength", QStringLiteral("30"));
+        f.click("chkWordOut");
+        f.click("cmdCancel");
+        QCOMPARE(f.dialog().result(), int(QDialog::Rejected));
+        QCOMPARE(f.link.portNumber(), 2);
+        QCOMPARE(f.link.closeCount, 0);
+        QVERIFY(f.globals.gLocalEcho);
+        QCOMPARE(f.globals.gMaxLineLength, 70);
+        QVERIFY(!f.globals.gWordOut);
+        QVERIFY(!f.ports.hasEntry(7));
+        QVERIFY(f.writes().isEmpty());
+    }
+
+    void selectedColorIsAppliedAndStoredAtOnce_data()
+    {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<quint32>("initial");
+        QTest::addColumn<QStringList>("stored"); // empty: the colour dialog was cancelled
+        QTest::newRow("received text") << 1 << quint32(0x00FFFF) << QStringList{"255", "16776960", "0", "65535", "0"};
+        QTest::newRow("sent text") << 2 << quint32(0xFFFF00) << QStringList{"65535", "255", "0", "65535", "0"};
+        QTest::newRow("receive background") << 3 << quint32(0)
+                                            << QStringList{"65535", "16776960", "255", "65535", "0"};
+        QTest::newRow("send box text") << 4 << quint32(0xFFFF) << QStringList{"65535", "16776960", "0", "255", "0"};
+        QTest::newRow("send box background") << 5 << quint32(0)
+                                             << QStringList{"65535", "16776960", "0", "65535", "255"};
+        QTest::newRow("cancelled") << 3 << quint32(0) << QStringList();
+    }
+
+    void selectedColorIsAppliedAndStoredAtOnce()
+    {
+        QFETCH(int, option);
+        QFETCH(QStringList, stored);
+        Fixture f;
+        if (!stored.isEmpty())
+            f.fakes.dialogs.colorAnswers = {quint32(0x0000FF)};
+        f.click(qPrintable(QStringLiteral("optColor%1").arg(option)));
+        f.click("cmdSelectColor");
+
+        QFETCH(quint32, initial);
+        QCOMPARE(f.fakes.dialogs.colorInitials, QList<quint32>{initial});
+        const QStringList keys = {"TextReceivedForeColor", "TextSentForeColor", "TextReceivedBackColor",
+                                  "TextSentBoxForeColor", "TextSentBoxBackColor"};
+        QStringList expected;
+        for (int i = 0; i < stored.size(); ++i)
+            expected.append(QStringLiteral("Properties/%1=%2").arg(keys[i], stored[i]));
+        const auto inUse = [&f] {
+            return QList<quint32>{f.globals.gRxForeColor, f.globals.gTxForeColor, f.panes.receivedBack,
+                                  f.panes.sentBoxFore, f.panes.sentBoxBack};
+        };
+        const quint32 color = stored.isEmpty() ? initial : quint32(0x0000FF);
+        QCOMPARE(inUse()[option - 1], color);
+        QCOMPARE(f.writes(), expected);
+        f.click("cmdCancel"); // Cancel does not take the colour back
+        QCOMPARE(inUse()[option - 1], color);
+        QCOMPARE(f.writes(), expected);
+    }
+
+    void devicesOfThePorts()
+    {
+        Fixture f;
+        f.ports.setDevice(3, QStringLiteral("tcp://127.0.0.1:8001"));
+        QCOMPARE(f.shown("cboDevice"), PortMap::defaultDevice(2));
+        f.choose("cboPort", "Com3");
+        QCOMPARE(f.shown("cboDevice"), QStringLiteral("tcp://127.0.0.1:8001"));
+        f.typeDevice(QStringLiteral("/dev/ttyUSB0"));
+        f.choose("cboPort", "Com4");
+        QCOMPARE(f.shown("cboDevice"), PortMap::defaultDevice(4));
+        f.choose("cboPort", "Com3");
+        QCOMPARE(f.shown("cboDevice"), QStringLiteral("/dev/ttyUSB0"));
+        QCOMPARE(f.ports.deviceFor(3), QStringLiteral("tcp://127.0.0.1:8001")); // not before OK
+
+        f.click("cmdOK");
+        QCOMPARE(f.link.openedDevices, QStringList{"/dev/ttyUSB0"});
+        QCOMPARE(f.ports.deviceFor(3), QStringLiteral("/dev/ttyUSB0"));
+        QCOMPARE(f.writes().mid(5), QStringList{"Ports/Com3=/dev/ttyUSB0"});
+    }
+
+    // The stored entry must not bring the old device back at the next start.
+    void clearedDeviceFallsBackToTheDefaultAndIsStored()
+    {
+        Fixture f;
+        f.fakes.settings.setValue(PortMap::kGroup, PortMap::key(2), QStringLiteral("/dev/ttyUSB1"));
+        f.writes().clear();
+        f.ports.load(f.fakes.settings);
+        QCOMPARE(f.shown("cboDevice"), QStringLiteral("/dev/ttyUSB1"));
+        f.typeDevice(QString());
+        f.click("cmdOK");
+        QCOMPARE(f.link.openedDevices, QStringList{PortMap::defaultDevice(2)});
+        QCOMPARE(f.writes().last(), QStringLiteral("Ports/Com2=") + PortMap::defaultDevice(2));
+    }
+
+    void offersPresentSerialDevicesInOrder()
+    {
+        QTemporaryDir dev;
+        for (const char* name : {"ttyS10", "ttyS2", "ttyACM1", "rfcomm0", "ttyUSB0", "ttyS0", "tty0", "console",
+                                 "ttyUSBx", "ttyprintk"}) {
+            QFile file(dev.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QStringList expected;
+        for (const char* name : {"ttyS0", "ttyS2", "ttyS10", "ttyUSB0", "ttyACM1", "rfcomm0"})
+            expected.append(dev.filePath(QLatin1String(name)));
+        QCOMPARE(SerialDevices::present(dev.path()), expected);
+    }
 };
-
-void PropertiesTest::showsLiveSettingsInTheLists_data()
-{
-    QTest::addColumn<QString>("settings");
-    QTest::addColumn<QStringList>("shown"); // speed, parity, data bits, stop bits
-    QTest::newRow("defaults") << "9600,n,8,1" << QStringList{"9600", "None", "8", "1"};
-    QTest::newRow("odd parity, two stop bits") << "4800,o,7,2" << QStringList{"4800", "Odd", "7", "2"};
-    QTest::newRow("mark, one and a half") << "9600,M,8,1.5" << QStringList{"9600", "Mark", "8", "1.5"};
-    QTest::newRow("even upper case") << "19200,E,7,1" << QStringList{"19200", "Even", "7", "1"};
-    QTest::newRow("space lower case") << "115200,s,8,1" << QStringList{"115200", "Space", "8", "1"};
-    QTest::newRow("unknown parity letter") << "9600,x,8,1" << QStringList{"9600", "", "8", "1"};
-    QTest::newRow("speed not in the list") << "9601,n,8,1" << QStringList{"", "None", "8", "1"};
-    QTest::newRow("too short") << "8,1" << QStringList{"", "", "", ""};
-    QTest::newRow("too short for 1.5") << "n,8,1.5" << QStringList{"", "", "", ""};
-    QTest::newRow("empty") << "" << QStringList{"", "", "", ""};
-}
-
-void PropertiesTest::showsLiveSettingsInTheLists()
-{
-    QFETCH(QString, settings);
-    QFETCH(QStringList, shown);
-    PropertiesFixture f;
-    f.link.shownSettings = settings;
-    const auto dialog = f.dialog();
-    QCOMPARE(list(dialog.get(), "cboSpeed")->currentText(), shown[0]);
-    QCOMPARE(list(dialog.get(), "cboParity")->currentText(), shown[1]);
-    QCOMPARE(list(dialog.get(), "cboDataBits")->currentText(), shown[2]);
-    QCOMPARE(list(dialog.get(), "cboStopBits")->currentText(), shown[3]);
-}
-
-void PropertiesTest::showsPortFlowEchoAndTyping()
-{
-    PropertiesFixture f;
-    f.link.close();
-    f.link.setPortNumber(16);
-    f.link.setHandshaking(1);
-    f.globals.gLocalEcho = false;
-    f.globals.gMaxLineLength = 64;
-    f.globals.gWordOut = true;
-    const auto dialog = f.dialog();
-    QCOMPARE(list(dialog.get(), "cboPort")->currentText(), QStringLiteral("Com16"));
-    QCOMPARE(list(dialog.get(), "cboPort")->count(), 16);
-    QVERIFY(control<QAbstractButton>(dialog.get(), "optFlow1")->isChecked());
-    QVERIFY(control<QAbstractButton>(dialog.get(), "optEcho0")->isChecked());
-    QCOMPARE(control<QLineEdit>(dialog.get(), "txtMaxLineLength")->text(), QStringLiteral("64"));
-    QVERIFY(control<QCheckBox>(dialog.get(), "chkWordOut")->isChecked());
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("Properties"));
-}
-
-void PropertiesTest::opensOnTheTabAskedFor_data()
-{
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<QString>("frame");
-    QTest::newRow("communications") << 1 << "fraSettings";
-    QTest::newRow("preferences") << 2 << "fraPreferences";
-}
-
-void PropertiesTest::opensOnTheTabAskedFor()
-{
-    QFETCH(int, tab);
-    QFETCH(QString, frame);
-    PropertiesFixture f;
-    f.globals.gPropertiesTab = tab;
-    const auto dialog = f.dialog();
-    auto* tabs = control<QTabWidget>(dialog.get(), "TabSettings");
-    QCOMPARE(tabs->currentWidget()->objectName(), frame);
-    QCOMPARE(tabs->tabText(0), QStringLiteral("Communications"));
-    QCOMPARE(tabs->tabText(1), QStringLiteral("Preferences"));
-}
-
-void PropertiesTest::okWithoutChangesReopensThePortAndStoresTheSameValues()
-{
-    PropertiesFixture f;
-    const auto dialog = f.dialog();
-    click(dialog.get(), "cmdOK");
-    QCOMPARE(dialog->result(), int(QDialog::Accepted));
-    QCOMPARE(f.link.closeCount, 1);
-    QVERIFY(f.link.isOpen());
-    QCOMPARE(f.link.portNumber(), 2);
-    QCOMPARE(f.link.settings(), QStringLiteral("9600,N,8,1"));
-    QCOMPARE(f.fakes.settings.writes,
-             QStringList({"Properties/Settings=9600,N,8,1", "Properties/CommPort=2",
-                          "Properties/Handshaking=2", "Properties/Echo=True",
-                          "Properties/MaxLineLength=70"}));
-    QVERIFY(f.fakes.prompter.prompts.isEmpty());
-}
-
-void PropertiesTest::okKeepsCommandLineSettingsAndPortOutOfTheStore()
-{
-    PropertiesFixture f;
-    f.globals.gCommPortFromPrefs = false;
-    f.globals.gSettingsFromPrefs = false;
-    const auto dialog = f.dialog();
-    click(dialog.get(), "optEcho0");
-    click(dialog.get(), "optFlow0");
-    click(dialog.get(), "cmdOK");
-    QCOMPARE(f.fakes.settings.writes,
-             QStringList({"Properties/Handshaking=0", "Properties/Echo=False",
-                          "Properties/MaxLineLength=70"}));
-    QCOMPARE(f.globals.gLocalEcho, false);
-}
-
-void PropertiesTest::okGivesThePortTheChosenSettings()
-{
-    PropertiesFixture f;
-    const auto dialog = f.dialog();
-    choose(dialog.get(), "cboPort", "Com4");
-    choose(dialog.get(), "cboSpeed", "1200");
-    choose(dialog.get(), "cboParity", "Space");
-    choose(dialog.get(), "cboDataBits", "7");
-    choose(dialog.get(), "cboStopBits", "1.5");
-    click(dialog.get(), "optFlow3");
-    click(dialog.get(), "cmdOK");
-    QCOMPARE(f.link.portNumber(), 4);
-    QVERIFY(f.link.isOpen());
-    QCOMPARE(f.link.settings(), QStringLiteral("1200,S,7,1.5"));
-    QCOMPARE(f.link.handshaking(), 3);
-    QCOMPARE(f.globals.gCommPort, 4);
-    QVERIFY(f.fakes.settings.writes.contains("Properties/Settings=1200,S,7,1.5"));
-    QVERIFY(f.fakes.settings.writes.contains("Properties/CommPort=4"));
-}
-
-void PropertiesTest::okTakesALineLengthOnlyWhenItIsANumber_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("length");
-    QTest::newRow("40") << "40" << 40;
-    QTest::newRow("letters") << "abc" << 70;
-    QTest::newRow("empty") << "" << 70;
-    QTest::newRow("half rounds to even") << "40.5" << 40;
-    QTest::newRow("beyond 16 bits") << "40000" << 70;
-    QTest::newRow("hexadecimal") << "&H30" << 48;
-}
-
-void PropertiesTest::okTakesALineLengthOnlyWhenItIsANumber()
-{
-    QFETCH(QString, typed);
-    QFETCH(int, length);
-    PropertiesFixture f;
-    const auto dialog = f.dialog();
-    control<QLineEdit>(dialog.get(), "txtMaxLineLength")->setText(typed);
-    click(dialog.get(), "chkWordOut");
-    click(dialog.get(), "cmdOK");
-    QCOMPARE(f.globals.gMaxLineLength, length);
-    QCOMPARE(f.fakes.settings.writes.last(), QStringLiteral("Properties/MaxLineLength=%1").arg(length));
-    QVERIFY(f.globals.gWordOut);
-    QVERIFY(f.fakes.prompter.prompts.isEmpty());
-}
-
-void PropertiesTest::failedPortChangeLeavesPortClosedOnItsOldNumber()
-{
-    PropertiesFixture f;
-    f.link.failOpen = PortFailure{PortFailures::kDeviceNotFound, QStringLiteral("No such file or directory")};
-    const auto dialog = f.dialog();
-    dialog->show();
-    choose(dialog.get(), "cboPort", "Com5");
-    click(dialog.get(), "cmdOK");
-
-    QCOMPARE(f.fakes.prompter.prompts.size(), 1);
-    const Prompt& box = f.fakes.prompter.prompts.first();
-    QCOMPARE(box.text, QStringLiteral("No such file or directory"));
-    QCOMPARE(box.title, QStringLiteral("Vellicor"));
-    QCOMPARE(box.buttons, PromptButtons::Ok);
-    QCOMPARE(box.icon, PromptIcon::Exclamation);
-    QVERIFY(!f.link.isOpen());
-    QCOMPARE(f.link.portNumber(), 2);
-    QCOMPARE(f.globals.gCommPort, 2);
-    QVERIFY(dialog->isVisible());
-    QVERIFY(f.fakes.settings.writes.isEmpty());
-
-    // The operator corrects the choice and tries again.
-    f.link.failOpen.reset();
-    choose(dialog.get(), "cboPort", "Com3");
-    click(dialog.get(), "cmdOK");
-    QVERIFY(!dialog->isVisible());
-    QCOMPARE(f.link.portNumber(), 3);
-}
-
-void PropertiesTest::refusedSettingsAreShownAndNothingIsStored()
-{
-    PropertiesFixture f;
-    f.link.failSettings = PortFailure{PortFailures::kBadSettings, QStringLiteral("Invalid setting")};
-    const auto dialog = f.dialog();
-    dialog->show();
-    choose(dialog.get(), "cboPort", "Com3");
-    click(dialog.get(), "cmdOK");
-    QCOMPARE(f.fakes.prompter.prompts.size(), 1);
-    QCOMPARE(f.fakes.prompter.prompts.first().text, QStringLiteral("Invalid setting"));
-    QCOMPARE(f.fakes.prompter.prompts.first().icon, PromptIcon::Exclamation);
-    QVERIFY(f.link.isOpen());
-    QCOMPARE(f.link.portNumber(), 3);
-    QCOMPARE(f.link.settings(), QStringLiteral("9600,n,8,1"));
-    QVERIFY(dialog->isVisible());
-    QVERIFY(f.fakes.settings.writes.isEmpty());
-}
-
-void PropertiesTest::cancelAppliesAndStoresNothing()
-{
-    PropertiesFixture f;
-    const auto dialog = f.dialog();
-    choose(dialog.get(), "cboPort", "Com7");
-    click(dialog.get(), "optEcho0");
-    control<QLineEdit>(dialog.get(), "txtMaxLineLength")->setText("30");
-    click(dialog.get(), "chkWordOut");
-    click(dialog.get(), "cmdCancel");
-    QCOMPARE(dialog->result(), int(QDialog::Rejected));
-    QCOMPARE(f.link.portNumber(), 2);
-    QCOMPARE(f.link.closeCount, 0);
-    QVERIFY(f.globals.gLocalEcho);
-    QCOMPARE(f.globals.gMaxLineLength, 70);
-    QVERIFY(!f.globals.gWordOut);
-    QVERIFY(f.fakes.settings.writes.isEmpty());
-}
-
-void PropertiesTest::selectedColorIsAppliedAndStoredAtOnce_data()
-{
-    QTest::addColumn<int>("option");
-    QTest::addColumn<quint32>("initial");
-    QTest::addColumn<QStringList>("stored");
-    QTest::newRow("received text") << 1 << quint32(0x00FFFF)
-        << QStringList{"255", "16776960", "0", "65535", "0"};
-    QTest::newRow("sent text") << 2 << quint32(0xFFFF00)
-        << QStringList{"65535", "255", "0", "65535", "0"};
-    QTest::newRow("receive background") << 3 << quint32(0)
-        << QStringList{"65535", "16776960", "255", "65535", "0"};
-    QTest::newRow("send box text") << 4 << quint32(0xFFFF)
-        << QStringList{"65535", "16776960", "0", "255", "0"};
-    QTest::newRow("send box background") << 5 << quint32(0)
-        << QStringList{"65535", "16776960", "0", "65535", "255"};
-}
-
-void PropertiesTest::selectedColorIsAppliedAndStoredAtOnce()
-{
-    QFETCH(int, option);
-    QFETCH(quint32, initial);
-    QFETCH(QStringList, stored);
-    PropertiesFixture f;
-    f.fakes.dialogs.colorAnswers = {quint32(0x0000FF)};
-    const auto dialog = f.dialog();
-    click(dialog.get(), qPrintable(QStringLiteral("optColor%1").arg(option)));
-    click(dialog.get(), "cmdSelectColor");
-
-    QCOMPARE(f.fakes.dialogs.colorInitials, QList<quint32>{initial});
-    const QStringList keys = {"TextReceivedForeColor", "TextSentForeColor", "TextReceivedBackColor",
-                              "TextSentBoxForeColor", "TextSentBoxBackColor"};
-    QStringList expected;
-    for (int i = 0; i < keys.size(); ++i)
-        expected.append(QStringLiteral("Properties/%1=%2").arg(keys[i], stored[i]));
-    QCOMPARE(f.fakes.settings.writes, expected);
-    auto inUse = [&f] {
-        return QList<quint32>{f.globals.gRxForeColor, f.globals.gTxForeColor, f.panes.receivedBack,
-                              f.panes.sentBoxFore, f.panes.sentBoxBack};
-    };
-    QCOMPARE(inUse()[option - 1], quint32(0x0000FF));
-
-    click(dialog.get(), "cmdCancel");
-    QCOMPARE(inUse()[option - 1], quint32(0x0000FF));
-    QCOMPARE(f.fakes.settings.writes, expected);
-}
-
-void PropertiesTest::cancelledColorDialogChangesNothing()
-{
-    PropertiesFixture f;
-    const auto dialog = f.dialog();
-    click(dialog.get(), "optColor3");
-    click(dialog.get(), "cmdSelectColor");
-    QCOMPARE(f.fakes.dialogs.colorInitials.size(), 1);
-    QCOMPARE(f.panes.receivedBack, quint32(0));
-    QVERIFY(f.fakes.settings.writes.isEmpty());
-}
-
-void PropertiesTest::helpItemsOpenContentsAndPropertiesTopic()
-{
-    PropertiesFixture f;
-    const auto dialog = f.dialog();
-    dialog->findChild<QAction*>("mnuHelpContents")->trigger();
-    dialog->findChild<QAction*>("mnuHelpProperties")->trigger();
-    QCOMPARE(f.fakes.help.contentsCommands, QStringList{"Contents()"});
-    QCOMPARE(f.fakes.help.contexts, QList<int>{290});
-}
-
-void PropertiesTest::okStoresChangedScrollbackAndReconnectUnderTerminal()
-{
-    PropertiesFixture f;
-    const auto dialog = f.dialog();
-    QCOMPARE(control<QLineEdit>(dialog.get(), "txtScrollbackLines")->text(), QStringLiteral("20000"));
-    control<QLineEdit>(dialog.get(), "txtScrollbackLines")->setText(QStringLiteral("5000"));
-    control<QCheckBox>(dialog.get(), "chkReconnect")->setChecked(true);
-    click(dialog.get(), "cmdOK");
-    QCOMPARE(f.fakes.settings.writes.mid(5),
-             QStringList({"Terminal/SessionLog=True", "Terminal/ScrollbackLines=5000", "Terminal/Reconnect=True"}));
-}
 
 QTEST_MAIN(PropertiesTest)
 #include "tst_properties.moc"
