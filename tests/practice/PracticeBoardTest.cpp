@@ -12,6 +12,7 @@ namespace {
 const QByteArray kPrompt = "N0BBS>\r\n";
 const QByteArray kTitlePrompt = "Enter title of message:\r\n";
 const QByteArray kTextPrompt = "Enter text. End with Ctrl-Z or /EX on a line of its own.\r\n";
+const QByteArray kNoMessages = "No messages.\r\n" + kPrompt;
 
 // A board connected to by `caller`, on the rig's store and clock.
 struct BoardRig : PracticeRig {
@@ -30,265 +31,206 @@ struct BoardRig : PracticeRig {
 class PracticeBoardTest : public QObject {
     Q_OBJECT
 private slots:
-    void sendCommandsStoreTheExactText_data();
-    void sendCommandsStoreTheExactText();
-    void radiogramAsTheNtsFormSendsItIsStoredByteForByte();
-    void aresMessageAsTheFormSendsItIsStoredByteForByte();
-    void refusedSendLeavesTheFollowingLinesAsCommands_data();
-    void refusedSendLeavesTheFollowingLinesAsCommands();
-    void listingCutsTitlesTo60AndShowsNtsRouting();
-    void listingIsNewestFirstOrSaysNoMessages();
-    void readShowsTheTextWithCrLfAndMarksItRead();
-    void readAndKillWantAKnownNumber_data();
-    void readAndKillWantAKnownNumber();
-    void killRemovesOwnMessageOnly();
-    void tacticalCallCommandsAsTheProgramSendsThem();
-    void aliasCommandsWithoutAnAlias();
-    void unknownCommandAndHelp();
-    void droppedLinkInMidMessageStoresNothing();
-    void overlongTextIsNotStoredAndItsLinesAreNotCommands();
-    void storeKeepsMessagesAndNumbersAcrossRuns();
-};
+    void sendCommandsStoreTheExactText_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QByteArray>("heading"); // type;to;at
+        QTest::newRow("S, CR lines, Ctrl-Z") << QByteArray("S W1XYZ\rHELLO\rLINE 1\rLINE 2\r\x1A\r")
+                                             << QByteArray("LINE 1\rLINE 2\r\x1A") << QByteArray("P;W1XYZ;");
+        QTest::newRow("SP, CR LF lines, Ctrl-Z") << QByteArray("sp w1xyz\r\nHELLO\r\nLINE 1\r\nLINE 2\r\n\x1A\r\n")
+                                                 << QByteArray("LINE 1\r\nLINE 2\r\n\x1A") << QByteArray("P;W1XYZ;");
+        QTest::newRow("SB, /EX with CR") << QByteArray("SB ALL @ARES\rNET TONIGHT\rNET AT 7\r/EX\r")
+                                         << QByteArray("NET AT 7\r") << QByteArray("B;ALL;ARES");
+        QTest::newRow("ST, /EX with CR LF") << QByteArray("ST 80302@NTSCO\r\nQTC 1\r\nTEXT\r\n/ex\r\n")
+                                            << QByteArray("TEXT\r\n") << QByteArray("T;80302;NTSCO");
+        QTest::newRow("Ctrl-Z in mid-line") << QByteArray("S EOC\rT\rNO LINE END\x1A")
+                                            << QByteArray("NO LINE END\x1A") << QByteArray("P;EOC;");
+        QTest::newRow("8-bit bytes kept") << QByteArray("S EOC\rT\r\xC9T\xC9 \xB0\r\x1A")
+                                          << QByteArray("\xC9T\xC9 \xB0\r\x1A") << QByteArray("P;EOC;");
+    }
 
-void PracticeBoardTest::sendCommandsStoreTheExactText_data()
-{
-    QTest::addColumn<QByteArray>("input");
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<QByteArray>("heading"); // type;to;at
-    QTest::newRow("S, CR lines, Ctrl-Z") << QByteArray("S W1XYZ\rHELLO\rLINE 1\rLINE 2\r\x1A\r")
-                                         << QByteArray("LINE 1\rLINE 2\r\x1A") << QByteArray("P;W1XYZ;");
-    QTest::newRow("SP, CR LF lines, Ctrl-Z") << QByteArray("sp w1xyz\r\nHELLO\r\nLINE 1\r\nLINE 2\r\n\x1A\r\n")
-                                             << QByteArray("LINE 1\r\nLINE 2\r\n\x1A") << QByteArray("P;W1XYZ;");
-    QTest::newRow("SB, /EX with CR") << QByteArray("SB ALL @ARES\rNET TONIGHT\rNET AT 7\r/EX\r")
-                                     << QByteArray("NET AT 7\r") << QByteArray("B;ALL;ARES");
-    QTest::newRow("ST, /EX with CR LF") << QByteArray("ST 80302@NTSCO\r\nQTC 1\r\nTEXT\r\n/ex\r\n")
-                                        << QByteArray("TEXT\r\n") << QByteArray("T;80302;NTSCO");
-    QTest::newRow("Ctrl-Z in mid-line") << QByteArray("S EOC\rT\rNO LINE END\x1A")
-                                        << QByteArray("NO LINE END\x1A") << QByteArray("P;EOC;");
-    QTest::newRow("8-bit bytes kept") << QByteArray("S EOC\rT\r\xC9T\xC9 \xB0\r\x1A")
-                                      << QByteArray("\xC9T\xC9 \xB0\r\x1A") << QByteArray("P;EOC;");
-}
+    void sendCommandsStoreTheExactText()
+    {
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, stored);
+        BoardRig rig;
+        const QByteArray answer = rig.say(input);
+        QVERIFY2(answer.startsWith(kTitlePrompt + kTextPrompt + "Message #1 saved, "), answer.constData());
+        QCOMPARE(rig.messageFiles(), QStringList{"msg00001.txt"});
+        QCOMPARE(rig.stored(1), stored);
+        const BoardMessage m = rig.store.messages().first();
+        QTEST(m.type + (';' + m.to + ';' + m.at), "heading");
+        QCOMPARE(m.from, QByteArray("W1AW"));
+        QCOMPARE(m.size, stored.size());
+        QCOMPARE(m.posted, QByteArray("2026-05-12 14:30"));
+    }
 
-void PracticeBoardTest::sendCommandsStoreTheExactText()
-{
-    QFETCH(QByteArray, input);
-    QFETCH(QByteArray, stored);
-    QFETCH(QByteArray, heading);
-    BoardRig rig;
-    const QByteArray answer = rig.say(input);
-    QVERIFY2(answer.startsWith(kTitlePrompt + kTextPrompt + "Message #1 saved, "), answer.constData());
-    QCOMPARE(rig.messageFiles(), QStringList{"msg00001.txt"});
-    QCOMPARE(rig.stored(1), stored);
-    const BoardMessage m = rig.store.messages().first();
-    QCOMPARE(m.type + (';' + m.to + ';' + m.at), heading);
-    QCOMPARE(m.from, QByteArray("W1AW"));
-    QCOMPARE(m.size, stored.size());
-    QCOMPARE(m.posted, QByteArray("2026-05-12 14:30"));
-}
+    // The stream the NTS form writes for its worked example, with the TNC in
+    // converse mode on the board: the file holds the preamble through the Ctrl-Z.
+    void radiogramAsTheNtsFormSendsItIsStoredByteForByte()
+    {
+        PracticeRig rig;
+        rig.send("MYCALL W1AW\rC N0BBS\r");
+        const QByteArray text = "12 R  W1AW 4 DENVER CO 1430Z 12/05/2026\r\r"
+                                "JOHN DOE\r12 MAIN ST\rBOULDER, CO, 80302\r(303) 555-1212  BT\r\r"
+                                "ARRIVED SAFE LOVE BOB\r\n  BT\r\rMARY\r\x1A";
+        const QByteArray answer = rig.send("\x03" "CONV\r" "ST 80302 @NTSCO\r" "QTC 1 BOULDER, CO\r" + text);
+        QCOMPARE(answer, "\r\ncmd:" + kTitlePrompt + kTextPrompt + "Message #1 saved, 135 bytes.\r\n" + kPrompt);
+        QCOMPARE(rig.send("\r"), kPrompt); // the CR sent a second after the Ctrl-Z
+        QCOMPARE(rig.stored(1), text);
+        QVERIFY(rig.send("L\r").contains("   1  TN    135 80302   @NTSCO   W1AW      0512/1430 QTC 1 BOULDER, CO\r\n"));
+    }
 
-// The stream the NTS form writes for its worked example, with the TNC in
-// converse mode on the board: the file holds the preamble through the Ctrl-Z.
-void PracticeBoardTest::radiogramAsTheNtsFormSendsItIsStoredByteForByte()
-{
-    PracticeRig rig;
-    rig.send("MYCALL W1AW\rC N0BBS\r");
-    const QByteArray text = "12 R  W1AW 4 DENVER CO 1430Z 12/05/2026\r\r"
-                            "JOHN DOE\r12 MAIN ST\rBOULDER, CO, 80302\r(303) 555-1212  BT\r\r"
-                            "ARRIVED SAFE LOVE BOB\r\n  BT\r\rMARY\r\x1A";
-    const QByteArray answer = rig.send("\x03" "CONV\r" "ST 80302 @NTSCO\r" "QTC 1 BOULDER, CO\r" + text);
-    QCOMPARE(answer, "\r\ncmd:" + kTitlePrompt + kTextPrompt + "Message #1 saved, 135 bytes.\r\n" + kPrompt);
-    QCOMPARE(rig.send("\r"), kPrompt); // the CR sent a second after the Ctrl-Z
-    QCOMPARE(rig.stored(1), text);
-    QVERIFY(rig.send("L\r").contains("   1  TN    135 80302   @NTSCO   W1AW      0512/1430 QTC 1 BOULDER, CO\r\n"));
-}
+    void answers_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // said first, its answer not checked
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("answer"); // before the prompt
+        QTest::addColumn<int>("messages"); // left on disk
+        const QByteArray one = "S EOC\rT\rA\r\x1A\r";
+        QTest::newRow("no messages") << QByteArray() << QByteArray("L\r") << QByteArray("No messages.\r\n") << 0;
+        QTest::newRow("send without a call") << QByteArray() << QByteArray("S \r")
+                                             << QByteArray("Missing call: use S CALL, SP CALL, SB TOPIC or ST ZIP @NTSxx.\r\n")
+                                             << 0;
+        QTest::newRow("send to a bad call") << QByteArray() << QByteArray("SP W1;AW\r")
+                                            << QByteArray("Bad call or routing: W1;AW\r\n") << 0;
+        QTest::newRow("send with empty routing") << QByteArray() << QByteArray("ST 80302 @\r")
+                                                 << QByteArray("Bad call or routing: 80302 @\r\n") << 0;
+        QTest::newRow("send without a title") << QByteArray() << QByteArray("S EOC\r\r")
+                                              << kTitlePrompt + "No title: message cancelled.\r\n" << 0;
+        QTest::newRow("lines after a refused send are commands") << QByteArray("S \rS EOC\r\r") << QByteArray("L\r")
+                                                                 << QByteArray("No messages.\r\n") << 0;
+        QTest::newRow("Ctrl-Z at the prompt is no command") << QByteArray("S \r") << QByteArray("\x1A\r")
+                                                             << QByteArray() << 0;
+        QTest::newRow("empty line") << QByteArray() << QByteArray("\r") << QByteArray() << 0;
+        QTest::newRow("unknown command") << QByteArray() << QByteArray("DIR\r")
+                                         << QByteArray("Unknown command 'DIR'. Type H for help.\r\n") << 0;
+        QTest::newRow("R alone") << one << QByteArray("R\r") << QByteArray("Give a message number, e.g. R 3.\r\n") << 1;
+        QTest::newRow("K word") << one << QByteArray("K ALL\r") << QByteArray("Give a message number, e.g. K 3.\r\n")
+                                << 1;
+        QTest::newRow("R unknown") << one << QByteArray("R 9\r") << QByteArray("Message #9 not found.\r\n") << 1;
+        QTest::newRow("K unknown") << one << QByteArray("k 9\r") << QByteArray("Message #9 not found.\r\n") << 1;
+        QTest::newRow("K own") << one << QByteArray("K 1\r") << QByteArray("Message #1 killed.\r\n") << 0;
+        QTest::newRow("alias without a call") << QByteArray() << QByteArray("SET/ALIAS\r")
+                                              << QByteArray("SET/ALIAS needs a tactical call, e.g. SET/ALIAS SHELTER1.\r\n")
+                                              << 0;
+        QTest::newRow("too long: not stored, its lines no commands")
+            << one << "S EOC\rLONG\r" + QByteArray(40, 'X') + "\rK 1\r/EX\r"
+            << kTitlePrompt + kTextPrompt + "Message too long (over 16 bytes): not saved.\r\n" << 1;
+    }
 
-void PracticeBoardTest::aresMessageAsTheFormSendsItIsStoredByteForByte()
-{
-    BoardRig rig("KD0ABC");
-    const QByteArray text = "05/12/2026    14:30\r\r"
-                            "TO:   (EOC) JANE ROE\r"
-                            "FROM: (SHELTER1) JOHN DOE\r\r"
-                            "NEED 40 COTS\r\n\r"
-                            "END MSG SENT 14:31    BY KD0ABC\r\x1A";
-    rig.say("S EOC\rP, COTS\r" + text + "\r");
-    QCOMPARE(rig.stored(1), text);
-    QCOMPARE(rig.store.messages().first().title, QByteArray("P, COTS"));
-}
+    void answers()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, answer);
+        BoardRig rig("W1AW", 16);
+        rig.say(before);
+        QCOMPARE(rig.say(input), answer + kPrompt);
+        QTEST(int(rig.messageFiles().size()), "messages");
+    }
 
-void PracticeBoardTest::refusedSendLeavesTheFollowingLinesAsCommands_data()
-{
-    QTest::addColumn<QByteArray>("command");
-    QTest::addColumn<QByteArray>("answer");
-    QTest::newRow("no call") << QByteArray("S \r")
-                             << QByteArray("Missing call: use S CALL, SP CALL, SB TOPIC or ST ZIP @NTSxx.\r\n");
-    QTest::newRow("bad call") << QByteArray("SP W1;AW\r") << QByteArray("Bad call or routing: W1;AW\r\n");
-    QTest::newRow("empty routing") << QByteArray("ST 80302 @\r") << QByteArray("Bad call or routing: 80302 @\r\n");
-    QTest::newRow("empty title") << QByteArray("S EOC\r\r") << kTitlePrompt + "No title: message cancelled.\r\n";
-}
+    void listingIsNewestFirstAndCutsTitlesTo60()
+    {
+        BoardRig rig;
+        const QByteArray title = QByteArray("QTC 1 ") + QByteArray(54, 'X') + "TAIL OF IT";
+        rig.say("S EOC\rFIRST\rA\r\x1A\rST 80302 @NTSCO\r" + title + "\rTEXT\r\x1A");
+        QCOMPARE(rig.say("L\r"), "Msg#  St   Size To      @BBS     From      Date      Title\r\n"
+                                 "   2  TN      6 80302   @NTSCO   W1AW      0512/1430 " + title.left(60) + "\r\n"
+                                 "   1  PN      3 EOC              W1AW      0512/1430 FIRST\r\n" + kPrompt);
+        QVERIFY(rig.say("R 2\r").contains("Title: " + title + "\r\n"));
+        QCOMPARE(rig.store.messages().last().title, title);
+    }
 
-void PracticeBoardTest::refusedSendLeavesTheFollowingLinesAsCommands()
-{
-    QFETCH(QByteArray, command);
-    QFETCH(QByteArray, answer);
-    BoardRig rig;
-    QCOMPARE(rig.say(command), answer + kPrompt);
-    QCOMPARE(rig.say("L\r"), "No messages.\r\n" + kPrompt);
-    // A Ctrl-Z that reaches the prompt is no command.
-    QCOMPARE(rig.say("\x1A\r"), kPrompt);
-    QVERIFY(rig.messageFiles().isEmpty());
-}
+    void readShowsTheTextWithCrLfAndMarksItRead()
+    {
+        BoardRig rig;
+        rig.say("ST 80302 @NTSCO\rQTC 1 BOULDER, CO\rLINE 1\rLINE 2\r\x1A\r");
+        QCOMPARE(rig.say("R 1\r"), QByteArray("Msg #1  Type: T  Status: N  Size: 15\r\n"
+                                              "From: W1AW  To: 80302 @NTSCO\r\n"
+                                              "Date: 2026-05-12 14:30\r\n"
+                                              "Title: QTC 1 BOULDER, CO\r\n\r\n"
+                                              "LINE 1\r\nLINE 2\r\n"
+                                              "[End of message #1]\r\n") + kPrompt);
+        QVERIFY(rig.say("L\r").contains("   1  TY "));
+        QCOMPARE(rig.stored(1), QByteArray("LINE 1\rLINE 2\r\x1A"));
+    }
 
-void PracticeBoardTest::listingCutsTitlesTo60AndShowsNtsRouting()
-{
-    BoardRig rig;
-    const QByteArray title = QByteArray("QTC 1 ") + QByteArray(54, 'X') + "TAIL OF IT";
-    rig.say("ST 80302 @NTSCO\r" + title + "\rTEXT\r\x1A");
-    const QByteArray listing = rig.say("L\r");
-    const QByteArray line = "   1  TN      6 80302   @NTSCO   W1AW      0512/1430 " + title.left(60) + "\r\n";
-    QCOMPARE(listing, "Msg#  St   Size To      @BBS     From      Date      Title\r\n" + line + kPrompt);
-    QVERIFY(rig.say("R 1\r").contains("Title: " + title + "\r\n"));
-    QCOMPARE(rig.store.messages().first().title, title);
-}
+    void killRemovesOwnMessageOnly()
+    {
+        BoardRig rig;
+        rig.say("S EOC\rMINE\rA\r\x1A\r");
+        PracticeBoard other(rig.store, rig.clock);
+        other.connect("KD0XYZ");
+        QCOMPARE(other.receive("K 1\r"), "Message #1 is not yours to kill.\r\n" + kPrompt);
+        QCOMPARE(rig.messageFiles(), QStringList{"msg00001.txt"});
+    }
 
-void PracticeBoardTest::listingIsNewestFirstOrSaysNoMessages()
-{
-    BoardRig rig;
-    QCOMPARE(rig.say("L\r"), "No messages.\r\n" + kPrompt);
-    rig.say("S EOC\rFIRST\rA\r\x1A\rSB ALL\rSECOND\rB\r\x1A\r");
-    const QList<QByteArray> lines = rig.say("L\r").split('\n');
-    QCOMPARE(lines.size(), 5); // heading, two messages, prompt, empty tail
-    QVERIFY(lines[1].startsWith("   2  BN") && lines[1].endsWith("SECOND\r"));
-    QVERIFY(lines[2].startsWith("   1  PN") && lines[2].endsWith("FIRST\r"));
-}
+    // The tactical call dialog sends "SET/ALIAS x" then "SWITCH" to set, and
+    // "SWITCH" then "SET/NOALIAS" to clear; both must end where the operator
+    // meant, also when repeated.
+    void tacticalCallCommandsAsTheProgramSendsThem()
+    {
+        BoardRig rig;
+        QCOMPARE(rig.say("SET/ALIAS shelter1\rSWITCH\r"),
+                 "Tactical call SHELTER1 set; SWITCH to work under it.\r\n" + kPrompt
+                     + "You are now SHELTER1.\r\n" + kPrompt);
+        rig.say("SET/ALIAS EOC2\rSWITCH\r");
+        QCOMPARE(rig.board.workingCall(), QByteArray("EOC2"));
+        rig.say("S NET\rSTATUS\rOPEN\r\x1A\r");
+        QCOMPARE(rig.store.messages().first().from, QByteArray("EOC2"));
+        QCOMPARE(rig.say("SWITCH\rSET/NOALIAS\r"),
+                 "You are now W1AW.\r\n" + kPrompt + "Tactical call EOC2 removed; you are W1AW.\r\n" + kPrompt);
+        QCOMPARE(rig.board.workingCall(), QByteArray("W1AW"));
+        QCOMPARE(rig.say("SWITCH\rSET/NOALIAS\r"), "No tactical call set: use SET/ALIAS first.\r\n" + kPrompt
+                                                       + "No tactical call to remove.\r\n" + kPrompt);
+        rig.say("SET/ALIAS EOC\rSWITCH\rSET/NOALIAS\r"); // removed while in use
+        QCOMPARE(rig.board.workingCall(), QByteArray("W1AW"));
+    }
 
-void PracticeBoardTest::readShowsTheTextWithCrLfAndMarksItRead()
-{
-    BoardRig rig;
-    rig.say("ST 80302 @NTSCO\rQTC 1 BOULDER, CO\rLINE 1\rLINE 2\r\x1A\r");
-    QCOMPARE(rig.say("R 1\r"), QByteArray("Msg #1  Type: T  Status: N  Size: 15\r\n"
-                                          "From: W1AW  To: 80302 @NTSCO\r\n"
-                                          "Date: 2026-05-12 14:30\r\n"
-                                          "Title: QTC 1 BOULDER, CO\r\n\r\n"
-                                          "LINE 1\r\nLINE 2\r\n"
-                                          "[End of message #1]\r\n") + kPrompt);
-    QVERIFY(rig.say("L\r").contains("   1  TY "));
-    QCOMPARE(rig.stored(1), QByteArray("LINE 1\rLINE 2\r\x1A"));
-}
+    void helpNamesTheCommands()
+    {
+        BoardRig rig;
+        const QByteArray help = rig.say("H\r");
+        for (const char* command : {"SP call", "SB topic", "ST zip @NTSxx", "R n", "K n", "SET/ALIAS", "SWITCH"})
+            QVERIFY2(help.contains(command), command);
+    }
 
-void PracticeBoardTest::readAndKillWantAKnownNumber_data()
-{
-    QTest::addColumn<QByteArray>("command");
-    QTest::addColumn<QByteArray>("answer");
-    QTest::newRow("R alone") << QByteArray("R\r") << QByteArray("Give a message number, e.g. R 3.\r\n");
-    QTest::newRow("K word") << QByteArray("K ALL\r") << QByteArray("Give a message number, e.g. K 3.\r\n");
-    QTest::newRow("R unknown") << QByteArray("R 9\r") << QByteArray("Message #9 not found.\r\n");
-    QTest::newRow("K unknown") << QByteArray("k 9\r") << QByteArray("Message #9 not found.\r\n");
-}
-
-void PracticeBoardTest::readAndKillWantAKnownNumber()
-{
-    QFETCH(QByteArray, command);
-    QFETCH(QByteArray, answer);
-    BoardRig rig;
-    rig.say("S EOC\rT\rA\r\x1A\r");
-    QCOMPARE(rig.say(command), answer + kPrompt);
-    QCOMPARE(rig.messageFiles(), QStringList{"msg00001.txt"});
-}
-
-void PracticeBoardTest::killRemovesOwnMessageOnly()
-{
-    BoardRig rig;
-    rig.say("S EOC\rMINE\rA\r\x1A\r");
-    PracticeBoard other(rig.store, rig.clock);
-    other.connect("KD0XYZ");
-    QCOMPARE(other.receive("K 1\r"), "Message #1 is not yours to kill.\r\n" + kPrompt);
-    QCOMPARE(rig.messageFiles(), QStringList{"msg00001.txt"});
-    QCOMPARE(rig.say("K 1\r"), "Message #1 killed.\r\n" + kPrompt);
-    QVERIFY(rig.messageFiles().isEmpty());
-    QCOMPARE(rig.say("L\r"), "No messages.\r\n" + kPrompt);
-}
-
-// The tactical call dialog sends "SET/ALIAS x" then "SWITCH" to set, and
-// "SWITCH" then "SET/NOALIAS" to clear; both must end where the operator meant,
-// also when repeated.
-void PracticeBoardTest::tacticalCallCommandsAsTheProgramSendsThem()
-{
-    BoardRig rig;
-    QCOMPARE(rig.say("SET/ALIAS shelter1\rSWITCH\r"),
-             "Tactical call SHELTER1 set; SWITCH to work under it.\r\n" + kPrompt
-                 + "You are now SHELTER1.\r\n" + kPrompt);
-    rig.say("SET/ALIAS EOC2\rSWITCH\r");
-    QCOMPARE(rig.board.workingCall(), QByteArray("EOC2"));
-    rig.say("S NET\rSTATUS\rOPEN\r\x1A\r");
-    QCOMPARE(rig.store.messages().first().from, QByteArray("EOC2"));
-    QCOMPARE(rig.say("SWITCH\rSET/NOALIAS\r"),
-             "You are now W1AW.\r\n" + kPrompt + "Tactical call EOC2 removed; you are W1AW.\r\n" + kPrompt);
-    QCOMPARE(rig.board.workingCall(), QByteArray("W1AW"));
-    // Cleared twice: the second SWITCH finds no tactical call.
-    QCOMPARE(rig.say("SWITCH\rSET/NOALIAS\r"), "No tactical call set: use SET/ALIAS first.\r\n" + kPrompt
-                                                   + "No tactical call to remove.\r\n" + kPrompt);
-}
-
-void PracticeBoardTest::aliasCommandsWithoutAnAlias()
-{
-    BoardRig rig;
-    QCOMPARE(rig.say("SET/ALIAS\r"), "SET/ALIAS needs a tactical call, e.g. SET/ALIAS SHELTER1.\r\n" + kPrompt);
-    rig.say("SET/ALIAS EOC\rSWITCH\rSET/NOALIAS\r");
-    QCOMPARE(rig.board.workingCall(), QByteArray("W1AW"));
-}
-
-void PracticeBoardTest::unknownCommandAndHelp()
-{
-    BoardRig rig;
-    QCOMPARE(rig.say("DIR\r"), "Unknown command 'DIR'. Type H for help.\r\n" + kPrompt);
-    QCOMPARE(rig.say("\r"), kPrompt);
-    const QByteArray help = rig.say("H\r");
-    for (const char* command : {"SP call", "SB topic", "ST zip @NTSxx", "R n", "K n", "SET/ALIAS", "SWITCH"})
-        QVERIFY2(help.contains(command), command);
-}
-
-void PracticeBoardTest::droppedLinkInMidMessageStoresNothing()
-{
-    BoardRig rig;
-    rig.say("S EOC\rHALF\rFIRST LINE\rSECOND");
-    rig.board.linkLost();
-    QVERIFY(rig.messageFiles().isEmpty());
     // A new caller starts at the prompt, and numbering starts at 1.
-    PracticeBoard next(rig.store, rig.clock);
-    next.connect("W1AW");
-    QCOMPARE(next.receive("L\r"), "No messages.\r\n" + kPrompt);
-    next.receive("S EOC\rWHOLE\rTEXT\r\x1A");
-    QCOMPARE(rig.messageFiles(), QStringList{"msg00001.txt"});
-}
+    void droppedLinkInMidMessageStoresNothing()
+    {
+        BoardRig rig;
+        rig.say("S EOC\rHALF\rFIRST LINE\rSECOND");
+        rig.board.linkLost();
+        QVERIFY(rig.messageFiles().isEmpty());
+        PracticeBoard next(rig.store, rig.clock);
+        next.connect("W1AW");
+        QCOMPARE(next.receive("L\r"), kNoMessages);
+        next.receive("S EOC\rWHOLE\rTEXT\r\x1A");
+        QCOMPARE(rig.messageFiles(), QStringList{"msg00001.txt"});
+    }
 
-void PracticeBoardTest::overlongTextIsNotStoredAndItsLinesAreNotCommands()
-{
-    BoardRig rig("W1AW", 16);
-    rig.say("S EOC\rKEEP\rSHORT\r\x1A\r");
-    const QByteArray answer = rig.say("S EOC\rLONG\r" + QByteArray(40, 'X') + "\rK 1\r/EX\r");
-    QCOMPARE(answer, kTitlePrompt + kTextPrompt + "Message too long (over 16 bytes): not saved.\r\n" + kPrompt);
-    QCOMPARE(rig.messageFiles(), QStringList{"msg00001.txt"});
-}
+    void storeKeepsMessagesAndNumbersAcrossRuns()
+    {
+        BoardRig rig;
+        rig.say("S EOC\rONE;WITH;SEMICOLONS\rA\r\x1A\rS EOC\rTWO\rB\r\x1A\rR 1\r");
+        QFile orphan(rig.store.pathOf(7)); // a text left without a heading
+        QVERIFY(orphan.open(QIODevice::WriteOnly));
+        orphan.close();
 
-void PracticeBoardTest::storeKeepsMessagesAndNumbersAcrossRuns()
-{
-    BoardRig rig;
-    rig.say("S EOC\rONE;WITH;SEMICOLONS\rA\r\x1A\rS EOC\rTWO\rB\r\x1A\rR 1\r");
-    QFile orphan(rig.store.pathOf(7)); // a text left without a heading
-    QVERIFY(orphan.open(QIODevice::WriteOnly));
-    orphan.close();
-
-    MessageStore again(rig.folder.path());
-    QVERIFY(again.open().isEmpty());
-    QCOMPARE(again.messages().size(), 2);
-    QCOMPARE(again.messages().first().title, QByteArray("ONE;WITH;SEMICOLONS"));
-    QVERIFY(again.messages().first().read);
-    QCOMPARE(again.messages().last().size, 3); // "B", CR, Ctrl-Z
-    PracticeBoard board(again, rig.clock);
-    board.connect("W1AW");
-    QVERIFY(board.receive("S EOC\rTHREE\rC\r\x1A").contains("Message #8 saved"));
-    QCOMPARE(rig.stored(7), QByteArray());
-}
+        MessageStore again(rig.folder.path());
+        QVERIFY(again.open().isEmpty());
+        QCOMPARE(again.messages().size(), 2);
+        QCOMPARE(again.messages().first().title, QByteArray("ONE;WITH;SEMICOLONS"));
+        QVERIFY(again.messages().first().read);
+        QCOMPARE(again.messages().last().size, 3); // "B", CR, Ctrl-Z
+        PracticeBoard board(again, rig.clock);
+        board.connect("W1AW");
+        QVERIFY(board.receive("S EOC\rTHREE\rC\r\x1A").contains("Message #8 saved"));
+        QCOMPARE(rig.stored(7), QByteArray());
+    }
+};
 
 QTEST_GUILESS_MAIN(PracticeBoardTest)
 #include "PracticeBoardTest.moc"

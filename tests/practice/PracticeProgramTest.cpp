@@ -58,154 +58,122 @@ QDateTime fixedClock()
 class PracticeProgramTest : public QObject {
     Q_OBJECT
 private slots:
-    void readsItsCommandLine_data();
-    void readsItsCommandLine();
-    void eachTerminalGetsItsOwnTnc();
-    void pseudoTerminalServesTheTnc();
-    void executableAnnouncesItsPortAndSurvivesADroppedMessage();
-};
-
-void PracticeProgramTest::readsItsCommandLine_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("error"); // empty when accepted
-    QTest::addColumn<int>("port");
-    QTest::addColumn<bool>("pty");
-    const QString store = QStringLiteral("/tmp/store");
-    QTest::newRow("all") << QStringList{"--listen", "127.0.0.1:8001", "--store", store, "--transcript", "t", "--pty"}
-                         << QString() << 8001 << true;
-    QTest::newRow("free port") << QStringList{"--store", store, "--listen", "127.0.0.1:0"} << QString() << 0 << false;
-    QTest::newRow("IPv6 loopback") << QStringList{"--listen", "[::1]:9", "--store", store} << QString() << 9 << false;
-    QTest::newRow("no store") << QStringList{"--listen", "127.0.0.1:0"} << "--store is required" << 0 << false;
-    QTest::newRow("no listen") << QStringList{"--store", store} << "--listen is required" << 0 << false;
-    QTest::newRow("value missing") << QStringList{"--store", store, "--listen"} << "--listen needs a value" << 0 << false;
-    QTest::newRow("not loopback") << QStringList{"--listen", "0.0.0.0:8001", "--store", store}
-                                  << "--listen: \"0.0.0.0\" is not a loopback address such as 127.0.0.1" << 0 << false;
-    QTest::newRow("port too big") << QStringList{"--listen", "127.0.0.1:65536", "--store", store}
-                                  << "--listen: \"65536\" is not a port number (0 to 65535)" << 0 << false;
-    QTest::newRow("port not a number") << QStringList{"--listen", "127.0.0.1:+80", "--store", store}
-                                       << "--listen: \"+80\" is not a port number (0 to 65535)" << 0 << false;
-    QTest::newRow("unknown option") << QStringList{"--listen", "127.0.0.1:0", "--store", store, "--verbose"}
-                                    << "unknown option \"--verbose\"" << 0 << false;
-}
-
-void PracticeProgramTest::readsItsCommandLine()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, error);
-    QFETCH(int, port);
-    QFETCH(bool, pty);
-    const ParsedPracticeOptions parsed = parsePracticeOptions(arguments);
-    QCOMPARE(parsed.error, error);
-    QCOMPARE(parsed.options.has_value(), error.isEmpty());
-    if (parsed.options) {
-        QCOMPARE(int(parsed.options->port), port);
-        QCOMPARE(parsed.options->pty, pty);
-        QCOMPARE(parsed.options->storeDir, QStringLiteral("/tmp/store"));
-        QVERIFY(parsed.options->address.isLoopback());
+    void readsItsCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("error"); // empty when accepted
+        QTest::addColumn<int>("port");
+        QTest::addColumn<bool>("pty");
+        const QString store = QStringLiteral("/tmp/store");
+        QTest::newRow("all") << QStringList{"--listen", "127.0.0.1:8001", "--store", store, "--transcript", "t", "--pty"}
+                             << QString() << 8001 << true;
+        QTest::newRow("free port") << QStringList{"--store", store, "--listen", "127.0.0.1:0"} << QString() << 0 << false;
+        QTest::newRow("IPv6 loopback") << QStringList{"--listen", "[::1]:9", "--store", store} << QString() << 9 << false;
+        QTest::newRow("no store") << QStringList{"--listen", "127.0.0.1:0"} << "--store is required" << 0 << false;
+        QTest::newRow("no listen") << QStringList{"--store", store} << "--listen is required" << 0 << false;
+        QTest::newRow("value missing") << QStringList{"--store", store, "--listen"} << "--listen needs a value" << 0 << false;
+        QTest::newRow("not loopback") << QStringList{"--listen", "0.0.0.0:8001", "--store", store}
+                                      << "--listen: \"0.0.0.0\" is not a loopback address such as 127.0.0.1" << 0 << false;
+        QTest::newRow("port too big") << QStringList{"--listen", "127.0.0.1:65536", "--store", store}
+                                      << "--listen: \"65536\" is not a port number (0 to 65535)" << 0 << false;
+        QTest::newRow("port not a number") << QStringList{"--listen", "127.0.0.1:+80", "--store", store}
+                                           << "--listen: \"+80\" is not a port number (0 to 65535)" << 0 << false;
+        QTest::newRow("unknown option") << QStringList{"--listen", "127.0.0.1:0", "--store", store, "--verbose"}
+                                        << "unknown option \"--verbose\"" << 0 << false;
     }
-}
 
-void PracticeProgramTest::eachTerminalGetsItsOwnTnc()
-{
-    QTemporaryDir folder;
-    PracticeOptions options;
-    options.address = QHostAddress::LocalHost;
-    options.storeDir = folder.filePath("store");
-    options.transcriptFile = folder.filePath("transcript");
-    PracticeProgram program(options, fixedClock);
-    QCOMPARE(program.start(), QString());
-    const quint16 port = program.announcement().mid(5).toUShort();
-    QVERIFY(port > 0);
+    void readsItsCommandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, error);
+        QFETCH(int, port);
+        QFETCH(bool, pty);
+        const ParsedPracticeOptions parsed = parsePracticeOptions(arguments);
+        QCOMPARE(parsed.error, error);
+        QCOMPARE(parsed.options.has_value(), error.isEmpty());
+        if (parsed.options) {
+            QCOMPARE(int(parsed.options->port), port);
+            QCOMPARE(parsed.options->pty, pty);
+            QCOMPARE(parsed.options->storeDir, QStringLiteral("/tmp/store"));
+            QVERIFY(parsed.options->address.isLoopback());
+        }
+    }
 
-    QTcpSocket first, second;
-    QByteArray firstSeen, secondSeen;
-    first.connectToHost(QHostAddress::LocalHost, port);
-    second.connectToHost(QHostAddress::LocalHost, port);
-    QVERIFY(awaitText(first, firstSeen, "cmd:"));
-    QVERIFY(awaitText(second, secondSeen, "cmd:"));
-    first.write("MYCALL W1AW\rMYCALL\r");
-    QVERIFY(awaitText(first, firstSeen, "MYCALL W1AW\r\ncmd:"));
-    second.write("MYCALL\r");
-    QVERIFY(awaitText(second, secondSeen, "MYCALL N0CALL\r\ncmd:"));
+    void pseudoTerminalServesTheTnc()
+    {
+        QTemporaryDir folder;
+        PracticeOptions options;
+        options.address = QHostAddress::LocalHost;
+        options.storeDir = folder.path();
+        options.pty = true;
+        PracticeProgram program(options, fixedClock);
+        QCOMPARE(program.start(), QString());
+        const QRegularExpressionMatch match =
+            QRegularExpression("^port \\d+ pty (/dev/\\S+)$").match(QString::fromLocal8Bit(program.announcement()));
+        QVERIFY2(match.hasMatch(), program.announcement().constData());
 
-    QFile transcript(options.transcriptFile);
-    QVERIFY(transcript.open(QIODevice::ReadOnly));
-    QCOMPARE(transcript.readAll(), QByteArray("MYCALL W1AW\rMYCALL\rMYCALL\r"));
-}
+        const int fd = ::open(match.captured(1).toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        QVERIFY(fd >= 0);
+        termios raw{};
+        tcgetattr(fd, &raw);
+        cfmakeraw(&raw);
+        tcsetattr(fd, TCSANOW, &raw);
+        QSocketNotifier notifier(fd, QSocketNotifier::Read);
+        QByteArray seen;
+        QVERIFY(awaitText(fd, notifier, seen, "cmd:")); // the sign-on waits for the first reader
+        QCOMPARE(::write(fd, "C N0BBS\r", 8), 8);
+        QVERIFY(awaitText(fd, notifier, seen, "N0BBS>\r\n"));
+        QCOMPARE(::write(fd, "\x03", 1), 1); // raw: Ctrl-C is a byte, not a signal
+        QVERIFY(awaitText(fd, notifier, seen, "N0BBS>\r\n\r\ncmd:"));
+        ::close(fd);
+    }
 
-void PracticeProgramTest::pseudoTerminalServesTheTnc()
-{
-    QTemporaryDir folder;
-    PracticeOptions options;
-    options.address = QHostAddress::LocalHost;
-    options.storeDir = folder.path();
-    options.pty = true;
-    PracticeProgram program(options, fixedClock);
-    QCOMPARE(program.start(), QString());
-    const QRegularExpressionMatch match =
-        QRegularExpression("^port \\d+ pty (/dev/\\S+)$").match(QString::fromLocal8Bit(program.announcement()));
-    QVERIFY2(match.hasMatch(), program.announcement().constData());
+    // Started as a script would start it: the first line of output names the
+    // port; each terminal gets a TNC of its own; one that drops in mid-message
+    // leaves no message and no crash; the transcript holds what terminals sent.
+    void executableServesEachTerminalAndSurvivesADroppedMessage()
+    {
+        QTemporaryDir folder;
+        QProcess tnc;
+        tnc.start(QStringLiteral(VELLICOR_PRACTICE_TNC),
+                  {"--listen", "127.0.0.1:0", "--store", folder.filePath("store"), "--transcript",
+                   folder.filePath("transcript")});
+        QByteArray announced;
+        QVERIFY2(awaitText(tnc, announced, "\n"), qPrintable(tnc.readAllStandardError()));
+        const QRegularExpressionMatch match = QRegularExpression("^port (\\d+)\n$").match(QString::fromLatin1(announced));
+        QVERIFY2(match.hasMatch(), announced.constData());
+        const quint16 port = match.captured(1).toUShort();
 
-    const int fd = ::open(match.captured(1).toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    QVERIFY(fd >= 0);
-    termios raw{};
-    tcgetattr(fd, &raw);
-    cfmakeraw(&raw);
-    tcsetattr(fd, TCSANOW, &raw);
-    QSocketNotifier notifier(fd, QSocketNotifier::Read);
-    QByteArray seen;
-    QVERIFY(awaitText(fd, notifier, seen, "cmd:")); // the sign-on waits for the first reader
-    QCOMPARE(::write(fd, "C N0BBS\r", 8), 8);
-    QVERIFY(awaitText(fd, notifier, seen, "N0BBS>\r\n"));
-    QCOMPARE(::write(fd, "\x03", 1), 1); // raw: Ctrl-C is a byte, not a signal
-    QVERIFY(awaitText(fd, notifier, seen, "N0BBS>\r\n\r\ncmd:"));
-    ::close(fd);
-}
+        QTcpSocket terminal, other;
+        QByteArray seen, otherSeen;
+        terminal.connectToHost(QHostAddress::LocalHost, port);
+        other.connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(awaitText(terminal, seen, "cmd:"));
+        QVERIFY(awaitText(other, otherSeen, "cmd:"));
+        terminal.write("MYCALL W1AW\rC N0BBS\r");
+        QVERIFY(awaitText(terminal, seen, "Hello W1AW, welcome to N0BBS"));
+        other.write("MYCALL\r");
+        QVERIFY(awaitText(other, otherSeen, "MYCALL N0CALL\r\ncmd:"));
+        terminal.write("S EOC\rHALF A MESSAGE\rTHE FIRST LINE\rAND THE SEC");
+        QVERIFY(awaitText(terminal, seen, "Ctrl-Z or /EX"));
+        QSignalSpy closed(&terminal, &QTcpSocket::disconnected);
+        terminal.disconnectFromHost();
+        QVERIFY(closed.count() == 1 || closed.wait(10000));
 
-// Started as a script would start it: the first line of output names the port;
-// a terminal that drops in mid-message leaves no message and no crash.
-void PracticeProgramTest::executableAnnouncesItsPortAndSurvivesADroppedMessage()
-{
-    QTemporaryDir folder;
-    QProcess tnc;
-    tnc.start(QStringLiteral(VELLICOR_PRACTICE_TNC),
-              {"--listen", "127.0.0.1:0", "--store", folder.filePath("store"), "--transcript",
-               folder.filePath("transcript")});
-    QByteArray announced;
-    QVERIFY2(awaitText(tnc, announced, "\n"), qPrintable(tnc.readAllStandardError()));
-    const QRegularExpressionMatch match = QRegularExpression("^port (\\d+)\n$").match(QString::fromLatin1(announced));
-    QVERIFY2(match.hasMatch(), announced.constData());
-    const quint16 port = match.captured(1).toUShort();
-
-    QTcpSocket terminal;
-    QByteArray seen;
-    terminal.connectToHost(QHostAddress::LocalHost, port);
-    QVERIFY(awaitText(terminal, seen, "cmd:"));
-    terminal.write("C N0BBS\r");
-    QVERIFY(awaitText(terminal, seen, "N0BBS>\r\n"));
-    terminal.write("S EOC\rHALF A MESSAGE\rTHE FIRST LINE\rAND THE SEC");
-    QVERIFY(awaitText(terminal, seen, "Ctrl-Z or /EX"));
-    QSignalSpy closed(&terminal, &QTcpSocket::disconnected);
-    terminal.disconnectFromHost();
-    QVERIFY(closed.count() == 1 || closed.wait(10000));
-
-    QTcpSocket again;
-    seen.clear();
-    again.connectToHost(QHostAddress::LocalHost, port);
-    QVERIFY(awaitText(again, seen, "cmd:"));
-    again.write("C N0BBS\rL\r");
-    QVERIFY(awaitText(again, seen, "No messages.\r\nN0BBS>\r\n"));
-    QCOMPARE(QDir(folder.filePath("store")).entryList({"msg*.txt"}, QDir::Files), QStringList());
-    QCOMPARE(tnc.state(), QProcess::Running);
-
-    QFile transcript(folder.filePath("transcript"));
-    QVERIFY(transcript.open(QIODevice::ReadOnly));
-    QCOMPARE(transcript.readAll(), QByteArray("C N0BBS\rS EOC\rHALF A MESSAGE\rTHE FIRST LINE\rAND THE SEC"
-                                              "C N0BBS\rL\r"));
-    tnc.terminate();
-    QVERIFY(tnc.waitForFinished(10000));
-}
+        otherSeen.clear();
+        other.write("C N0BBS\rL\r");
+        QVERIFY(awaitText(other, otherSeen, "No messages.\r\nN0BBS>\r\n"));
+        QCOMPARE(QDir(folder.filePath("store")).entryList({"msg*.txt"}, QDir::Files), QStringList());
+        QCOMPARE(tnc.state(), QProcess::Running);
+        QFile transcript(folder.filePath("transcript"));
+        QVERIFY(transcript.open(QIODevice::ReadOnly));
+        QCOMPARE(transcript.readAll(), QByteArray("MYCALL W1AW\rC N0BBS\rMYCALL\r"
+                                                  "S EOC\rHALF A MESSAGE\rTHE FIRST LINE\rAND THE SEC"
+                                                  "C N0BBS\rL\r"));
+        tnc.terminate();
+        QVERIFY(tnc.waitForFinished(10000));
+    }
+};
 
 QTEST_GUILESS_MAIN(PracticeProgramTest)
 #include "PracticeProgramTest.moc"
