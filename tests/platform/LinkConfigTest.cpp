@@ -15,121 +15,114 @@ using vellicor::test::MemorySettings;
 class LinkConfigTest : public QObject {
     Q_OBJECT
 private slots:
-    void parsesLineSettings_data();
-    void parsesLineSettings();
-    void portsMapToDevices();
-    void convertsDialogFilters_data();
-    void convertsDialogFilters();
-    void iniStoreKeepsTextValues();
-};
-
-void LinkConfigTest::parsesLineSettings_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("parsed"); // empty when refused
-
-    QTest::newRow("default") << "9600,n,8,1" << "9600,N,8,1";
-    QTest::newRow("even seven") << "4800,E,7,1" << "4800,E,7,1";
-    QTest::newRow("blanks") << " 1200 , o , 7 , 2 " << "1200,O,7,2";
-    QTest::newRow("mark") << "300,m,8,1" << "300,M,8,1";
-    QTest::newRow("space") << "300,s,8,1" << "300,S,8,1";
-    QTest::newRow("one and a half") << "110,n,5,1.5" << "110,N,5,1.5";
-    QTest::newRow("four data bits parse") << "9600,n,4,1" << "9600,N,4,1";
-    QTest::newRow("three parts") << "9600,n,8" << "";
-    QTest::newRow("five parts") << "9600,n,8,1," << "";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("bad parity") << "9600,x,8,1" << "";
-    QTest::newRow("parity word") << "9600,none,8,1" << "";
-    QTest::newRow("baud not a number") << "fast,n,8,1" << "";
-    QTest::newRow("baud zero") << "0,n,8,1" << "";
-    QTest::newRow("baud negative") << "-9600,n,8,1" << "";
-    QTest::newRow("nine data bits") << "9600,n,9,1" << "";
-    QTest::newRow("three data bits") << "9600,n,3,1" << "";
-    QTest::newRow("three stop bits") << "9600,n,8,3" << "";
-    QTest::newRow("zero stop bits") << "9600,n,8,0" << "";
-}
-
-void LinkConfigTest::parsesLineSettings()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, parsed);
-    const std::optional<LineSettings> settings = LineSettings::parse(text);
-    QCOMPARE(settings.has_value(), !parsed.isEmpty());
-    if (settings)
-        QCOMPARE(settings->toString(), parsed);
-}
-
-void LinkConfigTest::portsMapToDevices()
-{
-    MemorySettings store;
-    store.values.insert(QStringLiteral("Ports/Com2"), QStringLiteral("tcp://127.0.0.1:8001"));
-    store.values.insert(QStringLiteral("Ports/Com3"), QStringLiteral(" /dev/ttyUSB0 "));
-    store.values.insert(QStringLiteral("Ports/Com4"), QStringLiteral("   "));
-    store.values.insert(QStringLiteral("Properties/Com5"), QStringLiteral("/dev/wrong-group"));
-    PortMap map;
-    QCOMPARE(map.deviceFor(2), QStringLiteral("/dev/ttyS1"));
-    map.load(store);
-    QCOMPARE(map.deviceFor(1), QStringLiteral("/dev/ttyS0"));
-    QCOMPARE(map.deviceFor(2), QStringLiteral("tcp://127.0.0.1:8001"));
-    QCOMPARE(map.deviceFor(3), QStringLiteral("/dev/ttyUSB0"));
-    QCOMPARE(map.deviceFor(4), QStringLiteral("/dev/ttyS3"));
-    QCOMPARE(map.deviceFor(5), QStringLiteral("/dev/ttyS4"));
-
-    map.setDevice(6, QStringLiteral("/dev/rfcomm0"));
-    map.store(store, 6);
-    map.store(store, 7); // no entry: nothing written
-    QCOMPARE(store.writes, QStringList{QStringLiteral("Ports/Com6=/dev/rfcomm0")});
-    map.setDevice(2, QString()); // back to the default
-    QCOMPARE(map.deviceFor(2), QStringLiteral("/dev/ttyS1"));
-}
-
-void LinkConfigTest::convertsDialogFilters_data()
-{
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<QString>("qt");
-    QTest::newRow("text and all") << "Text Files (*.txt)|*.txt|All Files (*.*)|*.*"
-                                  << "Text Files (*.txt);;All Files (*)";
-    QTest::newRow("description without patterns") << "NTS Messages|NTS*.txt" << "NTS Messages (NTS*.txt)";
-    QTest::newRow("several patterns") << "Scripts|*.txt;*.scr" << "Scripts (*.txt *.scr)";
-    QTest::newRow("dangling description") << "Text|*.txt|Orphan" << "Text (*.txt)";
-    QTest::newRow("empty") << "" << "";
-}
-
-void LinkConfigTest::convertsDialogFilters()
-{
-    QFETCH(QString, filter);
-    QTEST(QtFileDialogs::toQtFilter(filter), "qt");
-}
-
-void LinkConfigTest::iniStoreKeepsTextValues()
-{
-    QTemporaryDir dir;
-    const auto write = [&dir](const QString& name, const QByteArray& bytes) {
-        QFile out(dir.filePath(name));
-        return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
-    };
-    const QString group = QStringLiteral("Properties");
+    void parsesLineSettings_data()
     {
-        IniSettingsStore store(dir.filePath(QStringLiteral("Vellicor.ini")));
-        QVERIFY(!store.unreadable());
-        QVERIFY(!store.value(group, QStringLiteral("Settings")));
-        QVERIFY(store.setValue(group, QStringLiteral("Settings"), QStringLiteral("4800,e,7,1")));
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("parsed"); // empty when refused
+
+        QTest::newRow("default") << "9600,n,8,1" << "9600,N,8,1";
+        QTest::newRow("even seven") << "4800,E,7,1" << "4800,E,7,1";
+        QTest::newRow("blanks") << " 1200 , o , 7 , 2 " << "1200,O,7,2";
+        QTest::newRow("mark") << "300,m,8,1" << "300,M,8,1";
+        QTest::newRow("space") << "300,s,8,1" << "300,S,8,1";
+        QTest::newRow("one and a half") << "110,n,5,1.5" << "110,N,5,1.5";
+        QTest::newRow("four data bits parse") << "9600,n,4,1" << "9600,N,4,1";
+        QTest::newRow("three parts") << "9600,n,8" << "";
+        QTest::newRow("five parts") << "9600,n,8,1," << "";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("bad parity") << "9600,x,8,1" << "";
+        QTest::newRow("parity word") << "9600,none,8,1" << "";
+        QTest::newRow("baud not a number") << "fast,n,8,1" << "";
+        QTest::newRow("baud zero") << "0,n,8,1" << "";
+        QTest::newRow("baud negative") << "-9600,n,8,1" << "";
+        QTest::newRow("nine data bits") << "9600,n,9,1" << "";
+        QTest::newRow("three data bits") << "9600,n,3,1" << "";
+        QTest::newRow("three stop bits") << "9600,n,8,3" << "";
+        QTest::newRow("zero stop bits") << "9600,n,8,0" << "";
     }
-    IniSettingsStore again(dir.filePath(QStringLiteral("Vellicor.ini")));
-    QCOMPARE(again.value(group, QStringLiteral("Settings")).value_or(QString()), QStringLiteral("4800,e,7,1"));
 
-    // Written by hand, without quotes, a value with commas reads the same.
-    QVERIFY(write(QStringLiteral("hand.ini"), "[Properties]\r\nSettings=9600,n,8,1\r\nTextReceivedForeColor=&H00FFFF\r\n"));
-    IniSettingsStore hand(dir.filePath(QStringLiteral("hand.ini")));
-    QCOMPARE(hand.value(group, QStringLiteral("Settings")).value_or(QString()), QStringLiteral("9600,n,8,1"));
-    QCOMPARE(hand.value(group, QStringLiteral("TextReceivedForeColor")).value_or(QString()), QStringLiteral("&H00FFFF"));
+    void parsesLineSettings()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, parsed);
+        const std::optional<LineSettings> settings = LineSettings::parse(text);
+        QCOMPARE(settings.has_value(), !parsed.isEmpty());
+        if (settings)
+            QCOMPARE(settings->toString(), parsed);
+    }
 
-    // A file that is not INI reads as nothing and says so.
-    QVERIFY(write(QStringLiteral("broken.ini"), QByteArray("[Properties\nEcho=\"unterminated\n\x00\x01\x02", 30)));
-    IniSettingsStore broken(dir.filePath(QStringLiteral("broken.ini")));
-    QVERIFY(broken.unreadable());
-    QVERIFY(!broken.value(group, QStringLiteral("Echo")));
-}
+    void portsMapToDevices()
+    {
+        MemorySettings store;
+        store.values.insert(QStringLiteral("Ports/Com2"), QStringLiteral("tcp://127.0.0.1:8001"));
+        store.values.insert(QStringLiteral("Ports/Com3"), QStringLiteral(" /dev/ttyUSB0 "));
+        store.values.insert(QStringLiteral("Ports/Com4"), QStringLiteral("   "));
+        store.values.insert(QStringLiteral("Properties/Com5"), QStringLiteral("/dev/wrong-group"));
+        PortMap map;
+        QCOMPARE(map.deviceFor(2), QStringLiteral("/dev/ttyS1"));
+        map.load(store);
+        QCOMPARE(map.deviceFor(1), QStringLiteral("/dev/ttyS0"));
+        QCOMPARE(map.deviceFor(2), QStringLiteral("tcp://127.0.0.1:8001"));
+        QCOMPARE(map.deviceFor(3), QStringLiteral("/dev/ttyUSB0"));
+        QCOMPARE(map.deviceFor(4), QStringLiteral("/dev/ttyS3"));
+        QCOMPARE(map.deviceFor(5), QStringLiteral("/dev/ttyS4"));
+
+        map.setDevice(6, QStringLiteral("/dev/rfcomm0"));
+        map.store(store, 6);
+        map.store(store, 7); // no entry: nothing written
+        QCOMPARE(store.writes, QStringList{QStringLiteral("Ports/Com6=/dev/rfcomm0")});
+        map.setDevice(2, QString()); // back to the default
+        QCOMPARE(map.deviceFor(2), QStringLiteral("/dev/ttyS1"));
+    }
+
+    void convertsDialogFilters_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("qt");
+        QTest::newRow("text and all") << "Text Files (*.txt)|*.txt|All Files (*.*)|*.*"
+                                      << "Text Files (*.txt);;All Files (*)";
+        QTest::newRow("description without patterns") << "NTS Messages|NTS*.txt" << "NTS Messages (NTS*.txt)";
+        QTest::newRow("several patterns") << "Scripts|*.txt;*.scr" << "Scripts (*.txt *.scr)";
+        QTest::newRow("dangling description") << "Text|*.txt|Orphan" << "Text (*.txt)";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void convertsDialogFilters()
+    {
+        QFETCH(QString, filter);
+        QTEST(QtFileDialogs::toQtFilter(filter), "qt");
+    }
+
+    void iniStoreKeepsTextValues()
+    {
+        QTemporaryDir dir;
+        const auto write = [&dir](const QString& name, const QByteArray& bytes) {
+            QFile out(dir.filePath(name));
+            return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+        };
+        const QString group = QStringLiteral("Properties");
+        {
+            IniSettingsStore store(dir.filePath(QStringLiteral("Vellicor.ini")));
+            QVERIFY(!store.unreadable());
+            QVERIFY(!store.value(group, QStringLiteral("Settings")));
+            QVERIFY(store.setValue(group, QStringLiteral("Settings"), QStringLiteral("4800,e,7,1")));
+        }
+        IniSettingsStore again(dir.filePath(QStringLiteral("Vellicor.ini")));
+        QCOMPARE(again.value(group, QStringLiteral("Settings")).value_or(QString()), QStringLiteral("4800,e,7,1"));
+
+        // Written by hand, without quotes, a value with commas reads the same.
+        QVERIFY(write(QStringLiteral("hand.ini"), "[Properties]\r\nSettings=9600,n,8,1\r\nTextReceivedForeColor=&H00FFFF\r\n"));
+        IniSettingsStore hand(dir.filePath(QStringLiteral("hand.ini")));
+        QCOMPARE(hand.value(group, QStringLiteral("Settings")).value_or(QString()), QStringLiteral("9600,n,8,1"));
+        QCOMPARE(hand.value(group, QStringLiteral("TextReceivedForeColor")).value_or(QString()), QStringLiteral("&H00FFFF"));
+
+        // A file that is not INI reads as nothing and says so.
+        QVERIFY(write(QStringLiteral("broken.ini"), QByteArray("[Properties\nEcho=\"unterminated\n\x00\x01\x02", 30)));
+        IniSettingsStore broken(dir.filePath(QStringLiteral("broken.ini")));
+        QVERIFY(broken.unreadable());
+        QVERIFY(!broken.value(group, QStringLiteral("Echo")));
+    }
+};
 
 QTEST_MAIN(LinkConfigTest)
 #include "LinkConfigTest.moc"

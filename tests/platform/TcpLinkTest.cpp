@@ -33,172 +33,160 @@ bool isKnownFailure(const PortResult& result)
 class TcpLinkTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void opensOnlyOnceAndRefusesWhileClosed();
-    void bytesGoBothWaysUnchanged();
-    void serverClosingLosesTheLinkOnceAndItReopens();
-    void sessionGetsEverythingSentBeforeTheServerCloses();
-    void openFailuresHaveTheirOwnNumbers_data();
-    void openFailuresHaveTheirOwnNumbers();
-    void refusesSettingsTheLinkCannotCarry_data();
-    void refusesSettingsTheLinkCannotCarry();
+    void init()
+    {
+        QVERIFY(m_server.listen(QHostAddress::LocalHost, 0));
+        m_ports = PortMap();
+        m_ports.setDevice(2, QStringLiteral("tcp://127.0.0.1:%1").arg(m_server.serverPort()));
+        m_link = std::make_unique<QtSerialLink>(m_ports);
+        QVERIFY(!m_link->setPortNumber(2));
+    }
+
+    void cleanup()
+    {
+        m_link.reset();
+        m_server.close();
+    }
+
+    void opensOnlyOnceAndRefusesWhileClosed()
+    {
+        QCOMPARE(m_link->write("x")->number, PortFailures::kNeedsOpenPort);
+        QCOMPARE(m_link->close()->number, PortFailures::kNotOpen);
+        QCOMPARE(m_link->read(100), QByteArray());
+        QCOMPARE(m_link->cts(), std::optional<bool>());
+
+        QVERIFY(connectLink());
+        QVERIFY(m_link->isOpen());
+        QCOMPARE(m_link->cts(), std::optional<bool>(true)); // no modem lines: CTS counts as up
+        QCOMPARE(m_link->open()->number, PortFailures::kAlreadyOpen);
+        QCOMPARE(m_link->setPortNumber(3)->number, PortFailures::kAlreadyOpen);
+        QVERIFY(!m_link->close());
+        QVERIFY(!m_link->isOpen());
+    }
+
+    void bytesGoBothWaysUnchanged()
+    {
+        QTcpSocket* peer = connectLink();
+        QVERIFY(peer);
+        QVERIFY(!m_link->write(everyByte()));
+        QVERIFY(!m_link->write(QByteArray("CONV\r")));
+        QByteArray atServer;
+        QTRY_VERIFY((atServer += peer->readAll()).size() >= 261);
+        QCOMPARE(atServer, everyByte() + "CONV\r");
+
+        QByteArray received;
+        connect(m_link.get(), &SerialLink::portEvent, this, [&](int number) {
+            QCOMPARE(number, PortEvents::kDataReceived);
+            received += m_link->read(64 * 1024);
+        });
+        peer->write(everyByte());
+        peer->write(everyByte());
+        QTRY_COMPARE(received.size(), 512);
+        QCOMPARE(received, everyByte() + everyByte());
+    }
+
+    void serverClosingLosesTheLinkOnceAndItReopens()
+    {
+        QTcpSocket* peer = connectLink();
+        QVERIFY(peer);
+        QSignalSpy lost(m_link.get(), &SerialLink::linkLost);
+        peer->close();
+        QVERIFY(lost.wait(5000));
+        QVERIFY(!m_link->isOpen());
+        QCOMPARE(m_link->write("x")->number, PortFailures::kNeedsOpenPort);
+        QVERIFY(!lost.wait(100)); // no second report
+
+        QTcpSocket* second = connectLink();
+        QVERIFY(second);
+        QVERIFY(!m_link->write(QByteArray("\x03")));
+        QTRY_COMPARE(second->bytesAvailable(), 1);
+        QCOMPARE(lost.count(), 1);
+    }
+
+    void sessionGetsEverythingSentBeforeTheServerCloses()
+    {
+        Globals globals;
+        globals.gCommPort = 2;
+        StatusPanels status;
+        test::FakeClock clock;
+        StatusClock timers(status, clock);
+        test::FakePrompter prompter;
+        test::FakeBeeper beeper;
+        PortSession session(*m_link, globals, status, timers, prompter, beeper);
+        QVERIFY(session.activate());
+        QVERIFY(m_server.waitForNewConnection(5000));
+        QTcpSocket* peer = m_server.nextPendingConnection();
+
+        QString shown;
+        connect(&session, &PortSession::received, this, [&shown](const QString& chunk) { shown += chunk; });
+        const QByteArray burst = everyByte().repeated(3000);
+        peer->write(burst);
+        peer->disconnectFromHost();
+
+        QTRY_VERIFY_WITH_TIMEOUT(!m_link->isOpen(), 10000);
+        QVERIFY(!globals.gPortOk);
+        QCOMPARE(encodeWindows1252(shown), burst);
+        QVERIFY(!session.activate()); // no activation reopens it
+        session.watchdogTick();
+        QVERIFY(session.restartVisible());
+        QVERIFY(prompter.prompts.isEmpty());
+    }
+
+    void openFailuresHaveTheirOwnNumbers_data()
+    {
+        QTest::addColumn<QString>("device"); // %1: a port nothing listens on
+        QTest::newRow("nothing listens") << "tcp://127.0.0.1:%1";
+        QTest::newRow("no port given") << "tcp://127.0.0.1";
+        QTest::newRow("no such device") << "/dev/vellicor-no-such-device%1";
+    }
+
+    void openFailuresHaveTheirOwnNumbers()
+    {
+        QFETCH(QString, device);
+        const quint16 port = m_server.serverPort();
+        m_server.close();
+        m_ports.setDevice(2, device.contains(QLatin1String("%1")) ? device.arg(port) : device);
+        const PortResult failed = m_link->open();
+        QVERIFY(failed);
+        QVERIFY2(!isKnownFailure(failed), qPrintable(QString::number(failed->number)));
+        QVERIFY(!failed->description.isEmpty());
+        QVERIFY(!m_link->isOpen());
+    }
+
+    void refusesSettingsTheLinkCannotCarry_data()
+    {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("seven even") << "4800,E,7,1" << true;
+        QTest::newRow("four data bits") << "9600,n,4,1" << false;
+        QTest::newRow("one and a half stop bits") << "9600,n,8,1.5" << false;
+        QTest::newRow("not settings") << "fast" << false;
+    }
+
+    void refusesSettingsTheLinkCannotCarry()
+    {
+        QFETCH(QString, settings);
+        QFETCH(bool, accepted);
+        const PortResult result = m_link->setSettings(settings);
+        QCOMPARE(result ? result->number : 0, accepted ? 0 : PortFailures::kBadSettings);
+        QCOMPARE(m_link->settings(), accepted ? settings : QStringLiteral("9600,n,8,1"));
+        QCOMPARE(m_link->setHandshaking(4)->number, PortFailures::kBadSettings);
+    }
 
 private:
-    QTcpSocket* connectLink(); // opens the link and returns the server's end
+    // Opens the link and returns the server's end.
+    QTcpSocket* connectLink()
+    {
+        const PortResult opened = m_link->open();
+        if (opened || !m_server.waitForNewConnection(5000))
+            return nullptr;
+        return m_server.nextPendingConnection();
+    }
 
     QTcpServer m_server;
     PortMap m_ports;
     std::unique_ptr<QtSerialLink> m_link;
 };
-
-void TcpLinkTest::init()
-{
-    QVERIFY(m_server.listen(QHostAddress::LocalHost, 0));
-    m_ports = PortMap();
-    m_ports.setDevice(2, QStringLiteral("tcp://127.0.0.1:%1").arg(m_server.serverPort()));
-    m_link = std::make_unique<QtSerialLink>(m_ports);
-    QVERIFY(!m_link->setPortNumber(2));
-}
-
-void TcpLinkTest::cleanup()
-{
-    m_link.reset();
-    m_server.close();
-}
-
-QTcpSocket* TcpLinkTest::connectLink()
-{
-    const PortResult opened = m_link->open();
-    if (opened || !m_server.waitForNewConnection(5000))
-        return nullptr;
-    return m_server.nextPendingConnection();
-}
-
-void TcpLinkTest::opensOnlyOnceAndRefusesWhileClosed()
-{
-    QCOMPARE(m_link->write("x")->number, PortFailures::kNeedsOpenPort);
-    QCOMPARE(m_link->close()->number, PortFailures::kNotOpen);
-    QCOMPARE(m_link->read(100), QByteArray());
-    QCOMPARE(m_link->cts(), std::optional<bool>());
-
-    QVERIFY(connectLink());
-    QVERIFY(m_link->isOpen());
-    QCOMPARE(m_link->cts(), std::optional<bool>(true)); // no modem lines: CTS counts as up
-    QCOMPARE(m_link->open()->number, PortFailures::kAlreadyOpen);
-    QCOMPARE(m_link->setPortNumber(3)->number, PortFailures::kAlreadyOpen);
-    QVERIFY(!m_link->close());
-    QVERIFY(!m_link->isOpen());
-}
-
-void TcpLinkTest::bytesGoBothWaysUnchanged()
-{
-    QTcpSocket* peer = connectLink();
-    QVERIFY(peer);
-    QVERIFY(!m_link->write(everyByte()));
-    QVERIFY(!m_link->write(QByteArray("CONV\r")));
-    QByteArray atServer;
-    QTRY_VERIFY((atServer += peer->readAll()).size() >= 261);
-    QCOMPARE(atServer, everyByte() + "CONV\r");
-
-    QByteArray received;
-    connect(m_link.get(), &SerialLink::portEvent, this, [&](int number) {
-        QCOMPARE(number, PortEvents::kDataReceived);
-        received += m_link->read(64 * 1024);
-    });
-    peer->write(everyByte());
-    peer->write(everyByte());
-    QTRY_COMPARE(received.size(), 512);
-    QCOMPARE(received, everyByte() + everyByte());
-}
-
-void TcpLinkTest::serverClosingLosesTheLinkOnceAndItReopens()
-{
-    QTcpSocket* peer = connectLink();
-    QVERIFY(peer);
-    QSignalSpy lost(m_link.get(), &SerialLink::linkLost);
-    peer->close();
-    QVERIFY(lost.wait(5000));
-    QVERIFY(!m_link->isOpen());
-    QCOMPARE(m_link->write("x")->number, PortFailures::kNeedsOpenPort);
-    QVERIFY(!lost.wait(100)); // no second report
-
-    QTcpSocket* second = connectLink();
-    QVERIFY(second);
-    QVERIFY(!m_link->write(QByteArray("\x03")));
-    QTRY_COMPARE(second->bytesAvailable(), 1);
-    QCOMPARE(lost.count(), 1);
-}
-
-void TcpLinkTest::sessionGetsEverythingSentBeforeTheServerCloses()
-{
-    Globals globals;
-    globals.gCommPort = 2;
-    StatusPanels status;
-    test::FakeClock clock;
-    StatusClock timers(status, clock);
-    test::FakePrompter prompter;
-    test::FakeBeeper beeper;
-    PortSession session(*m_link, globals, status, timers, prompter, beeper);
-    QVERIFY(session.activate());
-    QVERIFY(m_server.waitForNewConnection(5000));
-    QTcpSocket* peer = m_server.nextPendingConnection();
-
-    QString shown;
-    connect(&session, &PortSession::received, this, [&shown](const QString& chunk) { shown += chunk; });
-    const QByteArray burst = everyByte().repeated(3000);
-    peer->write(burst);
-    peer->disconnectFromHost();
-
-    QTRY_VERIFY_WITH_TIMEOUT(!m_link->isOpen(), 10000);
-    QVERIFY(!globals.gPortOk);
-    QCOMPARE(encodeWindows1252(shown), burst);
-    QVERIFY(!session.activate()); // no activation reopens it
-    session.watchdogTick();
-    QVERIFY(session.restartVisible());
-    QVERIFY(prompter.prompts.isEmpty());
-}
-
-void TcpLinkTest::openFailuresHaveTheirOwnNumbers_data()
-{
-    QTest::addColumn<QString>("device"); // %1: a port nothing listens on
-    QTest::newRow("nothing listens") << "tcp://127.0.0.1:%1";
-    QTest::newRow("no port given") << "tcp://127.0.0.1";
-    QTest::newRow("no such device") << "/dev/vellicor-no-such-device%1";
-}
-
-void TcpLinkTest::openFailuresHaveTheirOwnNumbers()
-{
-    QFETCH(QString, device);
-    const quint16 port = m_server.serverPort();
-    m_server.close();
-    m_ports.setDevice(2, device.contains(QLatin1String("%1")) ? device.arg(port) : device);
-    const PortResult failed = m_link->open();
-    QVERIFY(failed);
-    QVERIFY2(!isKnownFailure(failed), qPrintable(QString::number(failed->number)));
-    QVERIFY(!failed->description.isEmpty());
-    QVERIFY(!m_link->isOpen());
-}
-
-void TcpLinkTest::refusesSettingsTheLinkCannotCarry_data()
-{
-    QTest::addColumn<QString>("settings");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("seven even") << "4800,E,7,1" << true;
-    QTest::newRow("four data bits") << "9600,n,4,1" << false;
-    QTest::newRow("one and a half stop bits") << "9600,n,8,1.5" << false;
-    QTest::newRow("not settings") << "fast" << false;
-}
-
-void TcpLinkTest::refusesSettingsTheLinkCannotCarry()
-{
-    QFETCH(QString, settings);
-    QFETCH(bool, accepted);
-    const PortResult result = m_link->setSettings(settings);
-    QCOMPARE(result ? result->number : 0, accepted ? 0 : PortFailures::kBadSettings);
-    QCOMPARE(m_link->settings(), accepted ? settings : QStringLiteral("9600,n,8,1"));
-    QCOMPARE(m_link->setHandshaking(4)->number, PortFailures::kBadSettings);
-}
 
 QTEST_MAIN(TcpLinkTest)
 #include "TcpLinkTest.moc"
