@@ -39,201 +39,192 @@ QString loaded(const QString& key, const Globals& g, const FakeLink& link, const
 class PreferencesTest : public QObject {
     Q_OBJECT
 private slots:
-    void convertsNumbersAndFlags_data();
-    void convertsNumbersAndFlags();
-    void emptyOrUnreadableStoreGivesTheDefaults_data();
-    void emptyOrUnreadableStoreGivesTheDefaults();
-    void readsStoredValues_data();
-    void readsStoredValues();
-    void commandLinePortAndSettingsAreNotWrittenBack();
-    void storesInOrderAndReadsBack();
-};
+    void convertsNumbersAndFlags_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("int16");
+        QTest::addColumn<QString>("int32");
+        QTest::addColumn<QString>("flag");
 
-void PreferencesTest::convertsNumbersAndFlags_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("int16");
-    QTest::addColumn<QString>("int32");
-    QTest::addColumn<QString>("flag");
+        QTest::newRow("decimal") << "70" << "70" << "70" << "1";
+        QTest::newRow("blanks and sign") << "  +70 " << "70" << "70" << "1";
+        QTest::newRow("zero") << "0" << "0" << "0" << "0";
+        QTest::newRow("negative") << "-1" << "-1" << "-1" << "1";
+        QTest::newRow("hex red") << "&HFF" << "255" << "255" << "1";
+        QTest::newRow("hex lower case") << "&hff" << "255" << "255" << "1";
+        QTest::newRow("hex yellow") << "&H00FFFF" << "fails" << "65535" << "1";
+        QTest::newRow("hex yellow, eight digits") << "&H0000FFFF" << "fails" << "65535" << "1";
+        QTest::newRow("hex cyan") << "&HFFFF00" << "fails" << "16776960" << "1";
+        QTest::newRow("half to even, down") << "2.5" << "2" << "2" << "1";
+        QTest::newRow("half to even, up") << "3.5" << "4" << "4" << "1";
+        QTest::newRow("negative half") << "-2.5" << "-2" << "-2" << "1";
+        QTest::newRow("fraction") << "70.6" << "71" << "71" << "1";
+        QTest::newRow("16-bit top") << "32767" << "32767" << "32767" << "1";
+        QTest::newRow("16-bit overflow") << "32768" << "fails" << "32768" << "1";
+        QTest::newRow("rounds past the top") << "32767.5" << "fails" << "32768" << "1";
+        QTest::newRow("16-bit bottom") << "-32768" << "-32768" << "-32768" << "1";
+        QTest::newRow("32-bit overflow") << "2147483648" << "fails" << "fails" << "1";
+        QTest::newRow("True") << "True" << "fails" << "fails" << "1";
+        QTest::newRow("false, any case") << " fAlSe " << "fails" << "fails" << "0";
+        QTest::newRow("empty") << "" << "fails" << "fails" << "fails";
+        QTest::newRow("word") << "seventy" << "fails" << "fails" << "fails";
+        QTest::newRow("trailing garbage") << "70x" << "fails" << "fails" << "fails";
+        QTest::newRow("two numbers") << "7 0" << "fails" << "fails" << "fails";
+        QTest::newRow("hex without digits") << "&H" << "fails" << "fails" << "fails";
+        QTest::newRow("hex bad digit") << "&HFG" << "fails" << "fails" << "fails";
+        QTest::newRow("hex too long") << "&H1FFFFFFFFFFFFFFFF" << "fails" << "fails" << "fails";
+        QTest::newRow("huge") << "1e400" << "fails" << "fails" << "fails";
+        QTest::newRow("yes") << "Yes" << "fails" << "fails" << "fails";
+    }
 
-    QTest::newRow("decimal") << "70" << "70" << "70" << "1";
-    QTest::newRow("blanks and sign") << "  +70 " << "70" << "70" << "1";
-    QTest::newRow("zero") << "0" << "0" << "0" << "0";
-    QTest::newRow("negative") << "-1" << "-1" << "-1" << "1";
-    QTest::newRow("hex red") << "&HFF" << "255" << "255" << "1";
-    QTest::newRow("hex lower case") << "&hff" << "255" << "255" << "1";
-    QTest::newRow("hex yellow") << "&H00FFFF" << "fails" << "65535" << "1";
-    QTest::newRow("hex yellow, eight digits") << "&H0000FFFF" << "fails" << "65535" << "1";
-    QTest::newRow("hex cyan") << "&HFFFF00" << "fails" << "16776960" << "1";
-    QTest::newRow("half to even, down") << "2.5" << "2" << "2" << "1";
-    QTest::newRow("half to even, up") << "3.5" << "4" << "4" << "1";
-    QTest::newRow("negative half") << "-2.5" << "-2" << "-2" << "1";
-    QTest::newRow("fraction") << "70.6" << "71" << "71" << "1";
-    QTest::newRow("16-bit top") << "32767" << "32767" << "32767" << "1";
-    QTest::newRow("16-bit overflow") << "32768" << "fails" << "32768" << "1";
-    QTest::newRow("rounds past the top") << "32767.5" << "fails" << "32768" << "1";
-    QTest::newRow("16-bit bottom") << "-32768" << "-32768" << "-32768" << "1";
-    QTest::newRow("32-bit overflow") << "2147483648" << "fails" << "fails" << "1";
-    QTest::newRow("True") << "True" << "fails" << "fails" << "1";
-    QTest::newRow("false, any case") << " fAlSe " << "fails" << "fails" << "0";
-    QTest::newRow("empty") << "" << "fails" << "fails" << "fails";
-    QTest::newRow("word") << "seventy" << "fails" << "fails" << "fails";
-    QTest::newRow("trailing garbage") << "70x" << "fails" << "fails" << "fails";
-    QTest::newRow("two numbers") << "7 0" << "fails" << "fails" << "fails";
-    QTest::newRow("hex without digits") << "&H" << "fails" << "fails" << "fails";
-    QTest::newRow("hex bad digit") << "&HFG" << "fails" << "fails" << "fails";
-    QTest::newRow("hex too long") << "&H1FFFFFFFFFFFFFFFF" << "fails" << "fails" << "fails";
-    QTest::newRow("huge") << "1e400" << "fails" << "fails" << "fails";
-    QTest::newRow("yes") << "Yes" << "fails" << "fails" << "fails";
-}
+    void convertsNumbersAndFlags()
+    {
+        QFETCH(QString, text);
+        const auto small = Conversions::int16(text);
+        const auto large = Conversions::int32(text);
+        const auto flag = Conversions::flag(text);
+        QTEST(shown(small ? std::optional<qint64>(*small) : std::nullopt), "int16");
+        QTEST(shown(large ? std::optional<qint64>(*large) : std::nullopt), "int32");
+        QTEST(shown(flag ? std::optional<qint64>(*flag ? 1 : 0) : std::nullopt), "flag");
+    }
 
-void PreferencesTest::convertsNumbersAndFlags()
-{
-    QFETCH(QString, text);
-    const auto small = Conversions::int16(text);
-    const auto large = Conversions::int32(text);
-    const auto flag = Conversions::flag(text);
-    QTEST(shown(small ? std::optional<qint64>(*small) : std::nullopt), "int16");
-    QTEST(shown(large ? std::optional<qint64>(*large) : std::nullopt), "int32");
-    QTEST(shown(flag ? std::optional<qint64>(*flag ? 1 : 0) : std::nullopt), "flag");
-}
+    void emptyOrUnreadableStoreGivesTheDefaults_data()
+    {
+        QTest::addColumn<bool>("unreadable");
+        QTest::newRow("empty store") << false;
+        QTest::newRow("store that is not INI") << true;
+    }
 
-void PreferencesTest::emptyOrUnreadableStoreGivesTheDefaults_data()
-{
-    QTest::addColumn<bool>("unreadable");
-    QTest::newRow("empty store") << false;
-    QTest::newRow("store that is not INI") << true;
-}
+    void emptyOrUnreadableStoreGivesTheDefaults()
+    {
+        QFETCH(bool, unreadable);
+        MemorySettings store;
+        store.brokenFile = unreadable;
+        FakeLink link;
+        Globals g;
+        const Preferences::LoadResult result = Preferences::load(store, g, link);
 
-void PreferencesTest::emptyOrUnreadableStoreGivesTheDefaults()
-{
-    QFETCH(bool, unreadable);
-    MemorySettings store;
-    store.brokenFile = unreadable;
-    FakeLink link;
-    Globals g;
-    const Preferences::LoadResult result = Preferences::load(store, g, link);
-
-    QCOMPARE(result.anyFailed, unreadable); // one beep for a broken file
-    QCOMPARE(g.gPortSettings, QStringLiteral("9600,n,8,1"));
-    QCOMPARE(link.settings(), QStringLiteral("9600,n,8,1"));
-    QCOMPARE(g.gCommPort, 2);
-    QCOMPARE(link.portNumber(), 2);
-    QCOMPARE(link.handshaking(), 2);
-    QVERIFY(g.gSettingsFromPrefs && g.gCommPortFromPrefs);
-    QVERIFY(g.gLocalEcho);
-    QCOMPARE(g.gMaxLineLength, 70);
-    QCOMPARE(g.gRxForeColor, 65535u);
-    QCOMPARE(g.gTxForeColor, 16776960u);
-    QCOMPARE(result.colors.receivedBack, std::optional<quint32>(0));
-    QCOMPARE(result.colors.sentBoxFore, std::optional<quint32>(65535));
-    QCOMPARE(result.colors.sentBoxBack, std::optional<quint32>(0));
-    QVERIFY(store.writes.isEmpty());
-}
-
-void PreferencesTest::readsStoredValues_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<bool>("fails");
-
-    QTest::newRow("settings") << "Settings" << "4800,e,7,1" << "4800,e,7,1" << false;
-    QTest::newRow("settings the link refuses") << "Settings" << "fast" << "9600,n,8,1" << true;
-    QTest::newRow("port") << "CommPort" << "5" << "5" << false;
-    QTest::newRow("port not a number") << "CommPort" << "two" << "1" << true;
-    QTest::newRow("port zero") << "CommPort" << "0" << "1" << true;
-    QTest::newRow("handshaking none") << "Handshaking" << "0" << "0" << false;
-    QTest::newRow("handshaking out of range") << "Handshaking" << "4" << "0" << true;
-    QTest::newRow("echo False") << "Echo" << "False" << "off" << false;
-    QTest::newRow("echo 0") << "Echo" << "0" << "off" << false;
-    QTest::newRow("echo garbage") << "Echo" << "maybe" << "off" << true;
-    QTest::newRow("length half to even") << "MaxLineLength" << "71.5" << "72" << false;
-    QTest::newRow("length not a number") << "MaxLineLength" << "long" << "0" << true;
-    QTest::newRow("length too big") << "MaxLineLength" << "40000" << "0" << true;
-    QTest::newRow("received red in hex") << "TextReceivedForeColor" << "&HFF" << "255" << false;
-    QTest::newRow("received red in decimal") << "TextReceivedForeColor" << "255" << "255" << false;
-    QTest::newRow("received colour bad") << "TextReceivedForeColor" << "yellow" << "0" << true;
-    QTest::newRow("sent colour") << "TextSentForeColor" << "16711680" << "16711680" << false;
-    QTest::newRow("sent colour too big") << "TextSentForeColor" << "4294967296" << "0" << true;
-    QTest::newRow("pane back") << "TextReceivedBackColor" << "&HFFFFFF" << "16777215" << false;
-    QTest::newRow("pane back bad") << "TextReceivedBackColor" << "black" << "fails" << true;
-    QTest::newRow("box fore") << "TextSentBoxForeColor" << "128" << "128" << false;
-    QTest::newRow("box back bad") << "TextSentBoxBackColor" << "&HXYZ" << "fails" << true;
-}
-
-void PreferencesTest::readsStoredValues()
-{
-    QFETCH(QString, key);
-    QFETCH(QString, stored);
-    MemorySettings store;
-    store.values.insert(QStringLiteral("Properties/") + key, stored);
-    FakeLink link; // before loading: port 1, 9600,n,8,1, handshaking 0
-    Globals g;
-    const Preferences::LoadResult result = Preferences::load(store, g, link);
-    QTEST(result.anyFailed, "fails");
-    QTEST(loaded(key, g, link, result.colors), "expected");
-    // A bad value is skipped; the others are still read.
-    if (key != QLatin1String("MaxLineLength"))
-        QCOMPARE(g.gMaxLineLength, 70);
-    if (key != QLatin1String("Handshaking"))
+        QCOMPARE(result.anyFailed, unreadable); // one beep for a broken file
+        QCOMPARE(g.gPortSettings, QStringLiteral("9600,n,8,1"));
+        QCOMPARE(link.settings(), QStringLiteral("9600,n,8,1"));
+        QCOMPARE(g.gCommPort, 2);
+        QCOMPARE(link.portNumber(), 2);
         QCOMPARE(link.handshaking(), 2);
-}
+        QVERIFY(g.gSettingsFromPrefs && g.gCommPortFromPrefs);
+        QVERIFY(g.gLocalEcho);
+        QCOMPARE(g.gMaxLineLength, 70);
+        QCOMPARE(g.gRxForeColor, 65535u);
+        QCOMPARE(g.gTxForeColor, 16776960u);
+        QCOMPARE(result.colors.receivedBack, std::optional<quint32>(0));
+        QCOMPARE(result.colors.sentBoxFore, std::optional<quint32>(65535));
+        QCOMPARE(result.colors.sentBoxBack, std::optional<quint32>(0));
+        QVERIFY(store.writes.isEmpty());
+    }
 
-void PreferencesTest::commandLinePortAndSettingsAreNotWrittenBack()
-{
-    MemorySettings store;
-    store.values.insert(QStringLiteral("Properties/CommPort"), QStringLiteral("7"));
-    store.values.insert(QStringLiteral("Properties/Settings"), QStringLiteral("1200,n,8,1"));
-    FakeLink link;
-    Globals g;
-    g.gCommPort = 4; // from the command line
-    g.gPortSettings = QStringLiteral("4800,E,7,1");
-    QVERIFY(!Preferences::load(store, g, link).anyFailed);
-    QCOMPARE(link.portNumber(), 4);
-    QCOMPARE(link.settings(), QStringLiteral("4800,E,7,1"));
-    QVERIFY(!g.gCommPortFromPrefs && !g.gSettingsFromPrefs);
+    void readsStoredValues_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("fails");
 
-    Preferences::storePortAndTyping(store, g, link);
-    QCOMPARE(store.writes, QStringList({QStringLiteral("Properties/Handshaking=2"), QStringLiteral("Properties/Echo=True"),
-                                        QStringLiteral("Properties/MaxLineLength=70")}));
-}
+        QTest::newRow("settings") << "Settings" << "4800,e,7,1" << "4800,e,7,1" << false;
+        QTest::newRow("settings the link refuses") << "Settings" << "fast" << "9600,n,8,1" << true;
+        QTest::newRow("port") << "CommPort" << "5" << "5" << false;
+        QTest::newRow("port not a number") << "CommPort" << "two" << "1" << true;
+        QTest::newRow("port zero") << "CommPort" << "0" << "1" << true;
+        QTest::newRow("handshaking none") << "Handshaking" << "0" << "0" << false;
+        QTest::newRow("handshaking out of range") << "Handshaking" << "4" << "0" << true;
+        QTest::newRow("echo False") << "Echo" << "False" << "off" << false;
+        QTest::newRow("echo 0") << "Echo" << "0" << "off" << false;
+        QTest::newRow("echo garbage") << "Echo" << "maybe" << "off" << true;
+        QTest::newRow("length half to even") << "MaxLineLength" << "71.5" << "72" << false;
+        QTest::newRow("length not a number") << "MaxLineLength" << "long" << "0" << true;
+        QTest::newRow("length too big") << "MaxLineLength" << "40000" << "0" << true;
+        QTest::newRow("received red in hex") << "TextReceivedForeColor" << "&HFF" << "255" << false;
+        QTest::newRow("received red in decimal") << "TextReceivedForeColor" << "255" << "255" << false;
+        QTest::newRow("received colour bad") << "TextReceivedForeColor" << "yellow" << "0" << true;
+        QTest::newRow("sent colour") << "TextSentForeColor" << "16711680" << "16711680" << false;
+        QTest::newRow("sent colour too big") << "TextSentForeColor" << "4294967296" << "0" << true;
+        QTest::newRow("pane back") << "TextReceivedBackColor" << "&HFFFFFF" << "16777215" << false;
+        QTest::newRow("pane back bad") << "TextReceivedBackColor" << "black" << "fails" << true;
+        QTest::newRow("box fore") << "TextSentBoxForeColor" << "128" << "128" << false;
+        QTest::newRow("box back bad") << "TextSentBoxBackColor" << "&HXYZ" << "fails" << true;
+    }
 
-void PreferencesTest::storesInOrderAndReadsBack()
-{
-    MemorySettings store;
-    FakeLink link;
-    Globals g;
-    QVERIFY(!Preferences::load(store, g, link).anyFailed);
-    link.setPortNumber(3);
-    link.setSettings(QStringLiteral("19200,n,8,1"));
-    link.setHandshaking(1);
-    g.gLocalEcho = false;
-    g.gMaxLineLength = 64;
-    g.gRxForeColor = 255;
-    Preferences::storePortAndTyping(store, g, link);
-    Preferences::storeColors(store, g, 0, 65535, 8421504);
-    QCOMPARE(store.writes, QStringList({QStringLiteral("Properties/Settings=19200,n,8,1"),
-                                        QStringLiteral("Properties/CommPort=3"),
-                                        QStringLiteral("Properties/Handshaking=1"),
-                                        QStringLiteral("Properties/Echo=False"),
-                                        QStringLiteral("Properties/MaxLineLength=64"),
-                                        QStringLiteral("Properties/TextReceivedForeColor=255"),
-                                        QStringLiteral("Properties/TextSentForeColor=16776960"),
-                                        QStringLiteral("Properties/TextReceivedBackColor=0"),
-                                        QStringLiteral("Properties/TextSentBoxForeColor=65535"),
-                                        QStringLiteral("Properties/TextSentBoxBackColor=8421504")}));
+    void readsStoredValues()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        MemorySettings store;
+        store.values.insert(QStringLiteral("Properties/") + key, stored);
+        FakeLink link; // before loading: port 1, 9600,n,8,1, handshaking 0
+        Globals g;
+        const Preferences::LoadResult result = Preferences::load(store, g, link);
+        QTEST(result.anyFailed, "fails");
+        QTEST(loaded(key, g, link, result.colors), "expected");
+        // A bad value is skipped; the others are still read.
+        if (key != QLatin1String("MaxLineLength"))
+            QCOMPARE(g.gMaxLineLength, 70);
+        if (key != QLatin1String("Handshaking"))
+            QCOMPARE(link.handshaking(), 2);
+    }
 
-    Globals again;
-    FakeLink otherLink;
-    const Preferences::LoadResult reread = Preferences::load(store, again, otherLink);
-    QVERIFY(!reread.anyFailed);
-    QCOMPARE(otherLink.portNumber(), 3);
-    QCOMPARE(otherLink.settings(), QStringLiteral("19200,n,8,1"));
-    QVERIFY(!again.gLocalEcho);
-    QCOMPARE(again.gRxForeColor, 255u);
-    QCOMPARE(reread.colors.sentBoxBack, std::optional<quint32>(8421504));
-}
+    void commandLinePortAndSettingsAreNotWrittenBack()
+    {
+        MemorySettings store;
+        store.values.insert(QStringLiteral("Properties/CommPort"), QStringLiteral("7"));
+        store.values.insert(QStringLiteral("Properties/Settings"), QStringLiteral("1200,n,8,1"));
+        FakeLink link;
+        Globals g;
+        g.gCommPort = 4; // from the command line
+        g.gPortSettings = QStringLiteral("4800,E,7,1");
+        QVERIFY(!Preferences::load(store, g, link).anyFailed);
+        QCOMPARE(link.portNumber(), 4);
+        QCOMPARE(link.settings(), QStringLiteral("4800,E,7,1"));
+        QVERIFY(!g.gCommPortFromPrefs && !g.gSettingsFromPrefs);
+
+        Preferences::storePortAndTyping(store, g, link);
+        QCOMPARE(store.writes, QStringList({QStringLiteral("Properties/Handshaking=2"), QStringLiteral("Properties/Echo=True"),
+                                            QStringLiteral("Properties/MaxLineLength=70")}));
+    }
+
+    void storesInOrderAndReadsBack()
+    {
+        MemorySettings store;
+        FakeLink link;
+        Globals g;
+        QVERIFY(!Preferences::load(store, g, link).anyFailed);
+        link.setPortNumber(3);
+        link.setSettings(QStringLiteral("19200,n,8,1"));
+        link.setHandshaking(1);
+        g.gLocalEcho = false;
+        g.gMaxLineLength = 64;
+        g.gRxForeColor = 255;
+        Preferences::storePortAndTyping(store, g, link);
+        Preferences::storeColors(store, g, 0, 65535, 8421504);
+        QCOMPARE(store.writes, QStringList({QStringLiteral("Properties/Settings=19200,n,8,1"),
+                                            QStringLiteral("Properties/CommPort=3"),
+                                            QStringLiteral("Properties/Handshaking=1"),
+                                            QStringLiteral("Properties/Echo=False"),
+                                            QStringLiteral("Properties/MaxLineLength=64"),
+                                            QStringLiteral("Properties/TextReceivedForeColor=255"),
+                                            QStringLiteral("Properties/TextSentForeColor=16776960"),
+                                            QStringLiteral("Properties/TextReceivedBackColor=0"),
+                                            QStringLiteral("Properties/TextSentBoxForeColor=65535"),
+                                            QStringLiteral("Properties/TextSentBoxBackColor=8421504")}));
+
+        Globals again;
+        FakeLink otherLink;
+        const Preferences::LoadResult reread = Preferences::load(store, again, otherLink);
+        QVERIFY(!reread.anyFailed);
+        QCOMPARE(otherLink.portNumber(), 3);
+        QCOMPARE(otherLink.settings(), QStringLiteral("19200,n,8,1"));
+        QVERIFY(!again.gLocalEcho);
+        QCOMPARE(again.gRxForeColor, 255u);
+        QCOMPARE(reread.colors.sentBoxBack, std::optional<quint32>(8421504));
+    }
+};
 
 QTEST_APPLESS_MAIN(PreferencesTest)
 #include "PreferencesTest.moc"

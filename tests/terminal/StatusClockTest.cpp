@@ -19,113 +19,106 @@ QDateTime utc(int month, int day, int hour, int minute, int second = 0)
 class StatusClockTest : public QObject {
     Q_OBJECT
 private slots:
-    void showsThePort();
-    void refreshesTheDatePanelWhenTheLocalMinuteChanges_data();
-    void refreshesTheDatePanelWhenTheLocalMinuteChanges();
-    void timersRunOnceSwitchedOn();
-    void mapsFunctionKeys_data();
-    void mapsFunctionKeys();
-};
-
-void StatusClockTest::showsThePort()
-{
-    StatusPanels panels;
-    QCOMPARE(panels.text(StatusPanels::kComPort), QStringLiteral("Com Port:"));
-    QCOMPARE(panels.text(StatusPanels::kDate), QStringLiteral("Date"));
-    panels.SetStatusText(QStringLiteral("Status: Change in CTS Detected"));
-    panels.setToolTip(StatusPanels::kStatus, QStringLiteral("old tip"));
-    panels.showPort(4, QStringLiteral("4800,e,7,1"));
-    QCOMPARE(panels.text(StatusPanels::kComPort), QStringLiteral("Com Port: 4"));
-    QCOMPARE(panels.toolTip(StatusPanels::kComPort), QStringLiteral("Com Port: 4"));
-    QCOMPARE(panels.text(StatusPanels::kSettings), QStringLiteral("Settings: 4800,e,7,1"));
-    QCOMPARE(panels.toolTip(StatusPanels::kSettings), QStringLiteral("Settings: 4800,e,7,1"));
-    QCOMPARE(panels.toolTip(StatusPanels::kStatus), QStringLiteral("Status: Change in CTS Detected"));
-}
-
-void StatusClockTest::refreshesTheDatePanelWhenTheLocalMinuteChanges_data()
-{
-    QTest::addColumn<int>("offsetMinutes"); // local time minus UTC
-    QTest::addColumn<QList<QDateTime>>("ticks");
-    QTest::addColumn<QStringList>("shown"); // the Date panel after each tick
-
-    QTest::newRow("first tick shows UTC") << -420 << QList<QDateTime>{utc(12, 5, 14, 43, 59)}
-                                          << QStringList{"12/05/26  14:43 Z"};
-    QTest::newRow("same minute, then the next")
-        << -420 << QList<QDateTime>{utc(1, 2, 3, 4, 10), utc(1, 2, 3, 4, 50), utc(1, 2, 3, 5, 1)}
-        << QStringList{"01/02/26  03:04 Z", "01/02/26  03:04 Z", "01/02/26  03:05 Z"};
-    QTest::newRow("across midnight") << -420 << QList<QDateTime>{utc(12, 31, 23, 59), utc(12, 31, 23, 59).addSecs(60)}
-                                     << QStringList{"12/31/26  23:59 Z", "01/01/27  00:00 Z"};
-    QTest::newRow("started on minute 0 waits") << -420 << QList<QDateTime>{utc(7, 4, 15, 0, 5), utc(7, 4, 15, 1)}
-                                               << QStringList{"Date", "07/04/26  15:01 Z"};
-    QTest::newRow("follows the local minute") << 330 << QList<QDateTime>{utc(7, 4, 14, 30), utc(7, 4, 15, 0)}
-                                              << QStringList{"Date", "07/04/26  15:00 Z"};
-}
-
-void StatusClockTest::refreshesTheDatePanelWhenTheLocalMinuteChanges()
-{
-    QFETCH(int, offsetMinutes);
-    QFETCH(QList<QDateTime>, ticks);
-    QFETCH(QStringList, shown);
-    StatusPanels panels;
-    test::FakeClock clock;
-    clock.localOffsetSeconds = offsetMinutes * 60;
-    StatusClock timers(panels, clock);
-    QSignalSpy indicatorOff(&timers, &StatusClock::receiveIndicatorOff);
-    for (qsizetype i = 0; i < ticks.size(); ++i) {
-        clock.utc = ticks[i];
-        timers.clockTick();
-        QCOMPARE(panels.text(StatusPanels::kDate), shown[i]);
-        QCOMPARE(panels.toolTip(StatusPanels::kDate), shown[i]);
+    void showsThePort()
+    {
+        StatusPanels panels;
+        QCOMPARE(panels.text(StatusPanels::kComPort), QStringLiteral("Com Port:"));
+        QCOMPARE(panels.text(StatusPanels::kDate), QStringLiteral("Date"));
+        panels.SetStatusText(QStringLiteral("Status: Change in CTS Detected"));
+        panels.setToolTip(StatusPanels::kStatus, QStringLiteral("old tip"));
+        panels.showPort(4, QStringLiteral("4800,e,7,1"));
+        QCOMPARE(panels.text(StatusPanels::kComPort), QStringLiteral("Com Port: 4"));
+        QCOMPARE(panels.toolTip(StatusPanels::kComPort), QStringLiteral("Com Port: 4"));
+        QCOMPARE(panels.text(StatusPanels::kSettings), QStringLiteral("Settings: 4800,e,7,1"));
+        QCOMPARE(panels.toolTip(StatusPanels::kSettings), QStringLiteral("Settings: 4800,e,7,1"));
+        QCOMPARE(panels.toolTip(StatusPanels::kStatus), QStringLiteral("Status: Change in CTS Detected"));
     }
-    QCOMPARE(indicatorOff.count(), ticks.size()); // every tick turns the indicator off
-}
 
-void StatusClockTest::timersRunOnceSwitchedOn()
-{
-    StatusPanels panels;
-    test::FakeClock clock;
-    StatusClock timers(panels, clock);
-    QSignalSpy indicatorOff(&timers, &StatusClock::receiveIndicatorOff);
-    QSignalSpy reset(&timers, &StatusClock::errorCountReset);
-    QVERIFY(!timers.clockRunning());
-    panels.SetStatusText(QStringLiteral("Status: Framing Error"));
-    timers.startClock();
-    timers.startStatusReset();
-    QVERIFY(reset.wait(10000));
-    QCOMPARE(reset.count(), 1);
-    QCOMPARE(panels.text(StatusPanels::kStatus), QStringLiteral("Status: "));
-    QCOMPARE(panels.toolTip(StatusPanels::kStatus), QStringLiteral("Status: "));
-    QVERIFY(!timers.statusResetPending());
-    QVERIFY(timers.clockRunning());
-    QVERIFY(indicatorOff.count() >= 2); // the clock ticked meanwhile
-    QCOMPARE(panels.text(StatusPanels::kDate), QStringLiteral("12/05/26  14:43 Z"));
-}
+    void refreshesTheDatePanelWhenTheLocalMinuteChanges_data()
+    {
+        QTest::addColumn<int>("offsetMinutes"); // local time minus UTC
+        QTest::addColumn<QList<QDateTime>>("ticks");
+        QTest::addColumn<QStringList>("shown"); // the Date panel after each tick
 
-void StatusClockTest::mapsFunctionKeys_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("kind"); // -1 none, else FunctionKeyTarget::Kind
-    QTest::addColumn<int>("button");
-    using Kind = FunctionKeyTarget::Kind;
-    QTest::newRow("F2") << int(Qt::Key_F2) << -1 << -1;
-    QTest::newRow("F3") << int(Qt::Key_F3) << int(Kind::Command) << -1;
-    QTest::newRow("F4") << int(Qt::Key_F4) << int(Kind::Converse) << -1;
-    for (int i = 0; i < 8; ++i)
-        QTest::addRow("F%d", i + 5) << int(Qt::Key_F5) + i << int(Kind::FunctionButton) << i;
-    QTest::newRow("F13") << int(Qt::Key_F13) << -1 << -1;
-    QTest::newRow("A") << int(Qt::Key_A) << -1 << -1;
-}
+        QTest::newRow("first tick shows UTC") << -420 << QList<QDateTime>{utc(12, 5, 14, 43, 59)}
+                                              << QStringList{"12/05/26  14:43 Z"};
+        QTest::newRow("same minute, then the next")
+            << -420 << QList<QDateTime>{utc(1, 2, 3, 4, 10), utc(1, 2, 3, 4, 50), utc(1, 2, 3, 5, 1)}
+            << QStringList{"01/02/26  03:04 Z", "01/02/26  03:04 Z", "01/02/26  03:05 Z"};
+        QTest::newRow("across midnight") << -420 << QList<QDateTime>{utc(12, 31, 23, 59), utc(12, 31, 23, 59).addSecs(60)}
+                                         << QStringList{"12/31/26  23:59 Z", "01/01/27  00:00 Z"};
+        QTest::newRow("started on minute 0 waits") << -420 << QList<QDateTime>{utc(7, 4, 15, 0, 5), utc(7, 4, 15, 1)}
+                                                   << QStringList{"Date", "07/04/26  15:01 Z"};
+        QTest::newRow("follows the local minute") << 330 << QList<QDateTime>{utc(7, 4, 14, 30), utc(7, 4, 15, 0)}
+                                                  << QStringList{"Date", "07/04/26  15:00 Z"};
+    }
 
-void StatusClockTest::mapsFunctionKeys()
-{
-    QFETCH(int, key);
-    QFETCH(int, kind);
-    QFETCH(int, button);
-    const std::optional<FunctionKeyTarget> target = functionKeyTarget(key);
-    QCOMPARE(target ? int(target->kind) : -1, kind);
-    if (target && target->kind == FunctionKeyTarget::Kind::FunctionButton)
-        QCOMPARE(target->button, button);
-}
+    void refreshesTheDatePanelWhenTheLocalMinuteChanges()
+    {
+        QFETCH(int, offsetMinutes);
+        QFETCH(QList<QDateTime>, ticks);
+        QFETCH(QStringList, shown);
+        StatusPanels panels;
+        test::FakeClock clock;
+        clock.localOffsetSeconds = offsetMinutes * 60;
+        StatusClock timers(panels, clock);
+        QSignalSpy indicatorOff(&timers, &StatusClock::receiveIndicatorOff);
+        for (qsizetype i = 0; i < ticks.size(); ++i) {
+            clock.utc = ticks[i];
+            timers.clockTick();
+            QCOMPARE(panels.text(StatusPanels::kDate), shown[i]);
+            QCOMPARE(panels.toolTip(StatusPanels::kDate), shown[i]);
+        }
+        QCOMPARE(indicatorOff.count(), ticks.size()); // every tick turns the indicator off
+    }
+
+    void timersRunOnceSwitchedOn()
+    {
+        StatusPanels panels;
+        test::FakeClock clock;
+        StatusClock timers(panels, clock);
+        QSignalSpy indicatorOff(&timers, &StatusClock::receiveIndicatorOff);
+        QSignalSpy reset(&timers, &StatusClock::errorCountReset);
+        QVERIFY(!timers.clockRunning());
+        panels.SetStatusText(QStringLiteral("Status: Framing Error"));
+        timers.startClock();
+        timers.startStatusReset();
+        QVERIFY(reset.wait(10000));
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(panels.text(StatusPanels::kStatus), QStringLiteral("Status: "));
+        QCOMPARE(panels.toolTip(StatusPanels::kStatus), QStringLiteral("Status: "));
+        QVERIFY(!timers.statusResetPending());
+        QVERIFY(timers.clockRunning());
+        QVERIFY(indicatorOff.count() >= 2); // the clock ticked meanwhile
+        QCOMPARE(panels.text(StatusPanels::kDate), QStringLiteral("12/05/26  14:43 Z"));
+    }
+
+    void mapsFunctionKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("kind"); // -1 none, else FunctionKeyTarget::Kind
+        QTest::addColumn<int>("button");
+        using Kind = FunctionKeyTarget::Kind;
+        QTest::newRow("F2") << int(Qt::Key_F2) << -1 << -1;
+        QTest::newRow("F3") << int(Qt::Key_F3) << int(Kind::Command) << -1;
+        QTest::newRow("F4") << int(Qt::Key_F4) << int(Kind::Converse) << -1;
+        for (int i = 0; i < 8; ++i)
+            QTest::addRow("F%d", i + 5) << int(Qt::Key_F5) + i << int(Kind::FunctionButton) << i;
+        QTest::newRow("F13") << int(Qt::Key_F13) << -1 << -1;
+        QTest::newRow("A") << int(Qt::Key_A) << -1 << -1;
+    }
+
+    void mapsFunctionKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, kind);
+        QFETCH(int, button);
+        const std::optional<FunctionKeyTarget> target = functionKeyTarget(key);
+        QCOMPARE(target ? int(target->kind) : -1, kind);
+        if (target && target->kind == FunctionKeyTarget::Kind::FunctionButton)
+            QCOMPARE(target->button, button);
+    }
+};
 
 QTEST_MAIN(StatusClockTest)
 #include "StatusClockTest.moc"

@@ -35,192 +35,179 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 class TextFilesTest : public QObject {
     Q_OBJECT
 private slots:
-    void decodesEveryByteAndEncodesItBack();
-    void encodesWhatItCanAndQuestionMarksTheRest_data();
-    void encodesWhatItCanAndQuestionMarksTheRest();
-    void splitsLines_data();
-    void splitsLines();
-    void readsAndSavesFiles();
-    void failedWriteKeepsTheOldFile_data();
-    void failedWriteKeepsTheOldFile();
-    void reportsFileErrorNumbers();
-    void resolvesNamesIgnoringCaseFolderByFolder();
-    void resolveInsideNeverLeavesTheFolder_data();
-    void resolveInsideNeverLeavesTheFolder();
+    void decodesEveryByteAndEncodesItBack()
+    {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(char(b));
+        const QString text = decodeWindows1252(all);
+        QCOMPARE(text.size(), 256);
+        QCOMPARE(encodeWindows1252(text), all);
+        for (int b : {0, 0x41, 0x7F, 0xA0, 0xE9, 0xFF}) // outside 0x80-0x9F: the same number
+            QCOMPARE(int(text[b].unicode()), b);
+        // 0x80-0x9F by the Windows table; the five undefined bytes keep their number.
+        const QList<QPair<int, int>> table{{0x80, 0x20AC}, {0x81, 0x81},   {0x82, 0x201A}, {0x85, 0x2026},
+                                           {0x8D, 0x8D},   {0x8E, 0x017D}, {0x8F, 0x8F},   {0x90, 0x90},
+                                           {0x91, 0x2018}, {0x96, 0x2013}, {0x99, 0x2122}, {0x9D, 0x9D},
+                                           {0x9F, 0x0178}};
+        for (const auto& [byte, character] : table)
+            QCOMPARE(int(text[byte].unicode()), character);
+    }
+
+    void encodesWhatItCanAndQuestionMarksTheRest_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("latin") << QStringLiteral("caf\u00E9") << QByteArray("caf\xE9");
+        QTest::newRow("euro") << QStringLiteral("5\u20AC") << QByteArray("5\x80");
+        QTest::newRow("chinese") << QStringLiteral("a\u4E2Db") << QByteArray("a?b");
+        QTest::newRow("latin-1 control 0x80 is not the euro") << QStringLiteral("\u0080") << QByteArray("?");
+        QTest::newRow("character beyond 16 bits is one ?") << QStringLiteral("a\U0001F600b") << QByteArray("a?b");
+        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + QStringLiteral("x") << QByteArray("?x");
+        QTest::newRow("nul") << QString(QChar(0)) << QByteArray(1, '\0');
+    }
+
+    void encodesWhatItCanAndQuestionMarksTheRest()
+    {
+        QFETCH(QString, text);
+        QTEST(encodeWindows1252(text), "bytes");
+    }
+
+    void splitsLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("empty") << "" << QStringList();
+        QTest::newRow("no line end") << "abc" << QStringList{"abc"};
+        QTest::newRow("CR LF") << "a\r\nb\r\nc" << QStringList{"a", "b", "c"};
+        QTest::newRow("CR") << "a\rb\rc" << QStringList{"a", "b", "c"};
+        QTest::newRow("LF") << "a\nb\nc" << QStringList{"a", "b", "c"};
+        QTest::newRow("mixed") << "a\r\nb\rc\nd" << QStringList{"a", "b", "c", "d"};
+        QTest::newRow("trailing CR LF") << "a\r\nb\r\n" << QStringList{"a", "b"};
+        QTest::newRow("trailing CR") << "a\r" << QStringList{"a"};
+        QTest::newRow("empty lines kept") << "a\r\n\r\nb" << QStringList{"a", "", "b"};
+        QTest::newRow("LF CR is two ends") << "a\n\rb" << QStringList{"a", "", "b"};
+        QTest::newRow("CR CR LF") << "a\r\r\nb" << QStringList{"a", "", "b"};
+    }
+
+    void splitsLines()
+    {
+        QFETCH(QString, text);
+        QTEST(TextFile::splitLines(text), "lines");
+    }
+
+    void readsAndSavesFiles()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("save.txt"));
+        QVERIFY(writeFile(path, QByteArray("one\r\ntwo \x80\nthree\r")));
+        const TextFile::ReadResult read = TextFile::readLines(path);
+        QVERIFY(!read.error);
+        QCOMPARE(read.lines, QStringList({QStringLiteral("one"), QStringLiteral("two \u20AC"), QStringLiteral("three")}));
+
+        QVERIFY(!TextFile::saveText(path, QStringLiteral("a\r\nb \u20AC\r\n")));
+        QCOMPARE(readAll(path), QByteArray("a\r\nb \x80\r\n"));
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("save.txt*")}, QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("save.txt")}); // no temporary file left
+    }
+
+    void failedWriteKeepsTheOldFile_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("written at once") << (1 << 20);
+        QTest::newRow("held in the write buffer") << 8000;
+    }
+
+    void failedWriteKeepsTheOldFile()
+    {
+        QFETCH(int, size);
+        // A file size limit makes the write fail part-way, even for root.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("limited.txt"));
+        QVERIFY(writeFile(path, QByteArray("old")));
+        rlimit saved{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 4096;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const std::optional<FileError> error = TextFile::saveAtomically(path, QByteArray(size, 'x'));
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QVERIFY(error.has_value());
+        QVERIFY(!error->description.isEmpty());
+        QCOMPARE(readAll(path), QByteArray("old"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("limited.txt")});
+    }
+
+    void reportsFileErrorNumbers()
+    {
+        const auto readError = [this](const QString& name) {
+            const TextFile::ReadResult read = TextFile::readLines(name.isEmpty() ? QString() : m_dir.filePath(name));
+            return read.error ? read.error->number : 0;
+        };
+        QCOMPARE(readError(QStringLiteral("nothing.txt")), 53);
+        QCOMPARE(readError(QStringLiteral("no/such/file.txt")), FileErrors::kPathNotFound);
+        QCOMPARE(readError(QString()), FileErrors::kBadFileName);
+        QVERIFY(readError(QStringLiteral(".")) != 0);
+
+        // Saving below something that is a file, not a folder.
+        QVERIFY(writeFile(m_dir.filePath(QStringLiteral("plain")), "x"));
+        const auto saved = TextFile::saveText(m_dir.filePath(QStringLiteral("plain/file.txt")), QStringLiteral("new"));
+        QCOMPARE(saved ? saved->number : 0, FileErrors::kPathNotFound);
+        QCOMPARE(readAll(m_dir.filePath(QStringLiteral("plain"))), QByteArray("x"));
+
+        test::FakePrompter prompter;
+        FileErrors::show(prompter, QStringLiteral("/x/NTS1.txt"), FileErrors::make(53));
+        QCOMPARE(prompter.prompts.size(), 1);
+        QCOMPARE(prompter.prompts[0].title, QStringLiteral("Vellicor Error 53"));
+        QCOMPARE(prompter.prompts[0].text, QStringLiteral("/x/NTS1.txt\r\nFile not found"));
+    }
+
+    void resolvesNamesIgnoringCaseFolderByFolder()
+    {
+        const QDir root(m_dir.path());
+        QVERIFY(root.mkpath(QStringLiteral("Scripts/Net")));
+        QVERIFY(writeFile(m_dir.filePath(QStringLiteral("Scripts/Net/KamStart.txt")), "x"));
+        QVERIFY(writeFile(m_dir.filePath(QStringLiteral("Scripts/a.txt")), "lower"));
+        QVERIFY(writeFile(m_dir.filePath(QStringLiteral("Scripts/A.TXT")), "upper"));
+        const QString base = QString(m_dir.path()).replace(QLatin1Char('/'), QLatin1Char('\\'));
+
+        QCOMPARE(ProgramFolder::resolve(base + QStringLiteral("\\SCRIPTS\\NET\\KAMSTART.TXT")),
+                 m_dir.filePath(QStringLiteral("Scripts/Net/KamStart.txt")));
+        QCOMPARE(ProgramFolder::resolve(m_dir.path() + QStringLiteral("/scripts//net/kamstart.TXT")),
+                 m_dir.filePath(QStringLiteral("Scripts/Net/KamStart.txt")));
+        // The exact name wins; no match keeps the name as given.
+        QCOMPARE(ProgramFolder::resolve(base + QStringLiteral("\\SCRIPTS\\A.TXT")), m_dir.filePath(QStringLiteral("Scripts/A.TXT")));
+        QCOMPARE(ProgramFolder::resolve(base + QStringLiteral("\\SCRIPTS\\a.txt")), m_dir.filePath(QStringLiteral("Scripts/a.txt")));
+        QCOMPARE(ProgramFolder::resolve(base + QStringLiteral("\\SCRIPTS\\NEW.TXT")), m_dir.filePath(QStringLiteral("Scripts/NEW.TXT")));
+        QCOMPARE(ProgramFolder::resolve(base + QStringLiteral("\\NOWHERE\\NEW.TXT")), m_dir.filePath(QStringLiteral("NOWHERE/NEW.TXT")));
+    }
+
+    void resolveInsideNeverLeavesTheFolder_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("inside");
+        QTest::newRow("plain name") << "\\NETWORK.TXT" << "network.txt";
+        QTest::newRow("climbing out") << "..\\..\\etc\\passwd" << "etc/passwd";
+        QTest::newRow("climbing with slashes") << "/../../../etc/passwd" << "etc/passwd";
+        QTest::newRow("dots in the middle") << "\\a\\.\\..\\..\\b.txt" << "b.txt";
+    }
+
+    void resolveInsideNeverLeavesTheFolder()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, inside);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("network.txt")), "x"));
+        const ProgramFolder folder(dir.path() + QLatin1Char('/'));
+        QCOMPARE(folder.path(), dir.path());
+        QCOMPARE(folder.resolveInside(name), dir.path() + QLatin1Char('/') + inside);
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void TextFilesTest::decodesEveryByteAndEncodesItBack()
-{
-    QByteArray all;
-    for (int b = 0; b < 256; ++b)
-        all.append(char(b));
-    const QString text = decodeWindows1252(all);
-    QCOMPARE(text.size(), 256);
-    QCOMPARE(encodeWindows1252(text), all);
-    for (int b : {0, 0x41, 0x7F, 0xA0, 0xE9, 0xFF}) // outside 0x80-0x9F: the same number
-        QCOMPARE(int(text[b].unicode()), b);
-    // 0x80-0x9F by the Windows table; the five undefined bytes keep their number.
-    const QList<QPair<int, int>> table{{0x80, 0x20AC}, {0x81, 0x81},   {0x82, 0x201A}, {0x85, 0x2026},
-                                       {0x8D, 0x8D},   {0x8E, 0x017D}, {0x8F, 0x8F},   {0x90, 0x90},
-                                       {0x91, 0x2018}, {0x96, 0x2013}, {0x99, 0x2122}, {0x9D, 0x9D},
-                                       {0x9F, 0x0178}};
-    for (const auto& [byte, character] : table)
-        QCOMPARE(int(text[byte].unicode()), character);
-}
-
-void TextFilesTest::encodesWhatItCanAndQuestionMarksTheRest_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("latin") << QStringLiteral("caf\u00E9") << QByteArray("caf\xE9");
-    QTest::newRow("euro") << QStringLiteral("5\u20AC") << QByteArray("5\x80");
-    QTest::newRow("chinese") << QStringLiteral("a\u4E2Db") << QByteArray("a?b");
-    QTest::newRow("latin-1 control 0x80 is not the euro") << QStringLiteral("\u0080") << QByteArray("?");
-    QTest::newRow("character beyond 16 bits is one ?") << QStringLiteral("a\U0001F600b") << QByteArray("a?b");
-    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + QStringLiteral("x") << QByteArray("?x");
-    QTest::newRow("nul") << QString(QChar(0)) << QByteArray(1, '\0');
-}
-
-void TextFilesTest::encodesWhatItCanAndQuestionMarksTheRest()
-{
-    QFETCH(QString, text);
-    QTEST(encodeWindows1252(text), "bytes");
-}
-
-void TextFilesTest::splitsLines_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("empty") << "" << QStringList();
-    QTest::newRow("no line end") << "abc" << QStringList{"abc"};
-    QTest::newRow("CR LF") << "a\r\nb\r\nc" << QStringList{"a", "b", "c"};
-    QTest::newRow("CR") << "a\rb\rc" << QStringList{"a", "b", "c"};
-    QTest::newRow("LF") << "a\nb\nc" << QStringList{"a", "b", "c"};
-    QTest::newRow("mixed") << "a\r\nb\rc\nd" << QStringList{"a", "b", "c", "d"};
-    QTest::newRow("trailing CR LF") << "a\r\nb\r\n" << QStringList{"a", "b"};
-    QTest::newRow("trailing CR") << "a\r" << QStringList{"a"};
-    QTest::newRow("empty lines kept") << "a\r\n\r\nb" << QStringList{"a", "", "b"};
-    QTest::newRow("LF CR is two ends") << "a\n\rb" << QStringList{"a", "", "b"};
-    QTest::newRow("CR CR LF") << "a\r\r\nb" << QStringList{"a", "", "b"};
-}
-
-void TextFilesTest::splitsLines()
-{
-    QFETCH(QString, text);
-    QTEST(TextFile::splitLines(text), "lines");
-}
-
-void TextFilesTest::readsAndSavesFiles()
-{
-    const QString path = m_dir.filePath(QStringLiteral("save.txt"));
-    QVERIFY(writeFile(path, QByteArray("one\r\ntwo \x80\nthree\r")));
-    const TextFile::ReadResult read = TextFile::readLines(path);
-    QVERIFY(!read.error);
-    QCOMPARE(read.lines, QStringList({QStringLiteral("one"), QStringLiteral("two \u20AC"), QStringLiteral("three")}));
-
-    QVERIFY(!TextFile::saveText(path, QStringLiteral("a\r\nb \u20AC\r\n")));
-    QCOMPARE(readAll(path), QByteArray("a\r\nb \x80\r\n"));
-    QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("save.txt*")}, QDir::Files | QDir::Hidden),
-             QStringList{QStringLiteral("save.txt")}); // no temporary file left
-}
-
-void TextFilesTest::failedWriteKeepsTheOldFile_data()
-{
-    QTest::addColumn<int>("size");
-    QTest::newRow("written at once") << (1 << 20);
-    QTest::newRow("held in the write buffer") << 8000;
-}
-
-void TextFilesTest::failedWriteKeepsTheOldFile()
-{
-    QFETCH(int, size);
-    // A file size limit makes the write fail part-way, even for root.
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("limited.txt"));
-    QVERIFY(writeFile(path, QByteArray("old")));
-    rlimit saved{};
-    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-    const std::optional<FileError> error = TextFile::saveAtomically(path, QByteArray(size, 'x'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-
-    QVERIFY(error.has_value());
-    QVERIFY(!error->description.isEmpty());
-    QCOMPARE(readAll(path), QByteArray("old"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("limited.txt")});
-}
-
-void TextFilesTest::reportsFileErrorNumbers()
-{
-    const auto readError = [this](const QString& name) {
-        const TextFile::ReadResult read = TextFile::readLines(name.isEmpty() ? QString() : m_dir.filePath(name));
-        return read.error ? read.error->number : 0;
-    };
-    QCOMPARE(readError(QStringLiteral("nothing.txt")), 53);
-    QCOMPARE(readError(QStringLiteral("no/such/file.txt")), FileErrors::kPathNotFound);
-    QCOMPARE(readError(QString()), FileErrors::kBadFileName);
-    QVERIFY(readError(QStringLiteral(".")) != 0);
-
-    // Saving below something that is a file, not a folder.
-    QVERIFY(writeFile(m_dir.filePath(QStringLiteral("plain")), "x"));
-    const auto saved = TextFile::saveText(m_dir.filePath(QStringLiteral("plain/file.txt")), QStringLiteral("new"));
-    QCOMPARE(saved ? saved->number : 0, FileErrors::kPathNotFound);
-    QCOMPARE(readAll(m_dir.filePath(QStringLiteral("plain"))), QByteArray("x"));
-
-    test::FakePrompter prompter;
-    FileErrors::show(prompter, QStringLiteral("/x/NTS1.txt"), FileErrors::make(53));
-    QCOMPARE(prompter.prompts.size(), 1);
-    QCOMPARE(prompter.prompts[0].title, QStringLiteral("Vellicor Error 53"));
-    QCOMPARE(prompter.prompts[0].text, QStringLiteral("/x/NTS1.txt\r\nFile not found"));
-}
-
-void TextFilesTest::resolvesNamesIgnoringCaseFolderByFolder()
-{
-    const QDir root(m_dir.path());
-    QVERIFY(root.mkpath(QStringLiteral("Scripts/Net")));
-    QVERIFY(writeFile(m_dir.filePath(QStringLiteral("Scripts/Net/KamStart.txt")), "x"));
-    QVERIFY(writeFile(m_dir.filePath(QStringLiteral("Scripts/a.txt")), "lower"));
-    QVERIFY(writeFile(m_dir.filePath(QStringLiteral("Scripts/A.TXT")), "upper"));
-    const QString base = QString(m_dir.path()).replace(QLatin1Char('/'), QLatin1Char('\\'));
-
-    QCOMPARE(ProgramFolder::resolve(base + QStringLiteral("\\SCRIPTS\\NET\\KAMSTART.TXT")),
-             m_dir.filePath(QStringLiteral("Scripts/Net/KamStart.txt")));
-    QCOMPARE(ProgramFolder::resolve(m_dir.path() + QStringLiteral("/scripts//net/kamstart.TXT")),
-             m_dir.filePath(QStringLiteral("Scripts/Net/KamStart.txt")));
-    // The exact name wins; no match keeps the name as given.
-    QCOMPARE(ProgramFolder::resolve(base + QStringLiteral("\\SCRIPTS\\A.TXT")), m_dir.filePath(QStringLiteral("Scripts/A.TXT")));
-    QCOMPARE(ProgramFolder::resolve(base + QStringLiteral("\\SCRIPTS\\a.txt")), m_dir.filePath(QStringLiteral("Scripts/a.txt")));
-    QCOMPARE(ProgramFolder::resolve(base + QStringLiteral("\\SCRIPTS\\NEW.TXT")), m_dir.filePath(QStringLiteral("Scripts/NEW.TXT")));
-    QCOMPARE(ProgramFolder::resolve(base + QStringLiteral("\\NOWHERE\\NEW.TXT")), m_dir.filePath(QStringLiteral("NOWHERE/NEW.TXT")));
-}
-
-void TextFilesTest::resolveInsideNeverLeavesTheFolder_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("inside");
-    QTest::newRow("plain name") << "\\NETWORK.TXT" << "network.txt";
-    QTest::newRow("climbing out") << "..\\..\\etc\\passwd" << "etc/passwd";
-    QTest::newRow("climbing with slashes") << "/../../../etc/passwd" << "etc/passwd";
-    QTest::newRow("dots in the middle") << "\\a\\.\\..\\..\\b.txt" << "b.txt";
-}
-
-void TextFilesTest::resolveInsideNeverLeavesTheFolder()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, inside);
-    QTemporaryDir dir;
-    QVERIFY(writeFile(dir.filePath(QStringLiteral("network.txt")), "x"));
-    const ProgramFolder folder(dir.path() + QLatin1Char('/'));
-    QCOMPARE(folder.path(), dir.path());
-    QCOMPARE(folder.resolveInside(name), dir.path() + QLatin1Char('/') + inside);
-}
 
 QTEST_APPLESS_MAIN(TextFilesTest)
 #include "TextFilesTest.moc"
