@@ -1,7 +1,6 @@
 #include "TncRig.h"
 #include "tnc/FrmConnect.h"
 #include "tnc/FrmTactical.h"
-#include "tnc/TacticalCall.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -138,36 +137,30 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 
-    void tacticalCallWrites_data()
+    void tacticalDialogSetsOrClearsTheAlias_data()
     {
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("writes");
-        QTest::newRow("set") << "EOC" << QStringList{"SET/ALIAS EOC\r", "SWITCH\r"};
-        QTest::newRow("trimmed") << "  SHELTER 2  " << QStringList{"SET/ALIAS SHELTER 2\r", "SWITCH\r"};
+        QTest::newRow("set") << " eoc " << QStringList{"SET/ALIAS EOC\r", "SWITCH\r"};
+        QTest::newRow("inner blank kept") << "shelter 2" << QStringList{"SET/ALIAS SHELTER 2\r", "SWITCH\r"};
         QTest::newRow("empty resets") << "" << QStringList{"SWITCH\r", "SET/NOALIAS\r"};
         QTest::newRow("single space resets") << " " << QStringList{"SWITCH\r", "SET/NOALIAS\r"};
     }
 
-    void tacticalCallWrites()
+    // The main window keeps one dialog and only hides it, so the text stays.
+    void tacticalDialogSetsOrClearsTheAlias()
     {
-        QFETCH(QString, text);
-        TncRig rig;
-        TacticalCall::send(rig.writer, text);
-        QTEST(rig.writeList(), "writes");
-    }
-
-    void tacticalDialogKeepsAliasWhenShownAgain()
-    {
+        QFETCH(QString, typed);
         TncRig rig;
         FrmTactical dialog(rig.writer);
         dialog.show();
-        QTest::keyClicks(dialog.txtTactical, QStringLiteral(" eoc "));
+        QTest::keyClicks(dialog.txtTactical, typed);
         dialog.cmdOK->click();
-        QCOMPARE(rig.writeList(), (QStringList{"SET/ALIAS EOC\r", "SWITCH\r"}));
+        QTEST(rig.writeList(), "writes");
         QVERIFY(!dialog.isVisible());
 
         dialog.show();
-        QCOMPARE(dialog.txtTactical->text(), QStringLiteral(" EOC "));
+        QCOMPARE(dialog.txtTactical->text(), typed.toUpper());
         dialog.cmdCancel->click();
         QCOMPARE(rig.writeList().size(), 2);
         QVERIFY(!dialog.isVisible());

@@ -24,7 +24,13 @@ public:
         bool visible = false;
     };
 
-    FakeScriptHost();
+    FakeScriptHost()
+    {
+        for (int i = 0; i < 10; ++i) {
+            channels[i] = {QStringLiteral("Channel &") + QString::number(i), true};
+            channels[i + 10] = {QStringLiteral("Channel &") + QChar(u'A' + i), false};
+        }
+    }
 
     QString caption() const override { return windowCaption; }
     void setCaption(const QString& caption) override { windowCaption = caption; }
@@ -37,18 +43,40 @@ public:
     void setModePlaceholderVisible(bool visible) override { placeholderVisible = visible; }
     void addModeItem(int index, const QString& caption) override { modeItems.insert(index, caption); }
     void removeModeItem(int index) override { modeItems.remove(index); }
-    std::optional<QString> modeItemCaption(int index) const override;
+    std::optional<QString> modeItemCaption(int index) const override
+    {
+        if (index == 0)
+            return QString();
+        return modeItems.contains(index) ? std::optional<QString>(modeItems.value(index)) : std::nullopt;
+    }
     void setModePanel(const QString& text) override { modePanel = text; }
-    void setFunctionButton(int index, const QString& caption, const QString& tip, bool visible) override;
+    void setFunctionButton(int index, const QString& caption, const QString& tip, bool visible) override
+    {
+        buttons.at(index) = {caption, tip, visible};
+    }
     void arrangeReceivePane(bool buttonRowShown) override { layouts.append(buttonRowShown); }
-    void showChannelItem(int index, const QString& caption) override;
+    void showChannelItem(int index, const QString& caption) override { channels.at(index) = {caption, true}; }
     void setStatusText(const QString& text) override { status = text; }
     void setBusy(bool busy) override { busyChanges.append(busy); }
 
     // The captions of the visible channel items, in menu order.
-    QStringList visibleChannels() const;
+    QStringList visibleChannels() const
+    {
+        QStringList captions;
+        for (const ChannelItem& item : channels) {
+            if (item.visible)
+                captions.append(item.caption);
+        }
+        return captions;
+    }
     // The captions of the visible function buttons ("" for a hidden one).
-    QStringList buttonCaptions() const;
+    QStringList buttonCaptions() const
+    {
+        QStringList captions;
+        for (const Button& button : buttons)
+            captions.append(button.visible ? button.caption : QString());
+        return captions;
+    }
 
     QString windowCaption = QStringLiteral("Vellicor - Version 1.0.0");
     QString sendBox;

@@ -163,73 +163,62 @@ private slots:
         QVERIFY(!rig.written().contains("PACKET")); // the old mode lines are gone
     }
 
-    void modeLinesSetConnectAndEchoSettings()
+    // Lines of a mode (not of a button) set the connect command and file and
+    // the echo and converse switches; word-out lines go only to AEA-family TNCs.
+    void modeLinesSetSwitches_data()
     {
+        QTest::addColumn<QString>("tnc");
+        QTest::addColumn<QStringList>("modeLines");
+        QTest::addColumn<QStringList>("buttonLines");
+        QTest::addColumn<QByteArray>("written");
+        QTest::addColumn<QStringList>("settings"); // connect command, file, echo, bypass, word-out
+        const QStringList none;
+        const QString file = QStringLiteral("\\VellicorConnects.txt");
+        QTest::newRow("connect and file") << "KAM" << QStringList{"$CONNECT = Connect ", "$CONFILE=\\NetList.txt"} << none
+                                          << QByteArray() << QStringList{"Connect", "\\NetList.txt", "1", "0", "0"};
+        QTest::newRow("only upper-case ON sets") << "KAM" << QStringList{"$LOCALECHO=on", "$BYPASSCONV=ON"} << none
+                                                 << QByteArray() << QStringList{"C", file, "0", "1", "0"};
+        QTest::newRow("echo on, bypass off again")
+            << "KAM" << QStringList{"$LOCALECHO=on", "$BYPASSCONV=ON", "$LOCALECHO=ON", "$BYPASSCONV=off"} << none
+            << QByteArray() << QStringList{"C", file, "1", "0", "0"};
+        // "ON" of "Connects" stands after the fourth character: the word-out test comes first.
+        QTest::newRow("word-out test before connect lines")
+            << "KAM" << QStringList{"$CONFILE=\\NetworkConnects.txt", "$CONNECT=WORK"} << none << QByteArray()
+            << QStringList{"C", file, "1", "0", "1"};
+        QTest::newRow("word-out on a KAM: set, not sent") << "KAM" << QStringList{"WORDOUT ON"} << none << QByteArray()
+                                                           << QStringList{"C", file, "1", "0", "1"};
+        QTest::newRow("word-out on an AEA: set and sent") << "AEA" << QStringList{"wordout on"} << none
+                                                           << QByteArray("wordout on\r")
+                                                           << QStringList{"C", file, "1", "0", "1"};
+        QTest::newRow("word-out off on a PK900") << "PK900" << QStringList{"WORDOUT ON", "WORDOUT OFF"} << none
+                                                 << QByteArray("WORDOUT ON\rWORDOUT OFF\r")
+                                                 << QStringList{"C", file, "1", "0", "0"};
+        QTest::newRow("two-letter word keeps the switch") << "KAM" << QStringList{"WO ON"} << none << QByteArray()
+                                                          << QStringList{"C", file, "1", "0", "0"};
+        QTest::newRow("button lines are only sent")
+            << "KAM" << none << QStringList{"$CONNECT=CONNECT", "$LOCALECHO=off", "WORDOUT ON"}
+            << QByteArray("WORDOUT ON\r") << QStringList{"C", file, "1", "0", "0"};
+    }
+
+    void modeLinesSetSwitches()
+    {
+        QFETCH(QString, tnc);
+        QFETCH(QStringList, modeLines);
+        QFETCH(QStringList, buttonLines);
         TncRig rig;
         rig.globals.gLocalEcho = true;
-        rig.runAll({"$MODE MENU=Net", "$MODE FUNC=$CONNECT = Connect ", "$MODE FUNC=$CONFILE=\\NetList.txt",
-                    "$MODE FUNC=$LOCALECHO=on", "$MODE FUNC=$BYPASSCONV=ON"});
-        rig.control->selectMode(1);
-        QCOMPARE(rig.globals.gConnectCmd, QStringLiteral("Connect"));
-        QCOMPARE(rig.globals.gConnectsFile, QStringLiteral("\\NetList.txt"));
-        QVERIFY(!rig.globals.gLocalEcho); // only upper-case ON sets it
-        QVERIFY(rig.globals.gBypassConv);
-        QVERIFY(rig.written().isEmpty());
-
-        rig.runAll({"$MODE MENU=Echo", "$MODE FUNC=$LOCALECHO=ON", "$MODE FUNC=$BYPASSCONV=off"});
-        rig.control->selectMode(2);
-        QVERIFY(rig.globals.gLocalEcho);
-        QVERIFY(!rig.globals.gBypassConv);
-    }
-
-    void wordOutLinesAreSentOnlyToAeaFamily_data()
-    {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<bool>("sent");
-        QTest::addColumn<bool>("wordOut");
-        QTest::newRow("KAM not sent, set") << "KAM" << "WORDOUT ON" << false << true;
-        QTest::newRow("AEA sent, set") << "AEA" << "WORDOUT ON" << true << true;
-        QTest::newRow("PK900 sent, cleared") << "PK900" << "WORDOUT OFF" << true << false;
-        QTest::newRow("two-letter word keeps flag") << "KAM" << "WO ON" << false << false;
-        QTest::newRow("lower case") << "AEA" << "wordout on" << true << true;
-    }
-
-    void wordOutLinesAreSentOnlyToAeaFamily()
-    {
-        QFETCH(QString, type);
-        QFETCH(QString, line);
-        QFETCH(bool, sent);
-        TncRig rig;
-        rig.runAll({QStringLiteral("$TNC=") + type, "$MODE MENU=Keyboard", QStringLiteral("$MODE FUNC=") + line});
-        rig.control->selectMode(1);
-        QCOMPARE(rig.written(), sent ? (line + QLatin1Char('\r')).toLatin1() : QByteArray());
-        QTEST(rig.globals.gWordOut, "wordOut");
-    }
-
-    void wordOutTestComesBeforeConnectLines()
-    {
-        TncRig rig;
-        rig.runAll({"$TNC=KAM", "$MODE MENU=Net", "$MODE FUNC=$CONFILE=\\NetworkConnects.txt",
-                    "$MODE FUNC=$CONNECT=WORK"});
-        rig.control->selectMode(1);
-        QCOMPARE(rig.globals.gConnectsFile, QStringLiteral("\\VellicorConnects.txt"));
-        QCOMPARE(rig.globals.gConnectCmd, QStringLiteral("C"));
-        QVERIFY(rig.globals.gWordOut); // "ON" of "Connects" stands after the fourth character
-        QVERIFY(rig.written().isEmpty());
-    }
-
-    void buttonLinesGetNoSpecialHandling()
-    {
-        TncRig rig;
-        rig.runAll({"$TNC=KAM", "$MODE MENU=Net", "$BUTTON CAPTION=Odd", "$BUTTON FUNCTION=$CONNECT=CONNECT",
-                    "$BUTTON FUNCTION=$LOCALECHO=ON", "$BUTTON FUNCTION=WORDOUT ON"});
+        rig.runAll({QStringLiteral("$TNC=") + tnc, "$MODE MENU=Net", "$BUTTON CAPTION=Odd"});
+        for (const QString& line : modeLines)
+            rig.run(QStringLiteral("$MODE FUNC=") + line);
+        for (const QString& line : buttonLines)
+            rig.run(QStringLiteral("$BUTTON FUNCTION=") + line);
         rig.control->selectMode(1);
         rig.control->pressButton(0);
-        QCOMPARE(rig.globals.gConnectCmd, QStringLiteral("C"));
-        QVERIFY(!rig.globals.gLocalEcho);
-        QVERIFY(!rig.globals.gWordOut);
-        QCOMPARE(rig.written(), QByteArray("WORDOUT ON\r"));
+        QTEST(rig.written(), "written");
+        const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+        const QStringList settings{rig.globals.gConnectCmd, rig.globals.gConnectsFile, flag(rig.globals.gLocalEcho),
+                                   flag(rig.globals.gBypassConv), flag(rig.globals.gWordOut)};
+        QTEST(settings, "settings");
     }
 
     void clearDuringSelectionLeavesNothingDangling()

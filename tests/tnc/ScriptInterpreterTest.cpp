@@ -133,44 +133,32 @@ private slots:
         QVERIFY(closed.written().isEmpty()); // no CR after a failed write
     }
 
-    void setsTncTypeFromDirectiveInAnyCase_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("type");
-        QTest::newRow("upper") << "$TNC=KAM" << "KAM";
-        QTest::newRow("lower keyword and value") << "$tnc = pk900 " << "PK900";
-        QTest::newRow("keyword as prefix") << "$TNCMODEL=aea" << "AEA";
-        QTest::newRow("no equals gives whole line") << "$TNC KAM" << "$TNC KAM";
-    }
-
-    void setsTncTypeFromDirectiveInAnyCase()
-    {
-        QFETCH(QString, line);
-        TncRig rig;
-        rig.run(line);
-        QTEST(rig.control->state().tncType, "type");
-        QVERIFY(rig.written().isEmpty());
-    }
-
+    // "$TNC=" names the model in any case; "$SetDayTime" sends seconds only
+    // to the models known to take them.
     void setDaytimeSendsSecondsOnlyForKnownModels_data()
     {
+        QTest::addColumn<QString>("directive");
         QTest::addColumn<QString>("type");
         QTest::addColumn<QByteArray>("bytes");
         // 14:43:07 UTC is 07:43:07 in the fake clock's local time (UTC-7).
-        QTest::newRow("KAM") << "KAM" << QByteArray("DAYTIME 261205074307\r");
-        QTest::newRow("AEA") << "AEA" << QByteArray("DAYTIME 261205074307\r");
-        QTest::newRow("PK900") << "pk900" << QByteArray("DAYTIME 261205074307\r");
-        QTest::newRow("other model") << "TNC2" << QByteArray("DAYTIME 2612050743\r");
-        QTest::newRow("no model") << "" << QByteArray("DAYTIME 2612050743\r");
+        const QByteArray seconds("DAYTIME 261205074307\r");
+        const QByteArray minutes("DAYTIME 2612050743\r");
+        QTest::newRow("KAM") << "$TNC=KAM" << "KAM" << seconds;
+        QTest::newRow("lower keyword and value, blanks") << "$tnc = pk900 " << "PK900" << seconds;
+        QTest::newRow("keyword as prefix") << "$TNCMODEL=aea" << "AEA" << seconds;
+        QTest::newRow("no equals gives the whole line") << "$TNC KAM" << "$TNC KAM" << minutes;
+        QTest::newRow("other model") << "$TNC=TNC2" << "TNC2" << minutes;
+        QTest::newRow("no model") << "" << "" << minutes;
     }
 
     void setDaytimeSendsSecondsOnlyForKnownModels()
     {
-        QFETCH(QString, type);
+        QFETCH(QString, directive);
         TncRig rig;
         rig.fakes.clock.utc = QDateTime(QDate(2026, 12, 5), QTime(14, 43, 7), Qt::UTC);
-        if (!type.isEmpty())
-            rig.run(QStringLiteral("$TNC=") + type);
+        rig.run(directive);
+        QVERIFY(rig.written().isEmpty());
+        QTEST(rig.control->state().tncType, "type");
         rig.run(QStringLiteral("$SetDayTime"));
         QTEST(rig.written(), "bytes");
         QCOMPARE(rig.writeList().size(), 1);

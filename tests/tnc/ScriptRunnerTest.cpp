@@ -10,40 +10,37 @@ using namespace vellicor::test;
 class ScriptRunnerTest : public QObject {
     Q_OBJECT
 private slots:
-    void missingStartupScriptIsSilentAndChangesNoMenu()
-    {
-        TncRig rig;
-        const auto channelsBefore = rig.host.visibleChannels();
-        rig.control->RunScript(QStringLiteral("Start"));
-        QVERIFY(rig.fakes.prompter.prompts.isEmpty());
-        QCOMPARE(rig.host.visibleChannels(), channelsBefore);
-        QVERIFY(!rig.host.modeMenuVisible);
-        QCOMPARE(rig.host.busyChanges, (QList<bool>{true, false}));
-        QCOMPARE(rig.host.pane, QStringLiteral("\r\n"));
-        QVERIFY(rig.written().isEmpty());
-    }
-
-    void runsThatDoNothing_data()
+    void runsThatSendNothing_data()
     {
         QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("script"); // null: no start-up script
         QTest::addColumn<bool>("portOk");
         QTest::addColumn<QString>("pane");
         QTest::addColumn<QList<bool>>("busy");
-        QTest::newRow("port not usable") << "Start" << false << "" << QList<bool>{};
-        QTest::newRow("unknown kind only marks the pane") << "Restart" << true << "\r\n" << QList<bool>{true, false};
+        const QList<bool> busy{true, false};
+        QTest::newRow("missing start-up script is silent") << "Start" << QByteArray() << true << "\r\n" << busy;
+        QTest::newRow("port not usable") << "Start" << QByteArray("HELLO\r\n") << false << "" << QList<bool>{};
+        QTest::newRow("unknown kind only marks the pane") << "Restart" << QByteArray("HELLO\r\n") << true << "\r\n"
+                                                          << busy;
     }
 
-    void runsThatDoNothing()
+    void runsThatSendNothing()
     {
-        QFETCH(QString, kind);
+        QFETCH(QByteArray, script);
         QFETCH(bool, portOk);
+        QFETCH(QString, kind);
         TncRig rig;
-        rig.writeFile(QStringLiteral("VellicorStartup.txt"), "HELLO\r\n");
+        if (!script.isNull())
+            rig.writeFile(QStringLiteral("VellicorStartup.txt"), script);
         rig.globals.gPortOk = portOk;
+        const QStringList channelsBefore = rig.host.visibleChannels();
         rig.control->RunScript(kind);
         QTEST(rig.host.pane, "pane");
         QTEST(rig.host.busyChanges, "busy");
         QVERIFY(rig.written().isEmpty());
+        QVERIFY(rig.fakes.prompter.prompts.isEmpty());
+        QCOMPARE(rig.host.visibleChannels(), channelsBefore);
+        QVERIFY(!rig.host.modeMenuVisible);
     }
 
     void startupScriptRunsEveryLineWhateverItsLineEnds()
