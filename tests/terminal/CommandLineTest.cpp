@@ -25,9 +25,7 @@ private slots:
         QTest::newRow("port without equals") << "COMPORT" << 0 << "" << "" << "";
         QTest::newRow("port leading digits") << "COMPORT=7X" << 7 << "" << "" << "";
         QTest::newRow("port leading blanks") << "COMPORT= 5" << 5 << "" << "" << "";
-        QTest::newRow("port half rounds to even down") << "COMPORT=2.5" << 2 << "" << "" << "";
         QTest::newRow("port half rounds to even up") << "COMPORT=3.5" << 4 << "" << "" << "";
-        QTest::newRow("port fraction") << "COMPORT=3.6" << 4 << "" << "" << "";
         QTest::newRow("port out of range") << "COMPORT=99999" << 0 << "" << "" << "";
         QTest::newRow("negative port") << "COMPORT=-3" << 0 << "" << "" << "";
         QTest::newRow("all four keys") << "COMPORT=1,SETTINGS=1200,N,8,1,STARTUP=A.TXT,SHUTDOWN=B.TXT" << 1

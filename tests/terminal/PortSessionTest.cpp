@@ -188,6 +188,7 @@ private slots:
         QCOMPARE(s.link.portNumber(), 3);
         QCOMPARE(s.status.text(StatusPanels::kComPort), QStringLiteral("Com Port: 3"));
         QCOMPARE(s.status.text(StatusPanels::kSettings), QStringLiteral("Settings: 9600,n,8,1"));
+        QCOMPARE(s.status.toolTip(StatusPanels::kSettings), QStringLiteral("Settings: 9600,n,8,1"));
 
         s.status.SetStatusText(QStringLiteral("Status: something"));
         s.status.setPanel(StatusPanels::kComPort, QStringLiteral("marker"));
@@ -284,6 +285,7 @@ private slots:
         QCOMPARE(s.link.openCount, 1);
         s.session.watchdogTick();
         QVERIFY(s.session.restartVisible());
+        QVERIFY(!s.session.reconnectPending()); // reconnection is off unless chosen
         s.link.loseLink(); // again, while closed: no harm
         QVERIFY(s.prompter.prompts.isEmpty());
         QCOMPARE(s.link.written, QByteArray());
@@ -319,17 +321,6 @@ private slots:
         s.link.ctsAsserted = true;
         s.session.reconnectTick();
         QVERIFY(s.link.isOpen());
-    }
-
-    void reconnectStaysOffWhenThePreferenceIsOff()
-    {
-        Session s;
-        QVERIFY(s.session.activate());
-        s.link.loseLink();
-        QVERIFY(!s.session.reconnectPending());
-        s.session.watchdogTick();
-        QVERIFY(!s.session.reconnectPending());
-        QVERIFY(!s.link.isOpen());
     }
 
     void reconnectLeavesAPortTheOperatorGaveUpAlone()
