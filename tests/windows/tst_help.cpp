@@ -51,18 +51,6 @@ private slots:
         QCOMPARE(HelpFacility::helpFilePath(folder), helpFile);
     }
 
-    void initHelpKeepsTheOwnerAndTheHelpFile()
-    {
-        FakeHelpViewer viewer;
-        HelpFacility help(viewer);
-        auto* owner = new QObject;
-        help.InitHelp(owner, QStringLiteral("D:\\PACKET"));
-        QCOMPARE(help.helpOwner(), owner);
-        QCOMPARE(help.helpFile(), QStringLiteral("D:\\PACKET\\Vellicor.HLP"));
-        delete owner;
-        QCOMPARE(help.helpOwner(), nullptr);
-    }
-
     void everyContextIdOpensItsOwnNonEmptyTopic_data()
     {
         QTest::addColumn<int>("contextId");
