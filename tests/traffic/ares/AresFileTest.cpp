@@ -69,6 +69,11 @@ private slots:
     void datesAndTimesAreWrittenInTheirNormalForms();
     void addressLinesAreTrimmedAndLinedUp();
     void emptyFormWritesNoTextLine();
+    void emptyPriorityAndLongDateComeBack_data();
+    void emptyPriorityAndLongDateComeBack();
+    void savedFileReadsTheSameWithoutTrailingBlanks();
+    void dateLineReadsAsDateAndTime_data();
+    void dateLineReadsAsDateAndTime();
     void saveAndOpenNoLongerGrowTheText_data();
     void saveAndOpenNoLongerGrowTheText();
     void filesWrittenTheOldWayStillRead();
@@ -164,6 +169,75 @@ void AresFileTest::addressLinesAreTrimmedAndLinedUp()
 void AresFileTest::emptyFormWritesNoTextLine()
 {
     QCOMPARE(written(AresMessage{}), QByteArray("R, \r\n              \r\n\r\nTO:    () \r\nFROM:  () \r\n\r\nEND MSG SENT  BY \r\n"));
+}
+
+void AresFileTest::emptyPriorityAndLongDateComeBack_data()
+{
+    QTest::addColumn<QString>("priority");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QByteArray>("dateLine");
+    QTest::newRow("empty priority") << "" << "12/05/2026" << "14:05" << QByteArray("12/05/2026    14:05");
+    QTest::newRow("long date") << "R" << "December 5, 2026" << "14:05" << QByteArray("December 5, 2026    14:05");
+    QTest::newRow("long date, blank in column 11") << "R" << "December 5 2026" << "14:05"
+                                                   << QByteArray("December 5 2026    14:05");
+    QTest::newRow("long date, no time") << "R" << "Saturday 12/5" << "" << QByteArray("Saturday 12/5    ");
+}
+
+void AresFileTest::emptyPriorityAndLongDateComeBack()
+{
+    QFETCH(QString, priority);
+    QFETCH(QString, date);
+    QFETCH(QString, time);
+    QFETCH(QByteArray, dateLine);
+    AresMessage m = exampleMessage(QStringLiteral("All quiet.\r\n"));
+    m.priority = priority;
+    m.date = date;
+    m.time = time;
+    QCOMPARE(written(m).split('\n').value(1), dateLine + "\r");
+    QCOMPARE(opened(written(m)), m);
+}
+
+// An editor that drops the blanks at the ends of lines leaves ", " as ","
+// and a closing line's " BY " as " BY".
+void AresFileTest::savedFileReadsTheSameWithoutTrailingBlanks()
+{
+    AresMessage m = exampleMessage(QStringLiteral("All quiet.\r\n"));
+    m.priority.clear();
+    m.subject.clear();
+    m.time.clear();
+    m.by.clear();
+    QByteArray stripped;
+    for (const QByteArray& line : written(m).split('\n'))
+        stripped += line.chopped(line.endsWith('\r') ? 1 : 0).trimmed() + "\r\n";
+    QVERIFY(stripped.startsWith(",\r\n12/05/2026\r\n"));
+    QVERIFY(stripped.contains("\r\nEND MSG SENT 14:20 BY\r\n"));
+    QCOMPARE(opened(stripped), m);
+}
+
+// The date is the first ten columns, unless a longer date pushed the four
+// blanks before the time further right.
+void AresFileTest::dateLineReadsAsDateAndTime_data()
+{
+    QTest::addColumn<QByteArray>("dateLine");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("time");
+    QTest::newRow("usual") << QByteArray("12/05/2026    14:05") << "12/05/2026" << "14:05";
+    QTest::newRow("one blank") << QByteArray("12/05/2026 14:05") << "12/05/2026" << "14:05";
+    QTest::newRow("four blanks in the time") << QByteArray("12/05/2026    14:05    Z") << "12/05/2026" << "14:05    Z";
+    QTest::newRow("no blanks") << QByteArray("12/05/202614:05") << "12/05/2026" << "14:05";
+    QTest::newRow("long date") << QByteArray("Sat, Dec 5 2026    2 PM") << "Sat, Dec 5 2026" << "2 PM";
+    QTest::newRow("short line") << QByteArray("12/5") << "12/5" << "";
+}
+
+void AresFileTest::dateLineReadsAsDateAndTime()
+{
+    QFETCH(QByteArray, dateLine);
+    QFETCH(QString, date);
+    QFETCH(QString, time);
+    const AresMessage m = opened("R, Cots\r\n" + dateLine + "\r\n");
+    QCOMPARE(m.date, date);
+    QCOMPARE(m.time, time);
 }
 
 void AresFileTest::saveAndOpenNoLongerGrowTheText_data()
