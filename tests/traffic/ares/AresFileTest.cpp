@@ -1,19 +1,20 @@
+#include "AresExample.h"
 #include "TrafficTestFiles.h"
 #include "terminal/TextFile.h"
-#include "terminal/Windows1252.h"
 #include "traffic/ares/AresFile.h"
 #include "traffic/ares/AresMessage.h"
+#include "traffic/ares/AresPrintout.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vellicor;
 using namespace vellicor::test;
 
+Q_DECLARE_METATYPE(vellicor::AresMessage)
+
 namespace {
 
-const QString kSlashed = QString(QChar(0x00D8));
+using M = AresMessage;
 const QDate kToday(2026, 12, 7);
 
 // The complete file example, the slashed zero as byte 216.
@@ -27,21 +28,9 @@ const QByteArray kExampleFile = "R, Shelter status\r\n"
                                 "Need 20 cots.\r\n"
                                 "END MSG SENT 14:20 BY N\xd8" "CALL\r\n";
 
-AresMessage exampleMessage(const QString& text)
+AresMessage example(std::initializer_list<std::pair<QString AresMessage::*, QString>> changes = {})
 {
-    AresMessage m;
-    m.priority = QStringLiteral("R");
-    m.subject = QStringLiteral("Shelter status");
-    m.date = QStringLiteral("12/05/2026");
-    m.time = QStringLiteral("14:05");
-    m.to = QStringLiteral("EOC");
-    m.toName = QStringLiteral("Net control");
-    m.from = QStringLiteral("SHELTER1");
-    m.fromName = QStringLiteral("Shelter manager, Red Cross");
-    m.message = text;
-    m.msgSentTime = QStringLiteral("14:20");
-    m.by = "N" + kSlashed + "CALL";
-    return m;
+    return with(aresexample::message(), changes);
 }
 
 QByteArray written(const AresMessage& message)
@@ -57,156 +46,119 @@ AresMessage opened(const QByteArray& bytes)
     return m;
 }
 
+// The file's lines with these replaced.
+QByteArray exampleWith(std::initializer_list<std::pair<QByteArray, QByteArray>> swaps)
+{
+    return swapped(kExampleFile, swaps);
+}
+
 } // namespace
 
 class AresFileTest : public QObject {
     Q_OBJECT
 private slots:
-    void exampleIsWrittenByteForByte_data();
-    void exampleIsWrittenByteForByte();
-    void exampleReadsBackEveryField();
-    void datesAndTimesAreWrittenInTheirNormalForms_data();
-    void datesAndTimesAreWrittenInTheirNormalForms();
-    void addressLinesAreTrimmedAndLinedUp();
-    void emptyFormWritesNoTextLine();
-    void emptyPriorityAndLongDateComeBack_data();
-    void emptyPriorityAndLongDateComeBack();
+    void formIsWrittenAndPrintedInTheFileLayout_data();
+    void formIsWrittenAndPrintedInTheFileLayout();
+    void savedFormOpensAsItWasSaved_data();
+    void savedFormOpensAsItWasSaved();
     void savedFileReadsTheSameWithoutTrailingBlanks();
-    void dateLineReadsAsDateAndTime_data();
-    void dateLineReadsAsDateAndTime();
-    void saveAndOpenNoLongerGrowTheText_data();
-    void saveAndOpenNoLongerGrowTheText();
-    void filesWrittenTheOldWayStillRead();
-    void textLineStartingLikeTheClosingLineEndsTheText();
-    void fileEndingBeforeTheClosingLineLeavesItEmpty();
-    void closingLineWithoutByGivesOnlyTheTime();
-    void readingStopsWhereTheFileLeavesTheLayout_data();
-    void readingStopsWhereTheFileLeavesTheLayout();
-    void binaryBytesAreReadAsText();
-    void writeIsAtomicAndReportsFailure();
+    void filesReadIntoTheForm_data();
+    void filesReadIntoTheForm();
 };
 
-void AresFileTest::exampleIsWrittenByteForByte_data()
+// The printout shows the file's lines, slashed zeros and all, in the page
+// setting both forms print with.
+void AresFileTest::formIsWrittenAndPrintedInTheFileLayout_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::newRow("text ending in a line break") << "All quiet.\r\nNeed 20 cots.\r\n";
-    QTest::newRow("text without a final break") << "All quiet.\r\nNeed 20 cots.";
+    QTest::addColumn<AresMessage>("message");
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("example") << example() << kExampleFile;
+    QTest::newRow("text without a final break gets one") << example({{&M::message, "All quiet.\r\nNeed 20 cots."}})
+                                                         << kExampleFile;
+    QTest::newRow("empty line at the end of the text")
+        << example({{&M::message, "A\r\n\r\n"}}) << exampleWith({{"All quiet.\r\nNeed 20 cots.\r\n", "A\r\n\r\n"}});
+    const QString longLine(300, QLatin1Char('x'));
+    QTest::newRow("long line not wrapped") << example({{&M::message, longLine}})
+                                           << exampleWith({{"All quiet.\r\nNeed 20 cots.", longLine.toLatin1()}});
+    QTest::newRow("dates and times in their normal forms")
+        << example({{&M::date, "12/5/26"}, {&M::time, "2:05 PM"}, {&M::msgSentTime, "9:30"}})
+        << exampleWith({{"SENT 14:20", "SENT 09:30"}});
+    QTest::newRow("ISO date, seconds, Z") << example({{&M::date, "2026-12-05"}, {&M::time, "14:05:59"},
+                                                      {&M::msgSentTime, "14:20Z"}})
+                                          << kExampleFile;
+    QTest::newRow("unreadable dates and times stay")
+        << example({{&M::date, "Dec 5"}, {&M::time, "1405"}, {&M::msgSentTime, "noon"}})
+        << exampleWith({{"12/05/2026    14:05", "Dec 5         1405"}, {"SENT 14:20", "SENT noon"}});
+    QTest::newRow("empty date and times: the date's columns stay")
+        << example({{&M::date, ""}, {&M::time, ""}, {&M::msgSentTime, ""}})
+        << exampleWith({{"12/05/2026    14:05", "              "}, {"SENT 14:20", "SENT "}});
+    QTest::newRow("date longer than ten columns written whole")
+        << example({{&M::date, "Saturday 12/5"}, {&M::time, ""}}) << exampleWith({{"12/05/2026    14:05", "Saturday 12/5    "}});
+    QTest::newRow("address trimmed and lined up, the rest untrimmed")
+        << example({{&M::priority, "P "}, {&M::subject, " Cots "}, {&M::to, "  EOC "}, {&M::toName, " Net control  "},
+                    {&M::from, " "}, {&M::by, " K1ABC "}})
+        << exampleWith({{"R, Shelter status", "P ,  Cots "}, {"(SHELTER1)", "()"}, {"BY N\xd8" "CALL", "BY  K1ABC "}});
+    QTest::newRow("empty form writes no text line")
+        << AresMessage{} << QByteArray("R, \r\n              \r\n\r\nTO:    () \r\nFROM:  () \r\n\r\nEND MSG SENT  BY \r\n");
 }
 
-void AresFileTest::exampleIsWrittenByteForByte()
+void AresFileTest::formIsWrittenAndPrintedInTheFileLayout()
 {
-    QFETCH(QString, text);
+    QFETCH(AresMessage, message);
+    QFETCH(QByteArray, file);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("TORMELM1.txt"));
-    QVERIFY(!AresFile::WriteMessageFile(path, exampleMessage(text)));
-    QCOMPARE(fileBytes(path), kExampleFile);
+    QVERIFY(!AresFile::WriteMessageFile(path, message));
+    QCOMPARE(fileBytes(path), file);
+    const PrintJob page = AresPrintout::job(message);
+    QCOMPARE(page.lines.join(QLatin1String("\r\n")) + "\r\n", decodeWindows1252(file));
+    QCOMPARE(page.fontFamily + QString::number(page.pointSize), QStringLiteral("Courier New12"));
+    QCOMPARE(QPoint(page.leftTwips, page.topTwips), QPoint(500, 1000));
 }
 
-void AresFileTest::exampleReadsBackEveryField()
+// Opened again, a saved form gives back every field, three times over: the
+// text gains a final break once, an empty text stays empty, and the
+// priority, the date and the times come back even when empty or long.
+void AresFileTest::savedFormOpensAsItWasSaved_data()
 {
-    QCOMPARE(opened(kExampleFile), exampleMessage(QStringLiteral("All quiet.\r\nNeed 20 cots.\r\n")));
-    // A lower-case priority reads as the combo shows it.
-    AresMessage lower = opened("w, Shelter status\r\n" + kExampleFile.mid(19));
-    QCOMPARE(lower.priority, QStringLiteral("W"));
+    QTest::addColumn<AresMessage>("message");
+    QTest::addColumn<AresMessage>("reopened");
+    QTest::newRow("example") << example() << example();
+    QTest::newRow("text ending in an empty line") << example({{&M::message, "All quiet.\r\n\r\n"}})
+                                                  << example({{&M::message, "All quiet.\r\n\r\n"}});
+    QTest::newRow("no final break gains one") << example({{&M::message, "All quiet."}})
+                                              << example({{&M::message, "All quiet.\r\n"}});
+    QTest::newRow("empty text") << example({{&M::message, ""}}) << example({{&M::message, ""}});
+    QTest::newRow("empty times") << example({{&M::time, ""}, {&M::msgSentTime, ""}})
+                                 << example({{&M::time, ""}, {&M::msgSentTime, ""}});
+    QTest::newRow("empty priority") << example({{&M::priority, ""}}) << example({{&M::priority, ""}});
+    QTest::newRow("long date") << example({{&M::date, "December 5, 2026"}})
+                               << example({{&M::date, "December 5, 2026"}});
+    QTest::newRow("long date, blank in column 11") << example({{&M::date, "December 5 2026"}})
+                                                   << example({{&M::date, "December 5 2026"}});
+    QTest::newRow("long date, no time") << example({{&M::date, "Saturday 12/5"}, {&M::time, ""}})
+                                        << example({{&M::date, "Saturday 12/5"}, {&M::time, ""}});
+    QTest::newRow("a text line like the closing line ends the text")
+        << example({{&M::message, "Copy:\r\nEND MSG SENT 13:00 BY W1AW\r\nmore\r\n"}})
+        << example({{&M::message, "Copy:\r\n"}, {&M::msgSentTime, "13:00"}, {&M::by, "W1AW"}});
+    QTest::newRow("END MSG SENT without its blank is text") << example({{&M::message, "END MSG SENTINEL\r\n"}})
+                                                            << example({{&M::message, "END MSG SENTINEL\r\n"}});
 }
 
-void AresFileTest::datesAndTimesAreWrittenInTheirNormalForms_data()
+void AresFileTest::savedFormOpensAsItWasSaved()
 {
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<QString>("time");
-    QTest::addColumn<QString>("sent");
-    QTest::addColumn<QByteArray>("dateLine");
-    QTest::addColumn<QByteArray>("closingLine");
-    QTest::newRow("short forms") << "12/5/26" << "2:05 PM" << "9:30" << QByteArray("12/05/2026    14:05")
-                                 << QByteArray("END MSG SENT 09:30 BY K1ABC");
-    QTest::newRow("ISO date, seconds") << "2026-12-05" << "14:05:59" << "14:20Z"
-                                       << QByteArray("12/05/2026    14:05") << QByteArray("END MSG SENT 14:20 BY K1ABC");
-    QTest::newRow("unreadable stays") << "Dec 5" << "1405" << "noon" << QByteArray("Dec 5         1405")
-                                      << QByteArray("END MSG SENT noon BY K1ABC");
-    QTest::newRow("empty stays empty") << "" << "" << "" << QByteArray("              ")
-                                       << QByteArray("END MSG SENT  BY K1ABC");
-}
-
-void AresFileTest::datesAndTimesAreWrittenInTheirNormalForms()
-{
-    QFETCH(QString, date);
-    QFETCH(QString, time);
-    QFETCH(QString, sent);
-    QFETCH(QByteArray, dateLine);
-    QFETCH(QByteArray, closingLine);
-    AresMessage m = exampleMessage(QString());
-    m.date = date;
-    m.time = time;
-    m.msgSentTime = sent;
-    m.by = QStringLiteral("K1ABC");
-    const QList<QByteArray> lines = written(m).split('\n');
-    QCOMPARE(lines.value(1), dateLine + "\r");
-    QCOMPARE(lines.value(6), closingLine + "\r");
-    // A date shorter than ten columns is padded, so reopening keeps the time out of it.
-    const AresMessage back = opened(written(m));
-    QCOMPARE(back.date, QString::fromLatin1(dateLine.left(10)).trimmed());
-    QCOMPARE(back.time, QString::fromLatin1(dateLine.mid(14)).trimmed());
-}
-
-void AresFileTest::addressLinesAreTrimmedAndLinedUp()
-{
-    AresMessage m = exampleMessage(QString());
-    m.priority = QStringLiteral("P ");
-    m.subject = QStringLiteral(" Cots ");
-    m.to = QStringLiteral("  EOC ");
-    m.toName = QStringLiteral(" Net control  ");
-    m.from = QStringLiteral(" ");
-    m.by = QStringLiteral(" K1ABC ");
-    const QList<QByteArray> lines = written(m).split('\n');
-    QCOMPARE(lines.value(0), QByteArray("P ,  Cots \r"));
-    QCOMPARE(lines.value(3), QByteArray("TO:    (EOC) Net control\r"));
-    QCOMPARE(lines.value(4), QByteArray("FROM:  () Shelter manager, Red Cross\r"));
-    QCOMPARE(lines.value(3).indexOf('('), 7);
-    QCOMPARE(lines.value(4).indexOf('('), 7);
-    QCOMPARE(lines.value(6), QByteArray("END MSG SENT 14:20 BY  K1ABC \r"));
-}
-
-void AresFileTest::emptyFormWritesNoTextLine()
-{
-    QCOMPARE(written(AresMessage{}), QByteArray("R, \r\n              \r\n\r\nTO:    () \r\nFROM:  () \r\n\r\nEND MSG SENT  BY \r\n"));
-}
-
-void AresFileTest::emptyPriorityAndLongDateComeBack_data()
-{
-    QTest::addColumn<QString>("priority");
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<QString>("time");
-    QTest::addColumn<QByteArray>("dateLine");
-    QTest::newRow("empty priority") << "" << "12/05/2026" << "14:05" << QByteArray("12/05/2026    14:05");
-    QTest::newRow("long date") << "R" << "December 5, 2026" << "14:05" << QByteArray("December 5, 2026    14:05");
-    QTest::newRow("long date, blank in column 11") << "R" << "December 5 2026" << "14:05"
-                                                   << QByteArray("December 5 2026    14:05");
-    QTest::newRow("long date, no time") << "R" << "Saturday 12/5" << "" << QByteArray("Saturday 12/5    ");
-}
-
-void AresFileTest::emptyPriorityAndLongDateComeBack()
-{
-    QFETCH(QString, priority);
-    QFETCH(QString, date);
-    QFETCH(QString, time);
-    QFETCH(QByteArray, dateLine);
-    AresMessage m = exampleMessage(QStringLiteral("All quiet.\r\n"));
-    m.priority = priority;
-    m.date = date;
-    m.time = time;
-    QCOMPARE(written(m).split('\n').value(1), dateLine + "\r");
-    QCOMPARE(opened(written(m)), m);
+    QFETCH(AresMessage, message);
+    QFETCH(AresMessage, reopened);
+    for (int round = 0; round < 3; ++round)
+        message = opened(written(message));
+    QCOMPARE(message, reopened);
 }
 
 // An editor that drops the blanks at the ends of lines leaves ", " as ","
 // and a closing line's " BY " as " BY".
 void AresFileTest::savedFileReadsTheSameWithoutTrailingBlanks()
 {
-    AresMessage m = exampleMessage(QStringLiteral("All quiet.\r\n"));
-    m.priority.clear();
-    m.subject.clear();
-    m.time.clear();
-    m.by.clear();
+    const AresMessage m = example({{&M::priority, ""}, {&M::subject, ""}, {&M::time, ""}, {&M::by, ""}});
     QByteArray stripped;
     for (const QByteArray& line : written(m).split('\n'))
         stripped += line.chopped(line.endsWith('\r') ? 1 : 0).trimmed() + "\r\n";
@@ -215,171 +167,52 @@ void AresFileTest::savedFileReadsTheSameWithoutTrailingBlanks()
     QCOMPARE(opened(stripped), m);
 }
 
-// The date is the first ten columns, unless a longer date pushed the four
-// blanks before the time further right.
-void AresFileTest::dateLineReadsAsDateAndTime_data()
-{
-    QTest::addColumn<QByteArray>("dateLine");
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<QString>("time");
-    QTest::newRow("usual") << QByteArray("12/05/2026    14:05") << "12/05/2026" << "14:05";
-    QTest::newRow("one blank") << QByteArray("12/05/2026 14:05") << "12/05/2026" << "14:05";
-    QTest::newRow("four blanks in the time") << QByteArray("12/05/2026    14:05    Z") << "12/05/2026" << "14:05    Z";
-    QTest::newRow("no blanks") << QByteArray("12/05/202614:05") << "12/05/2026" << "14:05";
-    QTest::newRow("long date") << QByteArray("Sat, Dec 5 2026    2 PM") << "Sat, Dec 5 2026" << "2 PM";
-    QTest::newRow("short line") << QByteArray("12/5") << "12/5" << "";
-}
-
-void AresFileTest::dateLineReadsAsDateAndTime()
-{
-    QFETCH(QByteArray, dateLine);
-    QFETCH(QString, date);
-    QFETCH(QString, time);
-    const AresMessage m = opened("R, Cots\r\n" + dateLine + "\r\n");
-    QCOMPARE(m.date, date);
-    QCOMPARE(m.time, time);
-}
-
-void AresFileTest::saveAndOpenNoLongerGrowTheText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("readBack");
-    QTest::newRow("ends in CR LF") << "All quiet.\r\n" << "All quiet.\r\n";
-    QTest::newRow("ends in an empty line") << "All quiet.\r\n\r\n" << "All quiet.\r\n\r\n";
-    QTest::newRow("no final break gains one") << "All quiet." << "All quiet.\r\n";
-    QTest::newRow("empty") << "" << "";
-}
-
-// With the date, times and call in their normal forms, every field comes
-// back; empty times come back empty.
-void AresFileTest::saveAndOpenNoLongerGrowTheText()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, readBack);
-    AresMessage m = exampleMessage(text);
-    for (int round = 0; round < 3; ++round)
-        m = opened(written(m));
-    QCOMPARE(m, exampleMessage(readBack));
-    m.time.clear();
-    m.msgSentTime.clear();
-    QCOMPARE(opened(written(m)), m);
-}
-
-void AresFileTest::filesWrittenTheOldWayStillRead()
-{
-    // Earlier saves always added a line break after the text, so a text
-    // ending in one left an empty line before the closing line.
-    const QByteArray oldFile = kExampleFile.left(kExampleFile.indexOf("END MSG")) + "\r\n" + "END MSG SENT 14:20 BY K1ABC\r\n";
-    const AresMessage m = opened(oldFile);
-    QCOMPARE(m.message, QStringLiteral("All quiet.\r\nNeed 20 cots.\r\n\r\n"));
-    QCOMPARE(m.by, QStringLiteral("K1ABC"));
-}
-
-void AresFileTest::textLineStartingLikeTheClosingLineEndsTheText()
-{
-    AresMessage m = exampleMessage(QStringLiteral("Copy:\r\nEND MSG SENT 13:00 BY W1AW\r\nmore\r\n"));
-    const AresMessage read = opened(written(m));
-    QCOMPARE(read.message, QStringLiteral("Copy:\r\n"));
-    QCOMPARE(read.msgSentTime, QStringLiteral("13:00"));
-    QCOMPARE(read.by, QStringLiteral("W1AW"));
-    // "END MSG SENT" without its blank is ordinary text.
-    QCOMPARE(opened(written(exampleMessage(QStringLiteral("END MSG SENTINEL\r\n")))).message,
-             QStringLiteral("END MSG SENTINEL\r\n"));
-}
-
-void AresFileTest::fileEndingBeforeTheClosingLineLeavesItEmpty()
-{
-    const AresMessage m = opened(kExampleFile.left(kExampleFile.indexOf("END MSG")));
-    QCOMPARE(m.message, QStringLiteral("All quiet.\r\nNeed 20 cots.\r\n"));
-    QCOMPARE(m.msgSentTime, QString());
-    QCOMPARE(m.by, QString());
-    QCOMPARE(m.fromName, QStringLiteral("Shelter manager, Red Cross"));
-}
-
-void AresFileTest::closingLineWithoutByGivesOnlyTheTime()
-{
-    const QByteArray head = kExampleFile.left(kExampleFile.indexOf("END MSG"));
-    AresMessage m = opened(head + "END MSG SENT 14:20  \r\n");
-    QCOMPARE(m.msgSentTime, QStringLiteral("14:20"));
-    QCOMPARE(m.by, QString());
-    m = opened(head + "END MSG SENT 14:20 BYK1ABC BY  W1AW  BY X\r\n");
-    QCOMPARE(m.msgSentTime, QStringLiteral("14:20 BYK1ABC"));
-    QCOMPARE(m.by, QStringLiteral("W1AW  BY X"));
-}
-
-void AresFileTest::readingStopsWhereTheFileLeavesTheLayout_data()
+// Reading follows the layout as far as the file does, and stops silently
+// where it leaves it.
+void AresFileTest::filesReadIntoTheForm_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("fieldsRead"); // 0 none, 1 header, 2 TO, 3 FROM, 4 text and closing line
-    const QByteArray head = "P, Cots\r\n12/05/2026    14:05\r\n\r\n";
-    const QByteArray to = "TO:    (EOC) Net control\r\n";
-    const QByteArray from = "FROM:  (SHELTER1) Manager\r\n";
-    const QByteArray rest = "\r\nNeed cots.\r\nEND MSG SENT 14:20 BY K1ABC\r\n";
-    QTest::newRow("empty file") << QByteArray() << 0;
-    QTest::newRow("ends after line 2") << head.left(head.size() - 2) << 1;
-    QTest::newRow("no ) in line 4") << head + "TO:    (EOC Net control\r\n" + from + rest << 1;
-    QTest::newRow(") before column 9 in line 4") << head + "TO: ) (EOC) Net\r\n" + from + rest << 1;
-    QTest::newRow("no ) in line 5") << head + to + "FROM:  SHELTER1\r\n" + rest << 2;
-    QTest::newRow("ends before line 6") << head + to + from << 3;
-    QTest::newRow("complete") << head + to + from + rest << 4;
-    QTest::newRow(") in column 9 gives an empty call") << head + to + "FROM:  () Manager\r\n" + rest << 4;
+    QTest::addColumn<AresMessage>("read");
+    const AresMessage cleared = AresMessage::cleared(kToday);
+    const AresMessage header = with(cleared, {{&M::priority, "R"}, {&M::subject, "Shelter status"},
+                                              {&M::date, "12/05/2026"}, {&M::time, "14:05"}});
+    const AresMessage to = with(header, {{&M::to, "EOC"}, {&M::toName, "Net control"}});
+    const AresMessage from = with(to, {{&M::from, "SHELTER1"}, {&M::fromName, "Shelter manager, Red Cross"}});
+    const QByteArray head = kExampleFile.left(kExampleFile.indexOf("All quiet"));
+    QTest::newRow("lower-case priority") << exampleWith({{"R, ", "w, "}}) << example({{&M::priority, "W"}});
+    QTest::newRow("empty file") << QByteArray() << cleared;
+    QTest::newRow("ends after the date line") << kExampleFile.left(kExampleFile.indexOf("\r\n\r\n")) << header;
+    QTest::newRow("no ) in the TO line") << exampleWith({{"(EOC)", "(EOC"}}) << header;
+    QTest::newRow(") before column 9 in the TO line") << exampleWith({{"TO:    (EOC)", "TO: ) (EOC)"}}) << header;
+    QTest::newRow("no ) in the FROM line") << exampleWith({{"(SHELTER1)", "SHELTER1"}}) << to;
+    QTest::newRow("ends before the text") << head.left(head.size() - 2) << from;
+    QTest::newRow(") in column 9 gives an empty call") << exampleWith({{"(SHELTER1)", "()"}})
+                                                     << example({{&M::from, ""}});
+    QTest::newRow("ends before the closing line") << head + "All quiet.\r\n"
+                                                  << with(from, {{&M::message, "All quiet.\r\n"}});
+    QTest::newRow("closing line without BY") << head + "END MSG SENT 14:20  \r\n"
+                                             << with(from, {{&M::msgSentTime, "14:20"}});
+    QTest::newRow("BY without its blanks is no BY") << head + "END MSG SENT 14:20 BYK1ABC BY  W1AW  BY X\r\n"
+                                                    << with(from, {{&M::msgSentTime, "14:20 BYK1ABC"}, {&M::by, "W1AW  BY X"}});
+    // Earlier saves always added a line break after the text.
+    QTest::newRow("older file with an empty line after the text")
+        << exampleWith({{"cots.\r\n", "cots.\r\n\r\n"}}) << example({{&M::message, "All quiet.\r\nNeed 20 cots.\r\n\r\n"}});
+    QTest::newRow("date line with one blank") << exampleWith({{"2026    14", "2026 14"}}) << example();
+    QTest::newRow("four blanks inside the time") << exampleWith({{"14:05", "14:05    Z"}})
+                                                 << example({{&M::time, "14:05    Z"}});
+    QTest::newRow("date run into the time") << exampleWith({{"2026    14", "202614"}}) << example();
+    QTest::newRow("long date") << exampleWith({{"12/05/2026", "Sat, Dec 5 2026"}})
+                               << example({{&M::date, "Sat, Dec 5 2026"}});
+    const QString binaryLine = QString(QChar(0)) + QChar(0x81) + QChar(0xFF) + QChar(0x1A) + QChar(0x20AC);
+    QTest::newRow("binary bytes read as text") << head + QByteArray("\x00\x81\xff\x1a\x80", 5) + "\r\n"
+                                               << with(from, {{&M::message, binaryLine + "\r\n"}});
 }
 
-void AresFileTest::readingStopsWhereTheFileLeavesTheLayout()
+void AresFileTest::filesReadIntoTheForm()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(int, fieldsRead);
-    const AresMessage m = opened(bytes);
-    AresMessage expected = AresMessage::cleared(kToday);
-    if (fieldsRead >= 1) {
-        expected.priority = QStringLiteral("P");
-        expected.subject = QStringLiteral("Cots");
-        expected.date = QStringLiteral("12/05/2026");
-        expected.time = QStringLiteral("14:05");
-    }
-    if (fieldsRead >= 2) {
-        expected.to = QStringLiteral("EOC");
-        expected.toName = QStringLiteral("Net control");
-    }
-    if (fieldsRead >= 3) {
-        expected.from = bytes.contains("SHELTER1") ? QStringLiteral("SHELTER1") : QString();
-        expected.fromName = QStringLiteral("Manager");
-    }
-    if (fieldsRead >= 4) {
-        expected.message = QStringLiteral("Need cots.\r\n");
-        expected.msgSentTime = QStringLiteral("14:20");
-        expected.by = QStringLiteral("K1ABC");
-    }
-    QCOMPARE(m, expected);
-}
-
-void AresFileTest::binaryBytesAreReadAsText()
-{
-    QByteArray junk;
-    for (int i = 0; i < 4096; ++i)
-        junk.append(char((i * 37) % 256));
-    const AresMessage m = opened(junk);
-    QVERIFY(m.priority.size() <= 1);
-    const AresMessage tail = opened(kExampleFile.left(kExampleFile.indexOf("All quiet")) + junk);
-    QCOMPARE(tail.to, QStringLiteral("EOC"));
-    QVERIFY(!tail.message.isEmpty());
-}
-
-void AresFileTest::writeIsAtomicAndReportsFailure()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("TORMELM1.txt"));
-    QVERIFY(!AresFile::WriteMessageFile(path, exampleMessage(QStringLiteral("All quiet.\r\nNeed 20 cots."))));
-    const QString missingFolder = dir.filePath(QStringLiteral("gone/TORMELM2.txt"));
-    QVERIFY(AresFile::WriteMessageFile(missingFolder, exampleMessage(QString())).has_value());
-    QVERIFY(!QFile::exists(missingFolder));
-    QCOMPARE(fileBytes(path), kExampleFile);
-
-    const AresFile::ReadResult read = AresFile::readLines(path);
-    QVERIFY(!read.error);
-    QCOMPARE(read.lines.size(), 9);
-    QCOMPARE(read.lines.last(), "END MSG SENT 14:20 BY N" + kSlashed + "CALL");
-    QVERIFY(AresFile::readLines(missingFolder).error.has_value());
+    QFETCH(AresMessage, read);
+    QCOMPARE(opened(bytes), read);
 }
 
 QTEST_GUILESS_MAIN(AresFileTest)

@@ -1,6 +1,5 @@
 #include "AresExample.h"
-#include "Fakes.h"
-#include "terminal/TncWriter.h"
+#include "TrafficTestFiles.h"
 #include "traffic/ares/AresMessage.h"
 #include "traffic/ares/AresTransmission.h"
 
@@ -9,41 +8,17 @@
 using namespace vellicor;
 using namespace vellicor::test;
 
+Q_DECLARE_METATYPE(vellicor::AresMessage)
+
 namespace {
 
 const QString kSlashed = QString(QChar(0x00D8));
 const QTime kNow(9, 7, 41);
+const QByteArray kExample = aresexample::kTransmission;
 
-// The message of the file example, as the form holds it after opening it,
-// and what the TNC receives for it.
-AresMessage exampleMessage()
+AresMessage example(std::initializer_list<std::pair<QString AresMessage::*, QString>> changes = {})
 {
-    return aresexample::message();
-}
-
-const QByteArray kExampleBytes = aresexample::kTransmission;
-
-// Sends a message as the form does and records what reaches the link.
-struct SentMessage {
-    QByteArray bytes;
-    QList<double> pauses;
-    QList<QByteArray> writtenAtPause;
-    AresMessage after;
-};
-
-SentMessage send(AresMessage message, Globals& globals)
-{
-    TestPlatform fakes;
-    fakes.link.open();
-    TncWriter writer(fakes.link);
-    SentMessage sent;
-    fakes.pauser.during = [&](double) { sent.writtenAtPause.append(fakes.link.written); };
-    AresTransmission::prepareForSend(message, globals, kNow);
-    PlayTransmission(AresTransmission::build(message, globals), writer, fakes.pauser);
-    sent.bytes = fakes.link.written;
-    sent.pauses = fakes.pauser.pauses;
-    sent.after = message;
-    return sent;
+    return with(aresexample::message(), changes);
 }
 
 } // namespace
@@ -51,144 +26,70 @@ SentMessage send(AresMessage message, Globals& globals)
 class AresTransmissionTest : public QObject {
     Q_OBJECT
 private slots:
-    void completeMessageGoesOutByteForByte();
-    void bypassStartsWithTheSendCommand();
-    void slashedZerosGoOutAsPlainZerosAndStayRestored();
-    void textIsReflowedOnTheFormOnlyWhenFormattingIsOn_data();
-    void textIsReflowedOnTheFormOnlyWhenFormattingIsOn();
-    void emptyToAndEmptyTextStillSendTheirCrs();
-    void sentTimeIsFilledOnlyWhenBlank_data();
-    void sentTimeIsFilledOnlyWhenBlank();
-    void operatorCallComesFromFromWhenBlank_data();
-    void operatorCallComesFromFromWhenBlank();
-    void fieldsGoOutUntrimmedAndUnformatted();
+    void sendsTheFormAsTheMailboxExpects_data();
+    void sendsTheFormAsTheMailboxExpects();
 };
 
-void AresTransmissionTest::completeMessageGoesOutByteForByte()
+// Width 0 stands for formatting turned off.
+void AresTransmissionTest::sendsTheFormAsTheMailboxExpects_data()
 {
+    QTest::addColumn<AresMessage>("message");
+    QTest::addColumn<bool>("bypass");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::newRow("complete example") << example() << false << 70 << kExample;
+    QTest::newRow("bypass starts with the send command") << example() << true << 70 << kExample.mid(6);
+    QTest::newRow("slashed zeros go out as zeros")
+        << example({{&AresMessage::to, "N" + kSlashed + "CALL"}, {&AresMessage::from, "W" + kSlashed + "XYZ"}})
+        << false << 70 << swapped(kExample, {{"S EOC", "S N0CALL"}, {"(EOC)", "(N0CALL)"}, {"(SHELTER1)", "(W0XYZ)"}});
+    QTest::newRow("text reflowed at width 12") << example({{&AresMessage::message, "All quiet here. Need 20 cots."}})
+                                               << false << 12
+                                               << swapped(kExample, {{"All quiet.\r\nNeed 20 cots.\r\n\r",
+                                                                      "All quiet \r\nhere. Need \r\n20 cots.\r\n\r"}});
+    QTest::newRow("formatting off sends the text as typed")
+        << example({{&AresMessage::message, "All quiet here. Need 20 cots."}}) << false << 0
+        << swapped(kExample, {{"All quiet.\r\nNeed 20 cots.\r\n\r", "All quiet here. Need 20 cots.\r"}});
+    QTest::newRow("empty To and empty text still send their CRs")
+        << example({{&AresMessage::to, ""}, {&AresMessage::message, ""}}) << true << 70
+        << swapped(kExample.mid(6), {{"S EOC", "S "}, {"(EOC)", "()"}, {"All quiet.\r\nNeed 20 cots.\r\n", ""}});
+    QTest::newRow("empty sent time is now") << example({{&AresMessage::msgSentTime, ""}}) << false << 70
+                                            << swapped(kExample, {{"SENT 14:20", "SENT 09:07"}});
+    QTest::newRow("one-blank sent time is now") << example({{&AresMessage::msgSentTime, " "}}) << false << 70
+                                                << swapped(kExample, {{"SENT 14:20", "SENT 09:07"}});
+    QTest::newRow("two blanks stay") << example({{&AresMessage::msgSentTime, "  "}}) << false << 70
+                                     << swapped(kExample, {{"SENT 14:20", "SENT   "}});
+    QTest::newRow("typed sent time goes out as typed") << example({{&AresMessage::msgSentTime, "1405"}}) << false
+                                                       << 70 << swapped(kExample, {{"SENT 14:20", "SENT 1405"}});
+    QTest::newRow("empty By is From") << example({{&AresMessage::from, "W" + kSlashed + "XYZ"}, {&AresMessage::by, ""}})
+                                      << false << 70
+                                      << swapped(kExample, {{"(SHELTER1)", "(W0XYZ)"}, {"BY N0CALL", "BY W0XYZ"}});
+    QTest::newRow("one-blank By is From") << example({{&AresMessage::by, " "}}) << false << 70
+                                          << swapped(kExample, {{"BY N0CALL", "BY SHELTER1"}});
+    QTest::newRow("fields go out untrimmed and unformatted")
+        << example({{&AresMessage::priority, "RW"}, {&AresMessage::subject, " Shelter "},
+                    {&AresMessage::date, "12/5/26"}, {&AresMessage::time, "2:05 PM"},
+                    {&AresMessage::toName, " Net control "}})
+        << false << 70
+        << swapped(kExample, {{"R, Shelter status", "RW,  Shelter "}, {"12/05/2026    14:05", "12/5/26    2:05 PM"},
+                              {"(EOC) Net control", "(EOC)  Net control "}});
+}
+
+// The form afterwards holds what went out: zeros restored, the text as
+// reflowed, the sent time and the operator's call as filled in.
+void AresTransmissionTest::sendsTheFormAsTheMailboxExpects()
+{
+    QFETCH(AresMessage, message);
+    QFETCH(bool, bypass);
+    QFETCH(int, width);
+    QFETCH(QByteArray, sent);
     Globals globals;
-    const SentMessage sent = send(exampleMessage(), globals);
-    QCOMPARE(sent.bytes, kExampleBytes);
-    QCOMPARE(sent.pauses, (QList<double>{0.5, 1.0}));
-    QCOMPARE(sent.writtenAtPause[0], QByteArray("\x03" "CONV\r"));
-    QCOMPARE(sent.writtenAtPause[1], kExampleBytes.chopped(1)); // the last CR comes after the second
-}
-
-void AresTransmissionTest::bypassStartsWithTheSendCommand()
-{
-    Globals globals;
-    globals.gBypassConv = true;
-    const SentMessage sent = send(exampleMessage(), globals);
-    QCOMPARE(sent.bytes, kExampleBytes.mid(6));
-    QCOMPARE(sent.pauses, QList<double>{1.0});
-}
-
-void AresTransmissionTest::slashedZerosGoOutAsPlainZerosAndStayRestored()
-{
-    Globals globals;
-    AresMessage message = exampleMessage();
-    message.to = "N" + kSlashed + "CALL";
-    message.from = "W" + kSlashed + "XYZ";
-    const SentMessage sent = send(message, globals);
-    QVERIFY(sent.bytes.contains("\rS N0CALL\r"));
-    QVERIFY(sent.bytes.contains("\rTO:   (N0CALL) Net control\rFROM: (W0XYZ) Shelter manager"));
-    QVERIFY(!sent.bytes.contains('\xd8'));
-    QCOMPARE(sent.after.to, QStringLiteral("N0CALL"));
-    QCOMPARE(sent.after.from, QStringLiteral("W0XYZ"));
-    QCOMPARE(sent.after.by, QStringLiteral("N0CALL"));
-}
-
-void AresTransmissionTest::textIsReflowedOnTheFormOnlyWhenFormattingIsOn_data()
-{
-    QTest::addColumn<bool>("formatted");
-    QTest::addColumn<QString>("sentText");
-    QTest::newRow("on, width 12") << true << "All quiet \r\nhere. Need \r\n20 cots.\r\n";
-    QTest::newRow("off") << false << "All quiet here. Need 20 cots.";
-}
-
-void AresTransmissionTest::textIsReflowedOnTheFormOnlyWhenFormattingIsOn()
-{
-    QFETCH(bool, formatted);
-    QFETCH(QString, sentText);
-    Globals globals;
-    globals.gAresFormatBody = formatted;
-    globals.gAresLineWidth = 12;
-    AresMessage message = exampleMessage();
-    message.message = QStringLiteral("All quiet here. Need 20 cots.");
-    const SentMessage sent = send(message, globals);
-    QCOMPARE(sent.after.message, sentText);
-    QVERIFY(sent.bytes.contains("Red Cross\r\r" + sentText.toLatin1() + "\rEND MSG SENT "));
-}
-
-void AresTransmissionTest::emptyToAndEmptyTextStillSendTheirCrs()
-{
-    Globals globals;
-    globals.gBypassConv = true;
-    AresMessage message = exampleMessage();
-    message.to.clear();
-    message.message.clear();
-    const SentMessage sent = send(message, globals);
-    QVERIFY(sent.bytes.startsWith("S \rR, Shelter status\r"));
-    QVERIFY(sent.bytes.contains("\rTO:   () Net control\r"));
-    QVERIFY(sent.bytes.contains("Red Cross\r\r\rEND MSG SENT 14:20    BY N0CALL\r\x1a"));
-}
-
-void AresTransmissionTest::sentTimeIsFilledOnlyWhenBlank_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("sent");
-    QTest::newRow("empty") << "" << "09:07";
-    QTest::newRow("one blank") << " " << "09:07";
-    QTest::newRow("two blanks stay") << "  " << "  ";
-    QTest::newRow("typed time goes out as typed") << "1405" << "1405";
-}
-
-void AresTransmissionTest::sentTimeIsFilledOnlyWhenBlank()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, sent);
-    Globals globals;
-    AresMessage message = exampleMessage();
-    message.msgSentTime = typed;
-    const SentMessage result = send(message, globals);
-    QCOMPARE(result.after.msgSentTime, sent);
-    QVERIFY(result.bytes.contains("\rEND MSG SENT " + sent.toLatin1() + "    BY N0CALL\r\x1a"));
-}
-
-void AresTransmissionTest::operatorCallComesFromFromWhenBlank_data()
-{
-    QTest::addColumn<QString>("by");
-    QTest::addColumn<QString>("sent");
-    QTest::newRow("empty") << "" << "W0XYZ";
-    QTest::newRow("one blank") << " " << "W0XYZ";
-    QTest::newRow("own call kept") << "K1ABC" << "K1ABC";
-}
-
-void AresTransmissionTest::operatorCallComesFromFromWhenBlank()
-{
-    QFETCH(QString, by);
-    QFETCH(QString, sent);
-    Globals globals;
-    AresMessage message = exampleMessage();
-    message.from = "W" + kSlashed + "XYZ";
-    message.by = by;
-    const SentMessage result = send(message, globals);
-    QCOMPARE(result.after.by, sent);
-    QVERIFY(result.bytes.endsWith("    BY " + sent.toLatin1() + "\r\x1a\r"));
-}
-
-void AresTransmissionTest::fieldsGoOutUntrimmedAndUnformatted()
-{
-    Globals globals;
-    globals.gBypassConv = true;
-    AresMessage message = exampleMessage();
-    message.priority = QStringLiteral("RW");
-    message.subject = QStringLiteral(" Shelter ");
-    message.date = QStringLiteral("12/5/26");
-    message.time = QStringLiteral("2:05 PM");
-    message.toName = QStringLiteral(" Net control ");
-    const SentMessage sent = send(message, globals);
-    QVERIFY(sent.bytes.startsWith("S EOC\rRW,  Shelter \r12/5/26    2:05 PM\r\rTO:   (EOC)  Net control \r"));
+    globals.gBypassConv = bypass;
+    globals.gAresFormatBody = width > 0;
+    globals.gAresLineWidth = width > 0 ? width : 70;
+    AresTransmission::prepareForSend(message, globals, kNow);
+    QCOMPARE(streamOf(AresTransmission::build(message, globals)), withPauses(sent));
+    for (const QString& field : {message.to, message.from, message.by, message.message, message.msgSentTime})
+        QVERIFY(sent.contains(encodeWindows1252(field)));
 }
 
 QTEST_GUILESS_MAIN(AresTransmissionTest)

@@ -47,6 +47,7 @@ private slots:
     void saveAsAsksBeforeReplacing();
     void failedSavesAreShownAndNameNoFile();
     void openHandsTheLinesToTheFormAndNamesTheFile();
+    void openReadsOnlyTheFirstMebibyteOfAHugeFile();
     void openCancelledOrUnreadableLeavesTheFormAlone();
     void newEitherKeepsTheNameOrForgetsTheFile();
 };
@@ -161,6 +162,20 @@ void MessageFileCommandsTest::openHandsTheLinesToTheFormAndNamesTheFile()
     QCOMPARE(files.currentFile(), path);
     QVERIFY(files.saveEnabled());
     QVERIFY(fakes.prompter.prompts.isEmpty());
+}
+
+void MessageFileCommandsTest::openReadsOnlyTheFirstMebibyteOfAHugeFile()
+{
+    QTemporaryDir dir;
+    TestPlatform fakes;
+    const QString path = dir.filePath(QStringLiteral("MSG1.txt"));
+    writeFile(path, QByteArray("ADDRESS LINE\r\n").repeated(1000000)); // 14 MB picked by mistake
+    fakes.dialogs.fileAnswers = {path};
+    MessageFileCommands files(fakes.prompter, fakes.dialogs, kFilter);
+    TextForm form;
+    QVERIFY(files.open(form.reader()));
+    QCOMPARE(form.opened.first(), QStringLiteral("ADDRESS LINE"));
+    QCOMPARE(form.opened.size(), 1024 * 1024 / 14 + 1);
 }
 
 void MessageFileCommandsTest::openCancelledOrUnreadableLeavesTheFormAlone()

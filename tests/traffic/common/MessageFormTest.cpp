@@ -1,9 +1,18 @@
+// What both message forms do alike as windows, checked once on each form:
+// the menus, the hiding close, New, Open and Save As, Send, Print and the
+// send options. Each form's own field rules are in its own test.
+#include "AresExample.h"
 #include "MessageFormFixture.h"
 #include "traffic/ares/FrmTORMEL.h"
+#include "traffic/common/SendOptionsDialog.h"
 #include "traffic/nts/FrmNTS.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 using namespace vellicor;
@@ -11,34 +20,116 @@ using namespace vellicor::test;
 
 namespace {
 
-// What a form's menus show: items in order ("-" for a separator, by its
-// name), and the help contexts the help key opens.
-struct ExpectedMenus {
-    QStringList fileItems;
+// Everything by which the two forms differ as windows.
+struct FormCase {
+    QString caption;
+    QStringList fileItems; // name and caption, "-" for a separator
     QKeySequence printShortcut;
-    QString contentsItem;
-    QString formatterItem;
+    const char* contentsItem;
+    const char* formatterItem;
     QString formatterCaption;
     QList<int> helpContexts; // File, Options, Send, the formatter's topic
+    const char* dateField;
+    const char* nameField;
+    QString clearQuestion;
+    bool newKeepsFileName;
+    QString fileName;
+    QByteArray exampleFile;
+    QByteArray savedFile; // the example as Save As writes it again
+    QString filter;
+    QString sendQuestion;
+    QByteArray sent;
+    const char* sentField; // a field the send changes, and its text afterwards
+    QString sentFieldText;
+    int printedLine;
+    QString printedText;
+    QString optionsTitle;
+    bool sendTypeChoice;
+    int Globals::*lineWidth;
 };
 
-const ExpectedMenus kNtsMenus{
+const QByteArray kNtsFile = "12\r\nR (Routine)\r\n\r\nW1AW\r\n4\r\nDENVER CO\r\n1430Z\r\n12/05/2026\r\nJOHN DOE\r\n"
+                            "12 MAIN ST .AA.\r\nBOULDER\r\nCO\r\n80302\r\n(303) 555-1212 .BT.\r\n"
+                            "ARRIVED SAFE LOVE BOB .BT.\r\nMARY\r\n";
+
+const FormCase kNts{
+    "Vellicor NTS Message ",
     {"mnuFileNew &New", "mnuFileOpen &Open", "mnuFileSave &Save", "mnuFileSaveAs Save &As", "mnuFileSep1 -",
      "mnuFilePrint &Print", "mnuFileSep2 -", "mnuFileExit E&xit NTS"},
-    QKeySequence(), "mnuContents", "mnuNTS", "&NTS Message Formatter", {510, 520, 530, 430}};
+    QKeySequence(), "mnuContents", "mnuNTS", "&NTS Message Formatter", {510, 520, 530, 430},
+    "txtDateFiled", "txtName", "Clear all information on the NTS screen?", true,
+    "NTS12.txt", kNtsFile, "012" + kNtsFile.mid(2),
+    "NTS Msg Files (NTS*.txt)|NTS*.*|Text Files (*.txt)|*.txt|All Files (*.*)|*.*",
+    "Send the NTS formatted traffic now?",
+    QByteArray("\x03") + "CONV\r" + "ST 80302 @NTSCO\r" + "QTC 1 BOULDER, CO\r"
+        + "012 R  W1AW 4 DENVER CO 1430Z 12/05/2026\r" + "\r" + "JOHN DOE\r" + "12 MAIN ST\r" + "BOULDER, CO, 80302\r"
+        + "(303) 555-1212  BT\r" + "\r" + "ARRIVED SAFE LOVE BOB\r\n" + "  BT\r" + "\r" + "MARY\r\x1a" + "\r",
+    "txtMessage", "ARRIVED SAFE LOVE BOB\n",
+    1, "Num 012 R (Routine)  W1AW 4 DENVER CO 1430Z  12/05/2026",
+    "Vellicor NTS Options", true, &Globals::gNtsLineWidth};
 
-const ExpectedMenus kTormelMenus{
+const QByteArray kTormelFile = "R, Shelter status\r\n12/05/2026    14:05\r\n\r\nTO:    (EOC) Net control\r\n"
+                               "FROM:  (SHELTER1) Shelter manager, Red Cross\r\n\r\nAll quiet.\r\nNeed 20 cots.\r\n"
+                               "END MSG SENT 14:20 BY N\xd8" "CALL\r\n";
+
+const FormCase kTormel{
+    "Vellicor TORMEL Message ",
     {"mnuFileNew &New", "mnuFileOpen &Open", "mnuFileSave &Save", "mnuFileSaveAs Save &As", "mnuSep -",
      "mnuFilePrint &Print", "mnuSep1 -", "mnuFileExit E&xit TORMEL"},
     QKeySequence(QStringLiteral("Ctrl+P")), "mnuHelpContents", "mnuHelpTORMEL", "&TORMEL Message Formatter",
-    {710, 720, 730, 550}};
+    {710, 720, 730, 550},
+    "txtDate", "txtToName", "Clear all information on the TORMEL screen?", false,
+    "TORMELM1.txt", kTormelFile, kTormelFile,
+    "TORMEL Msg Files (TORMELM*.txt)|TORMELM*.*|Text Files (*.txt)|*.txt|All Files (*.*)|*.*",
+    "Send the TORMEL formatted traffic now?", aresexample::kTransmission,
+    "txtBy", "N0CALL",
+    3, "TO:    (EOC) Net control",
+    "Vellicor TORMEL Options", false, &Globals::gAresLineWidth};
 
-QStringList fileItems(QMenu* file)
+const QString kTransmitting = QStringLiteral("Message is transmitting.  TNC is now in CONVerse mode.\r\n"
+                                             "(Ignore 'cmd:' prompt embedded in text or at bottom of main screen.)");
+
+// Runs a check on a fresh form of the kind the test row names.
+template <typename Check>
+void onForm(Check check)
 {
-    QStringList items;
-    for (const QAction* item : file->actions())
-        items << item->objectName() + (item->isSeparator() ? QStringLiteral(" -") : " " + item->text());
-    return items;
+    QFETCH(QString, form);
+    if (form == QLatin1String("NTS")) {
+        MessageFormFixture<FrmNTS> ui;
+        check(ui, kNts);
+    } else {
+        MessageFormFixture<FrmTORMEL> ui;
+        check(ui, kTormel);
+    }
+}
+
+void addForms()
+{
+    QTest::addColumn<QString>("form");
+    QTest::newRow("NTS") << "NTS";
+    QTest::newRow("TORMEL") << "TORMEL";
+}
+
+// The texts of every named box, list and label of a form.
+QMap<QString, QString> snapshot(const QWidget& form)
+{
+    QMap<QString, QString> texts;
+    for (const QLineEdit* box : form.findChildren<QLineEdit*>())
+        texts[box->objectName()] = box->text();
+    for (const QPlainTextEdit* box : form.findChildren<QPlainTextEdit*>())
+        texts[box->objectName()] = box->toPlainText();
+    for (const QComboBox* list : form.findChildren<QComboBox*>())
+        texts[list->objectName()] = list->currentText();
+    for (const QLabel* label : form.findChildren<QLabel*>())
+        texts[label->objectName()] = label->text();
+    texts.remove(QString());
+    return texts;
+}
+
+template <typename Ui>
+QString openExample(Ui& ui, const QTemporaryDir& dir, const FormCase& c)
+{
+    return ui.openFile(dir, c.fileName, c.exampleFile);
 }
 
 int helpContext(const QObject* item)
@@ -46,59 +137,175 @@ int helpContext(const QObject* item)
     return item->property("helpContext").toInt();
 }
 
-template <typename Form>
-void checkMenus(const ExpectedMenus& expected)
-{
-    MessageFormFixture<Form> ui;
-    QCOMPARE(fileItems(ui.template child<QMenu>("mnuFile")), expected.fileItems);
-    QCOMPARE(ui.template child<QAction>("mnuFilePrint")->shortcut(), expected.printShortcut);
+const auto checkFreshForm = [](auto& ui, const FormCase& c) {
+    QCOMPARE(ui.form.windowTitle(), c.caption);
+    QStringList items;
+    for (const QAction* item : ui.template child<QMenu>("mnuFile")->actions())
+        items << item->objectName() + (item->isSeparator() ? QStringLiteral(" -") : " " + item->text());
+    QCOMPARE(items, c.fileItems);
+    QCOMPARE(ui.template child<QAction>("mnuFilePrint")->shortcut(), c.printShortcut);
     QStringList bar;
     for (const QAction* item : ui.form.menuBar()->actions())
         bar << item->objectName() + " " + item->text();
     QCOMPARE(bar, (QStringList{"mnuFile &File", "mnuOptions &Options...", "mnuSend &Send", "mnuHelp &Help"}));
-    auto* formatter = ui.template child<QAction>(qPrintable(expected.formatterItem));
-    QCOMPARE(formatter->text(), expected.formatterCaption);
-    QCOMPARE(ui.template child<QAction>(qPrintable(expected.contentsItem))->text(),
-             QStringLiteral("&Contents && Index"));
-    QCOMPARE((QList<int>{helpContext(ui.template child<QMenu>("mnuFile")),
+    auto* formatter = ui.template child<QAction>(c.formatterItem);
+    QCOMPARE(formatter->text(), c.formatterCaption);
+    QCOMPARE(ui.template child<QAction>(c.contentsItem)->text(), QStringLiteral("&Contents && Index"));
+    QCOMPARE((QList<int>{helpContext(ui.template child<QMenu>("mnuFile")->menuAction()),
                          helpContext(ui.template child<QAction>("mnuOptions")),
                          helpContext(ui.template child<QAction>("mnuSend")), helpContext(formatter)}),
-             expected.helpContexts);
-    QCOMPARE(helpContext(ui.template child<QMenu>("mnuFile")->menuAction()), expected.helpContexts[0]);
-
+             c.helpContexts);
     formatter->trigger();
-    ui.trigger(qPrintable(expected.contentsItem));
-    QCOMPARE(ui.fakes.help.contexts, QList<int>{expected.helpContexts[3]});
+    ui.trigger(c.contentsItem);
+    QCOMPARE(ui.fakes.help.contexts, QList<int>{c.helpContexts[3]});
     QCOMPARE(ui.fakes.help.contentsCommands, QStringList{QStringLiteral("Contents()")});
-}
+    // Local time is 07:43 on 12/05/2026.
+    QCOMPARE(ui.line(c.dateField)->text(), QStringLiteral("12/05/2026"));
+    QVERIFY(!ui.template child<QAction>("mnuFileSave")->isEnabled());
+    QCOMPARE(ui.template child<QLabel>("labFileName")->text(), QString());
+};
 
 // Exit and the close box only hide the form, which keeps what it holds;
 // once the program is ending, the close goes ahead.
-template <typename Form>
-void checkExitAndCloseHide(const char* field)
-{
-    MessageFormFixture<Form> ui;
-    ui.line(field)->setText(QStringLiteral("Net control"));
+const auto checkExitAndCloseHide = [](auto& ui, const FormCase& c) {
+    ui.line(c.nameField)->setText(QStringLiteral("Net control"));
     ui.trigger("mnuFileExit");
     QVERIFY(!ui.form.isVisible());
     ui.form.show();
     QVERIFY(!ui.form.close());
     QVERIFY(!ui.form.isVisible());
     ui.form.show();
-    QCOMPARE(ui.line(field)->text(), QStringLiteral("Net control"));
+    QCOMPARE(ui.line(c.nameField)->text(), QStringLiteral("Net control"));
     ui.globals.gExiting = true;
     QVERIFY(ui.form.close());
-}
+};
+
+// No keeps everything; Yes leaves the form as a new one of that day.
+const auto checkNewAsksBeforeClearing = [](auto& ui, const FormCase& c) {
+    QTemporaryDir dir;
+    const QString path = openExample(ui, dir, c);
+    const auto opened = snapshot(ui.form);
+    ui.fakes.prompter.answers = {PromptAnswer::No};
+    ui.trigger("mnuFileNew");
+    const Prompt& question = ui.fakes.prompter.prompts.value(0);
+    QCOMPARE(question.text, c.clearQuestion);
+    QCOMPARE(question.title, QStringLiteral("Vellicor"));
+    QCOMPARE(question.buttons, PromptButtons::YesNo);
+    QCOMPARE(question.icon, PromptIcon::Question);
+    QCOMPARE(snapshot(ui.form), opened);
+    QVERIFY(ui.template child<QAction>("mnuFileSave")->isEnabled());
+
+    std::remove_reference_t<decltype(ui)> untouched;
+    for (auto* form : {&ui, &untouched}) {
+        form->fakes.clock.utc = QDateTime(QDate(2027, 1, 2), QTime(3, 0), Qt::UTC); // still Jan 1 locally
+        form->trigger("mnuFileNew");
+    }
+    auto cleared = snapshot(untouched.form);
+    cleared[QStringLiteral("labFileName")] = c.newKeepsFileName ? path : QString();
+    QCOMPARE(snapshot(ui.form), cleared);
+    QCOMPARE(ui.line(c.dateField)->text(), QStringLiteral("01/01/2027"));
+    QVERIFY(!ui.template child<QAction>("mnuFileSave")->isEnabled());
+};
+
+const auto checkOpenedFileIsSentByteForByte = [](auto& ui, const FormCase& c) {
+    QTemporaryDir dir;
+    const QString path = openExample(ui, dir, c);
+    QCOMPARE(ui.fakes.dialogs.requests.value(0).filter, c.filter);
+    QCOMPARE(ui.template child<QLabel>("labFileName")->text(), path);
+    QVERIFY(ui.template child<QAction>("mnuFileSave")->isEnabled());
+    ui.fakes.link.open();
+    ui.trigger("mnuSend");
+    QCOMPARE(ui.fakes.link.written, c.sent);
+    QCOMPARE(ui.fakes.pauser.pauses, (QList<double>{0.5, 1.0}));
+    QCOMPARE(ui.fakes.prompter.prompts.size(), 2);
+    QCOMPARE(ui.fakes.prompter.prompts[0].text, c.sendQuestion);
+    QCOMPARE(ui.fakes.prompter.prompts[1].text, kTransmitting);
+    QVERIFY(!ui.form.isVisible());
+    QCOMPARE(snapshot(ui.form).value(QString::fromLatin1(c.sentField)), c.sentFieldText);
+};
+
+const auto checkSendLostPartwayKeepsTheFormShown = [](auto& ui, const FormCase& c) {
+    QTemporaryDir dir;
+    openExample(ui, dir, c);
+    ui.fakes.link.open();
+    ui.fakes.pauser.during = [&](double) {
+        if (ui.fakes.link.isOpen())
+            ui.fakes.link.close();
+    };
+    ui.trigger("mnuSend");
+    QCOMPARE(ui.fakes.link.written, QByteArray("\x03" "CONV\r"));
+    QCOMPARE(ui.fakes.prompter.prompts.last().text,
+             QStringLiteral("The serial port closed during the transmission. The message was not completely sent."));
+    QVERIFY(ui.form.isVisible());
+};
+
+// Save As writes the form's own layout and names the file; Save writes it again.
+const auto checkSaveAsAndSaveWriteTheForm = [](auto& ui, const FormCase& c) {
+    QTemporaryDir dir;
+    openExample(ui, dir, c);
+    const QString path = dir.filePath(QStringLiteral("saved.txt"));
+    ui.fakes.dialogs.fileAnswers = {path};
+    ui.trigger("mnuFileSaveAs");
+    QCOMPARE(fileBytes(path), c.savedFile);
+    QCOMPARE(ui.template child<QLabel>("labFileName")->text(), path);
+    ui.line(c.nameField)->setText(QStringLiteral("Jane Roe"));
+    ui.trigger("mnuFileSave");
+    QVERIFY(fileBytes(path).contains("Jane Roe"));
+    QCOMPARE(ui.fakes.dialogs.requests.size(), 2);
+    QVERIFY(ui.fakes.prompter.prompts.isEmpty());
+};
+
+const auto checkPrintGoesToThePrintService = [](auto& ui, const FormCase& c) {
+    QTemporaryDir dir;
+    openExample(ui, dir, c);
+    const auto before = snapshot(ui.form);
+    ui.trigger("mnuFilePrint");
+    QCOMPARE(ui.fakes.printer.jobs.size(), 1);
+    QCOMPARE(ui.fakes.printer.jobs[0].lines.value(c.printedLine), c.printedText);
+    QCOMPARE(snapshot(ui.form), before);
+    QVERIFY(ui.fakes.prompter.prompts.isEmpty());
+};
+
+const auto checkOptionsDialogReflowsTheFormsText = [](auto& ui, const FormCase& c) {
+    ui.box("txtMessage")->setPlainText(QStringLiteral("ab cd"));
+    bool seen = false;
+    QTimer::singleShot(0, &ui.form, [&] {
+        auto* dialog = qobject_cast<SendOptionsDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        seen = dialog->windowTitle() == c.optionsTitle
+            && dialog->findChildren<QRadioButton*>().isEmpty() != c.sendTypeChoice;
+        dialog->findChild<QLineEdit*>(QStringLiteral("txtLineWidth"))->setText(QStringLiteral("4"));
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    });
+    ui.trigger("mnuOptions");
+    QVERIFY(seen);
+    QCOMPARE(ui.globals.*c.lineWidth, 4);
+    QCOMPARE(ui.globals.gNtsLineWidth + ui.globals.gAresLineWidth, 4 + 70); // the other form's width stays
+    QCOMPARE(ui.box("txtMessage")->toPlainText(), QStringLiteral("ab \ncd\n"));
+};
 
 } // namespace
 
 class MessageFormTest : public QObject {
     Q_OBJECT
 private slots:
-    void ntsMenusCarryTheirNamesCaptionsAndHelp() { checkMenus<FrmNTS>(kNtsMenus); }
-    void tormelMenusCarryTheirNamesCaptionsAndHelp() { checkMenus<FrmTORMEL>(kTormelMenus); }
-    void ntsExitAndCloseBoxHideTheForm() { checkExitAndCloseHide<FrmNTS>("txtName"); }
-    void tormelExitAndCloseBoxHideTheForm() { checkExitAndCloseHide<FrmTORMEL>("txtToName"); }
+    void freshFormShowsItsMenusAndToday_data() { addForms(); }
+    void freshFormShowsItsMenusAndToday() { onForm(checkFreshForm); }
+    void exitAndCloseBoxHideTheForm_data() { addForms(); }
+    void exitAndCloseBoxHideTheForm() { onForm(checkExitAndCloseHide); }
+    void newAsksBeforeClearing_data() { addForms(); }
+    void newAsksBeforeClearing() { onForm(checkNewAsksBeforeClearing); }
+    void openedFileIsSentByteForByte_data() { addForms(); }
+    void openedFileIsSentByteForByte() { onForm(checkOpenedFileIsSentByteForByte); }
+    void sendLostPartwayKeepsTheFormShown_data() { addForms(); }
+    void sendLostPartwayKeepsTheFormShown() { onForm(checkSendLostPartwayKeepsTheFormShown); }
+    void saveAsAndSaveWriteTheFormsFile_data() { addForms(); }
+    void saveAsAndSaveWriteTheFormsFile() { onForm(checkSaveAsAndSaveWriteTheForm); }
+    void printGoesToThePrintService_data() { addForms(); }
+    void printGoesToThePrintService() { onForm(checkPrintGoesToThePrintService); }
+    void optionsDialogReflowsTheFormsText_data() { addForms(); }
+    void optionsDialogReflowsTheFormsText() { onForm(checkOptionsDialogReflowsTheFormsText); }
 };
 
 QTEST_MAIN(MessageFormTest)

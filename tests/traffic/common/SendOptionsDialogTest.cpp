@@ -14,20 +14,33 @@ using namespace vellicor::test;
 
 namespace {
 
-// A dialog bound to a message text held by the test.
+// A dialog on settings and a message text of its own, the settings set up
+// before the dialog loads them.
 struct DialogUnderTest {
-    DialogUnderTest(Globals& globals, FakePrompter& prompter, QString& text,
-                    SendOptionsBinding binding = SendOptionsBindings::nts())
-        : dialog(globals, std::move(binding), prompter,
-                 MessageTextAccess{[&text] { return text; }, [&text](const QString& t) { text = t; }})
+    explicit DialogUnderTest(const std::function<void(Globals&)>& setUp = {}, QString message = {},
+                             SendOptionsBinding binding = SendOptionsBindings::nts())
+        : globals(configured(setUp))
+        , text(std::move(message))
+        , dialog(globals, std::move(binding), prompter,
+                 MessageTextAccess{[this] { return text; }, [this](const QString& t) { text = t; }})
     {
         dialog.show();
     }
+    static Globals configured(const std::function<void(Globals&)>& setUp)
+    {
+        Globals g;
+        if (setUp)
+            setUp(g);
+        return g;
+    }
     template <typename T>
     T* child(const char* name) { return dialog.findChild<T*>(QString::fromLatin1(name)); }
-    void click(const char* name) { child<QPushButton>(name)->click(); }
+    void click(const QString& name) { child<QPushButton>(qPrintable(name))->click(); }
     void setWidth(const QString& width) { child<QLineEdit>("txtLineWidth")->setText(width); }
 
+    Globals globals;
+    FakePrompter prompter;
+    QString text;
     SendOptionsDialog dialog;
 };
 
@@ -42,26 +55,20 @@ private slots:
     void formattingOffDisablesTheWidth();
     void clearingFormattingTakesEffectEvenOnCancel();
     void defaultThenCancelTurnsFormattingOnOnly();
-    void applyStoresAndReflowsEachTime();
-    void okAppliesAndCloses();
-    void widthZeroLeavesTheTextAlone();
-    void widthOneBecomesTwoAfterReflow();
-    void formattingOffStoresWithoutTouchingTheText();
+    void applyAndOkStoreAndReflow_data();
+    void applyAndOkStoreAndReflow();
     void badWidthIsRefusedAndChangesNothing_data();
     void badWidthIsRefusedAndChangesNothing();
-    void fractionalWidthIsRounded();
-    void aresBindingHasNoSendTypeAndItsOwnSettings();
+    void aresBindingKeepsItsOwnFormattingFlag();
     void ctrlTabKeepsTheSingleTabSelected();
 };
 
 void SendOptionsDialogTest::loadShowsTheSettings()
 {
-    Globals globals;
-    globals.gNtsSendAsTraffic = false;
-    globals.gNtsLineWidth = 55;
-    FakePrompter prompter;
-    QString text;
-    DialogUnderTest ui(globals, prompter, text);
+    DialogUnderTest ui([](Globals& g) {
+        g.gNtsSendAsTraffic = false;
+        g.gNtsLineWidth = 55;
+    });
     QCOMPARE(ui.dialog.windowTitle(), QStringLiteral("Vellicor NTS Options"));
     QCOMPARE(ui.child<QTabBar>("tbsOptions")->tabText(0), QStringLiteral("Send Options"));
     QCOMPARE(ui.child<QTabBar>("tbsOptions")->count(), 1);
@@ -78,125 +85,81 @@ void SendOptionsDialogTest::loadShowsTheSettings()
 
 void SendOptionsDialogTest::formattingOffDisablesTheWidth()
 {
-    Globals globals;
-    globals.gNtsFormatBody = false;
-    FakePrompter prompter;
-    QString text;
-    DialogUnderTest ui(globals, prompter, text);
+    DialogUnderTest ui([](Globals& g) { g.gNtsFormatBody = false; });
     QVERIFY(!ui.child<QCheckBox>("chkFormatted")->isChecked());
     QVERIFY(!ui.child<QLineEdit>("txtLineWidth")->isEnabled());
     QVERIFY(!ui.child<QLabel>("Label1")->isEnabled());
     ui.child<QCheckBox>("chkFormatted")->click();
-    QVERIFY(globals.gNtsFormatBody);
+    QVERIFY(ui.globals.gNtsFormatBody);
     QVERIFY(ui.child<QLineEdit>("txtLineWidth")->isEnabled());
 }
 
 void SendOptionsDialogTest::clearingFormattingTakesEffectEvenOnCancel()
 {
-    Globals globals;
-    FakePrompter prompter;
-    QString text = kLongText;
-    DialogUnderTest ui(globals, prompter, text);
+    DialogUnderTest ui({}, kLongText);
     ui.child<QCheckBox>("chkFormatted")->click();
     ui.setWidth(QStringLiteral("10"));
     ui.click("cmdCancel");
     QVERIFY(!ui.dialog.isVisible());
-    QVERIFY(!globals.gNtsFormatBody);
-    QCOMPARE(globals.gNtsLineWidth, 70);
-    QCOMPARE(text, kLongText);
+    QVERIFY(!ui.globals.gNtsFormatBody);
+    QCOMPARE(ui.globals.gNtsLineWidth, 70);
+    QCOMPARE(ui.text, kLongText);
 }
 
 void SendOptionsDialogTest::defaultThenCancelTurnsFormattingOnOnly()
 {
-    Globals globals;
-    globals.gNtsFormatBody = false;
-    globals.gNtsSendAsTraffic = false;
-    globals.gNtsLineWidth = 40;
-    FakePrompter prompter;
-    QString text;
-    DialogUnderTest ui(globals, prompter, text);
+    DialogUnderTest ui([](Globals& g) {
+        g.gNtsFormatBody = false;
+        g.gNtsSendAsTraffic = false;
+        g.gNtsLineWidth = 40;
+    });
     ui.click("cmdDefault");
     QVERIFY(ui.child<QRadioButton>("optSendST")->isChecked());
     QCOMPARE(ui.child<QLineEdit>("txtLineWidth")->text(), QStringLiteral("70"));
     ui.click("cmdCancel");
-    QVERIFY(globals.gNtsFormatBody);
-    QVERIFY(!globals.gNtsSendAsTraffic);
-    QCOMPARE(globals.gNtsLineWidth, 40);
+    QVERIFY(ui.globals.gNtsFormatBody);
+    QVERIFY(!ui.globals.gNtsSendAsTraffic);
+    QCOMPARE(ui.globals.gNtsLineWidth, 40);
 }
 
-void SendOptionsDialogTest::applyStoresAndReflowsEachTime()
+// Apply and OK store the send type and the width (a fraction rounded, 1
+// raised to 2 by the reflow) and reflow the form's text when formatting is
+// on; width 0 leaves the text as it is. OK closes the dialog, Apply does not.
+void SendOptionsDialogTest::applyAndOkStoreAndReflow_data()
 {
-    Globals globals;
-    FakePrompter prompter;
-    QString text = QStringLiteral("The quick brown fox jumps");
-    DialogUnderTest ui(globals, prompter, text);
-    ui.setWidth(QStringLiteral("10"));
+    QTest::addColumn<bool>("formatted");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("reflowed");
+    QTest::newRow("Apply") << true << "10" << "cmdApply" << 10 << "The quick brown fox jumps"
+                           << "The quick \r\nbrown fox \r\njumps\r\n";
+    QTest::newRow("OK") << true << "4" << "cmdOK" << 4 << "ab cd" << "ab \r\ncd\r\n";
+    QTest::newRow("width 0") << true << "0" << "cmdApply" << 0 << kLongText << kLongText;
+    QTest::newRow("width 1 becomes 2") << true << "1" << "cmdOK" << 2 << "ab" << "a\r\nb\r\n";
+    QTest::newRow("formatting off") << false << "12" << "cmdApply" << 12 << kLongText << kLongText;
+    QTest::newRow("fraction rounded") << true << "40.6" << "cmdApply" << 41 << "" << "";
+    QTest::newRow("largest width") << true << "32767" << "cmdOK" << 32767 << "short" << "short\r\n";
+}
+
+void SendOptionsDialogTest::applyAndOkStoreAndReflow()
+{
+    QFETCH(bool, formatted);
+    QFETCH(QString, width);
+    QFETCH(QString, button);
+    QFETCH(int, stored);
+    QFETCH(QString, text);
+    QFETCH(QString, reflowed);
+    DialogUnderTest ui([&](Globals& g) { g.gNtsFormatBody = formatted; }, text);
+    ui.setWidth(width);
     ui.child<QRadioButton>("optSendS")->click();
-    ui.click("cmdApply");
-    QVERIFY(ui.dialog.isVisible());
-    QCOMPARE(globals.gNtsLineWidth, 10);
-    QVERIFY(!globals.gNtsSendAsTraffic);
-    QCOMPARE(text, QStringLiteral("The quick \r\nbrown fox \r\njumps\r\n"));
-    ui.click("cmdApply");
-    QCOMPARE(text, QStringLiteral("The quick \r\n\r\nbrown fox \r\n\r\njumps\r\n"));
-    QVERIFY(prompter.prompts.isEmpty());
-}
-
-void SendOptionsDialogTest::okAppliesAndCloses()
-{
-    Globals globals;
-    FakePrompter prompter;
-    QString text = QStringLiteral("ab cd");
-    DialogUnderTest ui(globals, prompter, text);
-    ui.setWidth(QStringLiteral("4"));
-    ui.click("cmdOK");
-    QVERIFY(!ui.dialog.isVisible());
-    QCOMPARE(ui.dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(globals.gNtsLineWidth, 4);
-    QCOMPARE(text, QStringLiteral("ab \r\ncd\r\n"));
-}
-
-void SendOptionsDialogTest::widthZeroLeavesTheTextAlone()
-{
-    Globals globals;
-    FakePrompter prompter;
-    QString text = kLongText;
-    DialogUnderTest ui(globals, prompter, text);
-    ui.setWidth(QStringLiteral("0"));
-    ui.click("cmdApply");
-    QCOMPARE(globals.gNtsLineWidth, 0);
-    QCOMPARE(text, kLongText);
-}
-
-void SendOptionsDialogTest::widthOneBecomesTwoAfterReflow()
-{
-    Globals globals;
-    FakePrompter prompter;
-    QString text = QStringLiteral("ab");
-    {
-        DialogUnderTest ui(globals, prompter, text);
-        ui.setWidth(QStringLiteral("1"));
-        ui.click("cmdOK");
-    }
-    QCOMPARE(globals.gNtsLineWidth, 2);
-    QCOMPARE(text, QStringLiteral("a\r\nb\r\n"));
-    DialogUnderTest again(globals, prompter, text);
-    QCOMPARE(again.child<QLineEdit>("txtLineWidth")->text(), QStringLiteral("2"));
-}
-
-void SendOptionsDialogTest::formattingOffStoresWithoutTouchingTheText()
-{
-    Globals globals;
-    globals.gNtsFormatBody = false;
-    FakePrompter prompter;
-    QString text = kLongText;
-    DialogUnderTest ui(globals, prompter, text);
-    ui.setWidth(QStringLiteral("12"));
-    ui.child<QRadioButton>("optSendS")->click();
-    ui.click("cmdApply");
-    QCOMPARE(globals.gNtsLineWidth, 12);
-    QVERIFY(!globals.gNtsSendAsTraffic);
-    QCOMPARE(text, kLongText);
+    ui.click(button);
+    QCOMPARE(ui.dialog.isVisible(), button == QLatin1String("cmdApply"));
+    QCOMPARE(ui.globals.gNtsLineWidth, stored);
+    QVERIFY(!ui.globals.gNtsSendAsTraffic);
+    QCOMPARE(ui.text, reflowed);
+    QVERIFY(ui.prompter.prompts.isEmpty());
 }
 
 void SendOptionsDialogTest::badWidthIsRefusedAndChangesNothing_data()
@@ -214,64 +177,32 @@ void SendOptionsDialogTest::badWidthIsRefusedAndChangesNothing()
 {
     QFETCH(QString, width);
     QFETCH(QString, button);
-    Globals globals;
-    globals.gNtsLineWidth = 60;
-    FakePrompter prompter;
-    QString text = kLongText;
-    DialogUnderTest ui(globals, prompter, text);
+    DialogUnderTest ui([](Globals& g) { g.gNtsLineWidth = 60; }, kLongText);
     ui.setWidth(width);
     ui.child<QRadioButton>("optSendS")->click();
-    ui.click(button.toLatin1().constData());
-    QCOMPARE(prompter.prompts.size(), 1);
-    QCOMPARE(prompter.prompts[0].text, QStringLiteral("The line width must be a whole number from 0 to 32767."));
-    QCOMPARE(prompter.prompts[0].title, QStringLiteral("Vellicor"));
-    QCOMPARE(prompter.prompts[0].buttons, PromptButtons::Ok);
+    ui.click(button);
+    QCOMPARE(ui.prompter.prompts.size(), 1);
+    QCOMPARE(ui.prompter.prompts[0].text, QStringLiteral("The line width must be a whole number from 0 to 32767."));
+    QCOMPARE(ui.prompter.prompts[0].title, QStringLiteral("Vellicor"));
+    QCOMPARE(ui.prompter.prompts[0].buttons, PromptButtons::Ok);
     QVERIFY(ui.dialog.isVisible());
-    QCOMPARE(globals.gNtsLineWidth, 60);
-    QVERIFY(globals.gNtsSendAsTraffic);
-    QCOMPARE(text, kLongText);
+    QCOMPARE(ui.globals.gNtsLineWidth, 60);
+    QVERIFY(ui.globals.gNtsSendAsTraffic);
+    QCOMPARE(ui.text, kLongText);
 }
 
-void SendOptionsDialogTest::fractionalWidthIsRounded()
+// Its title, its width and the missing send type are checked with the ARES form.
+void SendOptionsDialogTest::aresBindingKeepsItsOwnFormattingFlag()
 {
-    Globals globals;
-    FakePrompter prompter;
-    QString text;
-    DialogUnderTest ui(globals, prompter, text);
-    ui.setWidth(QStringLiteral("40.6"));
-    ui.click("cmdApply");
-    QCOMPARE(globals.gNtsLineWidth, 41);
-    ui.setWidth(QStringLiteral("32767"));
-    ui.click("cmdApply");
-    QCOMPARE(globals.gNtsLineWidth, 32767);
-    QVERIFY(prompter.prompts.isEmpty());
-}
-
-void SendOptionsDialogTest::aresBindingHasNoSendTypeAndItsOwnSettings()
-{
-    Globals globals;
-    FakePrompter prompter;
-    QString text = QStringLiteral("ab cd");
-    DialogUnderTest ui(globals, prompter, text, SendOptionsBindings::ares());
-    QCOMPARE(ui.dialog.windowTitle(), QStringLiteral("Vellicor TORMEL Options"));
-    QVERIFY(!ui.child<QRadioButton>("optSendS"));
-    QVERIFY(!ui.child<QRadioButton>("optSendST"));
-    ui.setWidth(QStringLiteral("4"));
-    ui.click("cmdApply");
-    QCOMPARE(globals.gAresLineWidth, 4);
-    QCOMPARE(globals.gNtsLineWidth, 70);
-    QCOMPARE(text, QStringLiteral("ab \r\ncd\r\n"));
+    DialogUnderTest ui({}, {}, SendOptionsBindings::ares());
     ui.child<QCheckBox>("chkFormatted")->click();
-    QVERIFY(!globals.gAresFormatBody);
-    QVERIFY(globals.gNtsFormatBody);
+    QVERIFY(!ui.globals.gAresFormatBody);
+    QVERIFY(ui.globals.gNtsFormatBody);
 }
 
 void SendOptionsDialogTest::ctrlTabKeepsTheSingleTabSelected()
 {
-    Globals globals;
-    FakePrompter prompter;
-    QString text;
-    DialogUnderTest ui(globals, prompter, text);
+    DialogUnderTest ui;
     QVERIFY(QTest::qWaitForWindowExposed(&ui.dialog));
     ui.dialog.activateWindow();
     ui.child<QLineEdit>("txtLineWidth")->setFocus();

@@ -9,138 +9,128 @@ using namespace vellicor;
 using namespace vellicor::test;
 
 namespace {
+
 Transmission threeLines()
 {
     return {TransmissionStep::write(QStringLiteral("ONE\r")), TransmissionStep::pause(0.5),
             TransmissionStep::write(QStringLiteral("TWO\r")), TransmissionStep::write(QStringLiteral("THREE\r")),
             TransmissionStep::pause(1.0), TransmissionStep::write(QStringLiteral("\r"))};
 }
+
 const QString kQuestion = QStringLiteral("Send the NTS formatted traffic now?");
+const QString kTransmitting = QStringLiteral("Message is transmitting.  TNC is now in CONVerse mode.\r\n"
+                                             "(Ignore 'cmd:' prompt embedded in text or at bottom of main screen.)");
+const QString kNotOpen = QStringLiteral("The serial port is not open. The message was not sent.");
+const QString kLost = QStringLiteral("The serial port closed during the transmission. The message was not completely sent.");
+
+// How the link behaves during a send.
+enum class Link { Open, Closed, ClosesInFirstPause, RefusesThirdWrite };
+
+void setUp(TestPlatform& fakes, Link link)
+{
+    if (link != Link::Closed)
+        fakes.link.open();
+    if (link == Link::RefusesThirdWrite)
+        fakes.link.failWritesAfter = 2;
+    if (link == Link::ClosesInFirstPause) {
+        fakes.pauser.during = [&fakes](double) {
+            if (fakes.link.isOpen())
+                fakes.link.close();
+        };
+    }
 }
+
+} // namespace
 
 class TransmissionTest : public QObject {
     Q_OBJECT
 private slots:
-    void playsEveryWriteAndPauseInOrder();
-    void portClosedBeforeStartWritesNothingAndDoesNotWait();
-    void writeFailingPartwayFinishesThePausesWithoutWriting();
-    void sendDeclinedChangesNothing();
-    void sendWithClosedPortTellsTheOperatorAndDoesNotPrepare();
-    void sendCompleteShowsTheClosingNote();
-    void sendLostPartwayShowsTheIncompleteNote();
+    void playsWritesAndPausesInOrder_data();
+    void playsWritesAndPausesInOrder();
+    void sendAsksPreparesAndTellsHowItWent_data();
+    void sendAsksPreparesAndTellsHowItWent();
 };
 
-void TransmissionTest::playsEveryWriteAndPauseInOrder()
+// After a failed write the rest is skipped but the pauses still run.
+void TransmissionTest::playsWritesAndPausesInOrder_data()
 {
-    TestPlatform fakes;
-    fakes.link.open();
-    TncWriter writer(fakes.link);
-    QCOMPARE(PlayTransmission(threeLines(), writer, fakes.pauser), TransmissionOutcome::Sent);
-    QCOMPARE(fakes.link.written, QByteArray("ONE\rTWO\rTHREE\r\r"));
-    QCOMPARE(fakes.pauser.pauses, (QList<double>{0.5, 1.0}));
-    QCOMPARE(writtenText(threeLines()), QStringLiteral("ONE\rTWO\rTHREE\r\r"));
+    QTest::addColumn<int>("link");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<int>("pauses");
+    QTest::newRow("open") << int(Link::Open) << int(TransmissionOutcome::Sent) << QByteArray("ONE\rTWO\rTHREE\r\r") << 2;
+    QTest::newRow("closed: no write, no wait") << int(Link::Closed) << int(TransmissionOutcome::PortClosedBeforeStart)
+                                               << QByteArray() << 0;
+    QTest::newRow("closed in the first pause") << int(Link::ClosesInFirstPause)
+                                               << int(TransmissionOutcome::LostPartway) << QByteArray("ONE\r") << 2;
+    QTest::newRow("write refused by an open link") << int(Link::RefusesThirdWrite)
+                                                   << int(TransmissionOutcome::LostPartway)
+                                                   << QByteArray("ONE\rTWO\r") << 2;
 }
 
-void TransmissionTest::portClosedBeforeStartWritesNothingAndDoesNotWait()
+void TransmissionTest::playsWritesAndPausesInOrder()
 {
+    QFETCH(int, link);
+    QFETCH(int, outcome);
+    QFETCH(QByteArray, written);
+    QFETCH(int, pauses);
     TestPlatform fakes;
+    setUp(fakes, Link(link));
     TncWriter writer(fakes.link);
-    QCOMPARE(PlayTransmission(threeLines(), writer, fakes.pauser), TransmissionOutcome::PortClosedBeforeStart);
-    QVERIFY(fakes.link.written.isEmpty());
-    QVERIFY(fakes.pauser.pauses.isEmpty());
+    QCOMPARE(int(PlayTransmission(threeLines(), writer, fakes.pauser)), outcome);
+    QCOMPARE(fakes.link.written, written);
+    QCOMPARE(fakes.pauser.pauses, (QList<double>{0.5, 1.0}).mid(0, pauses));
 }
 
-void TransmissionTest::writeFailingPartwayFinishesThePausesWithoutWriting()
+// The form prepares itself (reflow, restored zeros) only once the operator
+// said Yes and the port is open, so a send that cannot start changes nothing.
+void TransmissionTest::sendAsksPreparesAndTellsHowItWent_data()
 {
-    TestPlatform fakes;
-    fakes.link.open();
-    TncWriter writer(fakes.link);
-    // The port closes during the first pause.
-    fakes.pauser.during = [&](double) {
-        if (fakes.link.isOpen())
-            fakes.link.close();
-    };
-    QCOMPARE(PlayTransmission(threeLines(), writer, fakes.pauser), TransmissionOutcome::LostPartway);
-    QCOMPARE(fakes.link.written, QByteArray("ONE\r"));
-    QCOMPARE(fakes.pauser.pauses, (QList<double>{0.5, 1.0}));
-
-    // A write refused by an open link counts the same.
-    TestPlatform refusing;
-    refusing.link.open();
-    refusing.link.failWritesAfter = 2;
-    TncWriter refusingWriter(refusing.link);
-    QCOMPARE(PlayTransmission(threeLines(), refusingWriter, refusing.pauser), TransmissionOutcome::LostPartway);
-    QCOMPARE(refusing.link.written, QByteArray("ONE\rTWO\r"));
-    QCOMPARE(refusing.pauser.pauses, (QList<double>{0.5, 1.0}));
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<int>("link");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<bool>("prepared");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("No") << false << int(Link::Open) << int(TrafficSendResult::Declined) << false << QString() << 0;
+    QTest::newRow("port closed") << true << int(Link::Closed) << int(TrafficSendResult::NotSent) << false
+                                 << kNotOpen << int(PromptIcon::Exclamation);
+    QTest::newRow("sent") << true << int(Link::Open) << int(TrafficSendResult::Sent) << true
+                          << kTransmitting << int(PromptIcon::Information);
+    QTest::newRow("lost partway") << true << int(Link::ClosesInFirstPause) << int(TrafficSendResult::Incomplete)
+                                  << true << kLost << int(PromptIcon::Exclamation);
 }
 
-void TransmissionTest::sendDeclinedChangesNothing()
+void TransmissionTest::sendAsksPreparesAndTellsHowItWent()
 {
+    QFETCH(bool, yes);
+    QFETCH(int, link);
+    QFETCH(int, result);
+    QFETCH(bool, prepared);
+    QFETCH(QString, note);
+    QFETCH(int, icon);
     TestPlatform fakes;
-    fakes.link.open();
-    fakes.prompter.answers = {PromptAnswer::No};
+    setUp(fakes, Link(link));
+    fakes.prompter.answers = {yes ? PromptAnswer::Yes : PromptAnswer::No};
     TncWriter writer(fakes.link);
-    bool prepared = false;
+    bool ran = false;
     TrafficSend send(fakes.prompter, writer, fakes.pauser);
-    QCOMPARE(send.run(kQuestion, [&] { prepared = true; return threeLines(); }), TrafficSendResult::Declined);
-    QVERIFY(!prepared);
-    QVERIFY(fakes.link.written.isEmpty());
-    QCOMPARE(fakes.prompter.prompts.size(), 1);
-    QCOMPARE(fakes.prompter.prompts[0].text, kQuestion);
-    QCOMPARE(fakes.prompter.prompts[0].title, QStringLiteral("Vellicor"));
-    QCOMPARE(fakes.prompter.prompts[0].buttons, PromptButtons::YesNo);
-    QCOMPARE(fakes.prompter.prompts[0].icon, PromptIcon::Question);
-}
-
-void TransmissionTest::sendWithClosedPortTellsTheOperatorAndDoesNotPrepare()
-{
-    TestPlatform fakes;
-    TncWriter writer(fakes.link);
-    bool prepared = false;
-    TrafficSend send(fakes.prompter, writer, fakes.pauser);
-    QCOMPARE(send.run(kQuestion, [&] { prepared = true; return threeLines(); }), TrafficSendResult::NotSent);
-    QVERIFY(!prepared);
-    QVERIFY(fakes.pauser.pauses.isEmpty());
-    QCOMPARE(fakes.prompter.prompts.size(), 2);
-    const Prompt& note = fakes.prompter.prompts[1];
-    QCOMPARE(note.text, QStringLiteral("The serial port is not open. The message was not sent."));
-    QCOMPARE(note.title, QStringLiteral("Vellicor"));
-    QCOMPARE(note.buttons, PromptButtons::Ok);
-    QCOMPARE(note.icon, PromptIcon::Exclamation);
-}
-
-void TransmissionTest::sendCompleteShowsTheClosingNote()
-{
-    TestPlatform fakes;
-    fakes.link.open();
-    TncWriter writer(fakes.link);
-    TrafficSend send(fakes.prompter, writer, fakes.pauser);
-    QCOMPARE(send.run(kQuestion, threeLines), TrafficSendResult::Sent);
-    QCOMPARE(fakes.link.written, QByteArray("ONE\rTWO\rTHREE\r\r"));
-    QCOMPARE(fakes.prompter.prompts.size(), 2);
-    const Prompt& note = fakes.prompter.prompts[1];
-    QCOMPARE(note.text, QStringLiteral("Message is transmitting.  TNC is now in CONVerse mode.\r\n"
-                                       "(Ignore 'cmd:' prompt embedded in text or at bottom of main screen.)"));
-    QCOMPARE(note.title, QStringLiteral("Vellicor"));
-    QCOMPARE(note.buttons, PromptButtons::Ok);
-    QCOMPARE(note.icon, PromptIcon::Information);
-}
-
-void TransmissionTest::sendLostPartwayShowsTheIncompleteNote()
-{
-    TestPlatform fakes;
-    fakes.link.open();
-    fakes.pauser.during = [&](double) {
-        if (fakes.link.isOpen())
-            fakes.link.close();
-    };
-    TncWriter writer(fakes.link);
-    TrafficSend send(fakes.prompter, writer, fakes.pauser);
-    QCOMPARE(send.run(kQuestion, threeLines), TrafficSendResult::Incomplete);
-    QCOMPARE(fakes.prompter.prompts.size(), 2);
-    QCOMPARE(fakes.prompter.prompts[1].text,
-             QStringLiteral("The serial port closed during the transmission. The message was not completely sent."));
-    QCOMPARE(fakes.prompter.prompts[1].icon, PromptIcon::Exclamation);
+    QCOMPARE(int(send.run(kQuestion, [&] { ran = true; return threeLines(); })), result);
+    QCOMPARE(ran, prepared);
+    QCOMPARE(fakes.link.written.isEmpty(), !prepared);
+    const Prompt& question = fakes.prompter.prompts.value(0);
+    QCOMPARE(question.text, kQuestion);
+    QCOMPARE(question.title, QStringLiteral("Vellicor"));
+    QCOMPARE(question.buttons, PromptButtons::YesNo);
+    QCOMPARE(question.icon, PromptIcon::Question);
+    QCOMPARE(fakes.prompter.prompts.size(), note.isEmpty() ? 1 : 2);
+    if (!note.isEmpty()) {
+        const Prompt& shown = fakes.prompter.prompts[1];
+        QCOMPARE(shown.text, note);
+        QCOMPARE(shown.title, QStringLiteral("Vellicor"));
+        QCOMPARE(shown.buttons, PromptButtons::Ok);
+        QCOMPARE(int(shown.icon), icon);
+    }
 }
 
 QTEST_GUILESS_MAIN(TransmissionTest)

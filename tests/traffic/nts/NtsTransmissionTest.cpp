@@ -1,5 +1,4 @@
-#include "Fakes.h"
-#include "terminal/TncWriter.h"
+#include "ExampleRadiogram.h"
 #include "traffic/nts/NtsTransmission.h"
 #include "traffic/nts/Radiogram.h"
 
@@ -8,69 +7,25 @@
 using namespace vellicor;
 using namespace vellicor::test;
 
+Q_DECLARE_METATYPE(vellicor::Radiogram)
+
 namespace {
 
-// The radiogram of the complete example.
-Radiogram exampleRadiogram()
-{
-    Radiogram r;
-    r.msgNum = QStringLiteral("12");
-    r.precedence = QStringLiteral("R (Routine)");
-    r.station = QStringLiteral("W1AW");
-    r.check = QStringLiteral("4");
-    r.place = QStringLiteral("DENVER CO");
-    r.timeFiled = QStringLiteral("1430Z");
-    r.dateFiled = QStringLiteral("12/05/2026");
-    r.name = QStringLiteral("JOHN DOE");
-    r.address = QStringLiteral("12 MAIN ST");
-    r.city = QStringLiteral("BOULDER");
-    r.state = QStringLiteral("CO");
-    r.zip = QStringLiteral("80302");
-    r.phone = QStringLiteral("(303) 555-1212");
-    r.message = QStringLiteral("ARRIVED SAFE LOVE BOB");
-    r.signedBy = QStringLiteral("MARY");
-    return r;
-}
+using R = Radiogram;
 
 // What the TNC receives for the example, line by line.
-const QByteArray kExampleBytes = QByteArray("\x03")
-    + "CONV\r"
-    + "ST 80302 @NTSCO\r"
-    + "QTC 1 BOULDER, CO\r"
-    + "12 R  W1AW 4 DENVER CO 1430Z 12/05/2026\r"
-    + "\r"
-    + "JOHN DOE\r"
-    + "12 MAIN ST\r"
-    + "BOULDER, CO, 80302\r"
-    + "(303) 555-1212  BT\r"
-    + "\r"
-    + "ARRIVED SAFE LOVE BOB\r\n"
-    + "  BT\r"
-    + "\r"
-    + "MARY\r" + "\x1a"
-    + "\r";
+const QByteArray kExample = QByteArray("\x03") + "CONV\r" + "ST 80302 @NTSCO\r" + "QTC 1 BOULDER, CO\r"
+    + "12 R  W1AW 4 DENVER CO 1430Z 12/05/2026\r" + "\r" + "JOHN DOE\r" + "12 MAIN ST\r" + "BOULDER, CO, 80302\r"
+    + "(303) 555-1212  BT\r" + "\r" + "ARRIVED SAFE LOVE BOB\r\n" + "  BT\r" + "\r" + "MARY\r" + "\x1a" + "\r";
 
-// Sends a radiogram as the form does and records what reaches the link.
-struct SentRadiogram {
-    QByteArray bytes;
-    QList<double> pauses;
-    QList<QByteArray> writtenAtPause;
-    Radiogram after;
-};
-
-SentRadiogram send(Radiogram radiogram, Globals& globals)
+QByteArray withPrecedence(const QByteArray& word)
 {
-    TestPlatform fakes;
-    fakes.link.open();
-    TncWriter writer(fakes.link);
-    SentRadiogram sent;
-    fakes.pauser.during = [&](double) { sent.writtenAtPause.append(fakes.link.written); };
-    NtsTransmission::prepareForSend(radiogram, globals);
-    PlayTransmission(NtsTransmission::build(radiogram, globals), writer, fakes.pauser);
-    sent.bytes = fakes.link.written;
-    sent.pauses = fakes.pauser.pauses;
-    sent.after = radiogram;
-    return sent;
+    return swapped(kExample, {{"12 R  W1AW", "12 " + word + "  W1AW"}});
+}
+
+QByteArray withAddress(const QByteArray& address)
+{
+    return swapped(kExample, {{"JOHN DOE\r12 MAIN ST\r", "JOHN DOE\r" + address + "\r"}});
 }
 
 } // namespace
@@ -78,123 +33,71 @@ SentRadiogram send(Radiogram radiogram, Globals& globals)
 class NtsTransmissionTest : public QObject {
     Q_OBJECT
 private slots:
-    void completeExampleGoesOutByteForByte();
-    void bypassSkipsTheConverseSwitch();
-    void regularMessageUsesS();
-    void precedenceWord_data();
-    void precedenceWord();
-    void formattingOffSendsTheTextAsTyped();
-    void addressLosesTrailingBlanksAndBreaks_data();
-    void addressLosesTrailingBlanksAndBreaks();
-    void emptyFieldsGoOutEmpty();
-    void stationIsTrimmedAndOtherFieldsAreNot();
+    void sendsTheRadiogramAsTheBoardExpects_data();
+    void sendsTheRadiogramAsTheBoardExpects();
 };
 
-void NtsTransmissionTest::completeExampleGoesOutByteForByte()
+// Width 0 stands for formatting turned off.
+void NtsTransmissionTest::sendsTheRadiogramAsTheBoardExpects_data()
 {
-    Globals globals;
-    const SentRadiogram sent = send(exampleRadiogram(), globals);
-    QCOMPARE(sent.bytes, kExampleBytes);
-    QCOMPARE(sent.pauses, (QList<double>{0.5, 1.0}));
-    QCOMPARE(sent.writtenAtPause[0], QByteArray("\x03" "CONV\r"));
-    QCOMPARE(sent.writtenAtPause[1], kExampleBytes.chopped(1)); // the last CR comes after the second
-    QCOMPARE(sent.after.message, QStringLiteral("ARRIVED SAFE LOVE BOB\r\n"));
-}
-
-void NtsTransmissionTest::bypassSkipsTheConverseSwitch()
-{
-    Globals globals;
-    globals.gBypassConv = true;
-    const SentRadiogram sent = send(exampleRadiogram(), globals);
-    QVERIFY(sent.bytes.startsWith("ST 80302 @NTSCO\r"));
-    QCOMPARE(sent.bytes, kExampleBytes.mid(6));
-    QCOMPARE(sent.pauses, QList<double>{1.0});
-}
-
-void NtsTransmissionTest::regularMessageUsesS()
-{
-    Globals globals;
-    globals.gNtsSendAsTraffic = false;
-    const SentRadiogram sent = send(exampleRadiogram(), globals);
-    QVERIFY(sent.bytes.mid(6).startsWith("S 80302 @NTSCO\r"));
-}
-
-void NtsTransmissionTest::precedenceWord_data()
-{
-    QTest::addColumn<QString>("precedence");
-    QTest::addColumn<QString>("written");
-    QTest::newRow("Emergency spelled out") << "Emergency" << "Emergency";
-    QTest::newRow("typed E word spelled out") << "EMERG" << "EMERG";
-    QTest::newRow("Priority") << "P (Priority)" << "P";
-    QTest::newRow("Health and welfare") << "W (H & W)" << "W";
-    QTest::newRow("Routine") << "R (Routine)" << "R";
-    QTest::newRow("lower-case e") << "emergency" << "e";
-    QTest::newRow("empty") << "" << "";
-}
-
-void NtsTransmissionTest::precedenceWord()
-{
-    QFETCH(QString, precedence);
-    QFETCH(QString, written);
-    Globals globals;
-    Radiogram radiogram = exampleRadiogram();
-    radiogram.precedence = precedence;
-    const SentRadiogram sent = send(radiogram, globals);
-    QVERIFY2(sent.bytes.contains("\r12 " + written.toLatin1() + "  W1AW 4 "), sent.bytes.constData());
-}
-
-void NtsTransmissionTest::formattingOffSendsTheTextAsTyped()
-{
-    Globals globals;
-    globals.gNtsFormatBody = false;
-    globals.gNtsLineWidth = 10;
-    Radiogram radiogram = exampleRadiogram();
-    radiogram.message = QStringLiteral("ARRIVED SAFE LOVE BOB AND THE WHOLE FAMILY");
-    const SentRadiogram sent = send(radiogram, globals);
-    QVERIFY(sent.bytes.contains("\r\rARRIVED SAFE LOVE BOB AND THE WHOLE FAMILY  BT\r\rMARY\r\x1a"));
-    QCOMPARE(sent.after.message, radiogram.message);
-}
-
-void NtsTransmissionTest::addressLosesTrailingBlanksAndBreaks_data()
-{
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<QString>("kept");
-    QTest::newRow("blanks and blank lines") << "12 MAIN ST\r\nAPT 4  \r\n\r\n  " << "12 MAIN ST\r\nAPT 4";
-    QTest::newRow("nothing but breaks") << "\r\n \r\n" << "";
-    QTest::newRow("inner breaks kept") << "12 MAIN ST\r\nAPT 4" << "12 MAIN ST\r\nAPT 4";
-    QTest::newRow("tab is kept") << "12 MAIN ST\t" << "12 MAIN ST\t";
-}
-
-void NtsTransmissionTest::addressLosesTrailingBlanksAndBreaks()
-{
-    QFETCH(QString, address);
-    QFETCH(QString, kept);
-    Globals globals;
-    Radiogram radiogram = exampleRadiogram();
-    radiogram.address = address;
-    const SentRadiogram sent = send(radiogram, globals);
-    QCOMPARE(sent.after.address, kept);
-    QVERIFY(sent.bytes.contains("JOHN DOE\r" + kept.toLatin1() + "\rBOULDER, "));
-}
-
-void NtsTransmissionTest::emptyFieldsGoOutEmpty()
-{
-    Globals globals;
-    globals.gBypassConv = true;
-    const SentRadiogram sent = send(Radiogram{}, globals);
+    QTest::addColumn<Radiogram>("radiogram");
+    QTest::addColumn<bool>("bypass");
+    QTest::addColumn<bool>("asTraffic");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::newRow("complete example") << exampleRadiogram() << false << true << 70 << kExample;
+    QTest::newRow("bypass starts with the send command") << exampleRadiogram() << true << true << 70 << kExample.mid(6);
+    QTest::newRow("regular message uses S") << exampleRadiogram() << false << false << 70
+                                           << swapped(kExample, {{"ST 80302", "S 80302"}});
+    QTest::newRow("Emergency spelled out") << exampleRadiogram({{&R::precedence, "Emergency"}}) << false << true << 70
+                                           << withPrecedence("Emergency");
+    QTest::newRow("typed E word spelled out") << exampleRadiogram({{&R::precedence, "EMERG"}}) << false << true << 70
+                                              << withPrecedence("EMERG");
+    QTest::newRow("Priority") << exampleRadiogram({{&R::precedence, "P (Priority)"}}) << false << true << 70
+                              << withPrecedence("P");
+    QTest::newRow("Health and welfare") << exampleRadiogram({{&R::precedence, "W (H & W)"}}) << false << true << 70
+                                        << withPrecedence("W");
+    QTest::newRow("lower-case e") << exampleRadiogram({{&R::precedence, "emergency"}}) << false << true << 70
+                                  << withPrecedence("e");
+    QTest::newRow("empty precedence") << exampleRadiogram({{&R::precedence, ""}}) << false << true << 70 << withPrecedence("");
+    QTest::newRow("formatting off sends the text as typed")
+        << exampleRadiogram({{&R::message, "ARRIVED SAFE LOVE BOB AND THE WHOLE FAMILY"}}) << false << true << 0
+        << swapped(kExample, {{"ARRIVED SAFE LOVE BOB\r\n  BT", "ARRIVED SAFE LOVE BOB AND THE WHOLE FAMILY  BT"}});
+    QTest::newRow("text reflowed at width 10") << exampleRadiogram() << false << true << 10
+                                               << swapped(kExample, {{"ARRIVED SAFE LOVE BOB\r\n",
+                                                                      "ARRIVED \r\nSAFE LOVE \r\nBOB\r\n"}});
+    QTest::newRow("address loses trailing blanks and breaks")
+        << exampleRadiogram({{&R::address, "12 MAIN ST\r\nAPT 4  \r\n\r\n  "}}) << false << true << 70
+        << withAddress("12 MAIN ST\r\nAPT 4");
+    QTest::newRow("address of nothing but breaks") << exampleRadiogram({{&R::address, "\r\n \r\n"}}) << false << true << 70
+                                                   << withAddress("");
+    QTest::newRow("tab after the address is kept") << exampleRadiogram({{&R::address, "12 MAIN ST\t"}}) << false << true
+                                                   << 70 << withAddress("12 MAIN ST\t");
+    QTest::newRow("station trimmed, place not")
+        << exampleRadiogram({{&R::station, "  W1AW "}, {&R::place, " DENVER CO "}}) << false << true << 70
+        << swapped(kExample, {{"W1AW 4 DENVER CO 1430Z", "W1AW 4  DENVER CO  1430Z"}});
     // The empty text is reflowed to nothing, so "  BT" follows directly.
-    QCOMPARE(sent.bytes, QByteArray("ST  @NTS\rQTC 1 , \r") + " " + "R " + "     \r\r" + "\r" + "\r" + ", , \r"
-                             + "  BT\r\r" + "  BT\r\r" + "\r\x1a" + "\r");
+    QTest::newRow("empty form") << Radiogram{} << true << true << 70
+                                << QByteArray("ST  @NTS\rQTC 1 , \r R      \r\r\r\r, , \r  BT\r\r  BT\r\r\r\x1a\r");
 }
 
-void NtsTransmissionTest::stationIsTrimmedAndOtherFieldsAreNot()
+// The form afterwards holds the text and the address as they went out.
+void NtsTransmissionTest::sendsTheRadiogramAsTheBoardExpects()
 {
+    QFETCH(Radiogram, radiogram);
+    QFETCH(bool, bypass);
+    QFETCH(bool, asTraffic);
+    QFETCH(int, width);
+    QFETCH(QByteArray, sent);
     Globals globals;
-    Radiogram radiogram = exampleRadiogram();
-    radiogram.station = QStringLiteral("  W1AW ");
-    radiogram.place = QStringLiteral(" DENVER CO ");
-    const SentRadiogram sent = send(radiogram, globals);
-    QVERIFY(sent.bytes.contains("12 R  W1AW 4  DENVER CO  1430Z 12/05/2026\r\r"));
+    globals.gBypassConv = bypass;
+    globals.gNtsSendAsTraffic = asTraffic;
+    globals.gNtsFormatBody = width > 0;
+    globals.gNtsLineWidth = width > 0 ? width : 70;
+    NtsTransmission::prepareForSend(radiogram, globals);
+    QCOMPARE(streamOf(NtsTransmission::build(radiogram, globals)), withPauses(sent));
+    QVERIFY(sent.contains("\r" + radiogram.address.toLatin1() + "\r"));
+    QVERIFY(sent.contains(radiogram.message.toLatin1() + "  BT\r"));
 }
 
 QTEST_GUILESS_MAIN(NtsTransmissionTest)
