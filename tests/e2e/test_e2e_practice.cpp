@@ -141,8 +141,8 @@ class E2ePractice : public QObject {
 private slots:
     void startupScriptBuildsTheModeMenuWhoseButtonsDriveTheTnc();
     void connectListConnectsToTheBoard();
-    void radiogramIsStoredOnTheBoardByteForByteAndReadBack();
-    void aresMessageIsStoredOnTheBoardByteForByte();
+    void messageIsStoredOnTheBoardByteForByteAndReadBack_data();
+    void messageIsStoredOnTheBoardByteForByteAndReadBack();
     void tacticalCallIsSetAndCleared();
     void restartPortBringsBackATncThatWasKilled();
 };
@@ -211,63 +211,66 @@ void E2ePractice::connectListConnectsToTheBoard()
     VERIFY_PANE(session, session.shows(QStringLiteral("No messages.")));
 }
 
-void E2ePractice::radiogramIsStoredOnTheBoardByteForByteAndReadBack()
+void E2ePractice::messageIsStoredOnTheBoardByteForByteAndReadBack_data()
 {
-    const QByteArray expected = storedText(ntsexample::kTransmission, ntsexample::kTitleLine);
-    QVERIFY(expected.startsWith("012 R  W1AW"));
+    QTest::addColumn<bool>("nts");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("listed");
+    QTest::addColumn<QString>("textLine");
+    QTest::newRow("NTS radiogram opened from its file")
+        << true << storedText(ntsexample::kTransmission, ntsexample::kTitleLine)
+        << "Send the NTS formatted traffic now?" << "@NTSCO" << "ARRIVED SAFE LOVE BOB";
+    QTest::newRow("ARES message") << false << storedText(aresexample::kTransmission, aresexample::kTitleLine)
+                                  << "Send the TORMEL formatted traffic now?" << "R, Shelter status"
+                                  << "Need 20 cots.";
+}
+
+// The board stores what follows the title line; List shows the message and
+// Read, with its number typed in the send box, shows its text.
+void E2ePractice::messageIsStoredOnTheBoardByteForByteAndReadBack()
+{
+    QFETCH(bool, nts);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, question);
+    QFETCH(QString, listed);
+    QFETCH(QString, textLine);
+    QVERIFY(!stored.isEmpty());
     PracticeSession session;
     VERIFY_PANE(session, session.begin());
     QVERIFY(session.press(QStringLiteral("BBS")));
     VERIFY_PANE(session, session.shows(QStringLiteral("N0BBS>")));
 
     QTemporaryDir dir;
-    FrmNTS* form = nullptr;
-    ntsexample::openInForm(session.program(), dir, form);
+    QWidget* form = nullptr;
+    if (nts) {
+        FrmNTS* ntsForm = nullptr;
+        ntsexample::openInForm(session.program(), dir, ntsForm);
+        form = ntsForm;
+    } else {
+        session.window().menus().mnuTORMEL->trigger();
+        FrmTORMEL* tormel = session.window().tormelForm();
+        QVERIFY(tormel && tormel->isVisible());
+        tormel->showMessage(aresexample::message());
+        form = tormel;
+    }
     QVERIFY(form);
-    QStringList boxTexts;
-    ModalAnswers answers({clickBox(QMessageBox::Yes, boxTexts), clickBox(QMessageBox::Ok, boxTexts)});
-    ntsexample::formAction(*form, "mnuSend")->trigger();
-    QCOMPARE(answers.unexpected(), 0);
-    QCOMPARE(boxTexts, (QStringList{QStringLiteral("Send the NTS formatted traffic now?"), kTransmittingNote}));
-
-    VERIFY_PANE(session, session.shows(QStringLiteral("Message #1 saved")));
-    QCOMPARE(session.storedMessage(1), expected);
-
-    // Read back: the listing shows the NTS routing, Read shows the text.
-    QVERIFY(session.press(QStringLiteral("List")));
-    VERIFY_PANE(session, session.shows(QStringLiteral("@NTSCO")));
-    QTest::keyClicks(&session.window().sendBox(), QStringLiteral("1"));
-    QVERIFY(session.press(QStringLiteral("Read")));
-    VERIFY_PANE(session, session.shows(QStringLiteral("[End of message #1]")));
-    QVERIFY(session.pane().contains(QStringLiteral("ARRIVED SAFE LOVE BOB")));
-    QVERIFY(session.window().sendBox().text().isEmpty());
-}
-
-void E2ePractice::aresMessageIsStoredOnTheBoardByteForByte()
-{
-    const QByteArray expected = storedText(aresexample::kTransmission, aresexample::kTitleLine);
-    QVERIFY(expected.startsWith("12/05/2026    14:05\r"));
-    PracticeSession session;
-    VERIFY_PANE(session, session.begin());
-    QVERIFY(session.press(QStringLiteral("BBS")));
-    VERIFY_PANE(session, session.shows(QStringLiteral("N0BBS>")));
-
-    session.window().menus().mnuTORMEL->trigger();
-    FrmTORMEL* form = session.window().tormelForm();
-    QVERIFY(form);
-    QVERIFY(form->isVisible());
-    form->showMessage(aresexample::message());
     QStringList boxTexts;
     ModalAnswers answers({clickBox(QMessageBox::Yes, boxTexts), clickBox(QMessageBox::Ok, boxTexts)});
     form->findChild<QAction*>(QStringLiteral("mnuSend"))->trigger();
     QCOMPARE(answers.unexpected(), 0);
-    QCOMPARE(boxTexts, (QStringList{QStringLiteral("Send the TORMEL formatted traffic now?"), kTransmittingNote}));
+    QCOMPARE(boxTexts, (QStringList{question, kTransmittingNote}));
     QVERIFY(!form->isVisible());
 
     VERIFY_PANE(session, session.shows(QStringLiteral("Message #1 saved")));
-    QCOMPARE(session.storedMessage(1), expected);
+    QCOMPARE(session.storedMessage(1), stored);
     QVERIFY(session.press(QStringLiteral("List")));
-    VERIFY_PANE(session, session.shows(QStringLiteral("R, Shelter status")));
+    VERIFY_PANE(session, session.shows(listed));
+    QTest::keyClicks(&session.window().sendBox(), QStringLiteral("1"));
+    QVERIFY(session.press(QStringLiteral("Read")));
+    VERIFY_PANE(session, session.shows(QStringLiteral("[End of message #1]")));
+    QVERIFY(session.pane().contains(textLine));
+    QVERIFY(session.window().sendBox().text().isEmpty());
 }
 
 void E2ePractice::tacticalCallIsSetAndCleared()

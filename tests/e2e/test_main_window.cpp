@@ -41,8 +41,7 @@ private slots:
     void menuBarCarriesEveryItemInOrder();
     void menusCarryTheirHelpTopics();
     void sendBoxHasTheFocusAndTypedLinesReachTheTnc();
-    void closeBoxAsksAndNoKeepsRunning();
-    void closeBoxYesUnloadsOnceAndClosesThePort();
+    void closeBoxAsksBeforeUnloading();
     void altTReachesBothCommandsThatShareIt();
     void badPreferenceBeepsOnceAtStartUp();
     void secondaryWindowsOpenOnceAndKeepTheirContents_data();
@@ -139,10 +138,11 @@ void MainWindowTest::sendBoxHasTheFocusAndTypedLinesReachTheTnc()
     QVERIFY(m_window->sendBox().text().isEmpty());
 }
 
-void MainWindowTest::closeBoxAsksAndNoKeepsRunning()
+// No keeps the program running; Yes unloads it once and closes the port.
+void MainWindowTest::closeBoxAsksBeforeUnloading()
 {
     startWindow();
-    m_fakes->prompter.answers = {PromptAnswer::No};
+    m_fakes->prompter.answers = {PromptAnswer::No, PromptAnswer::Yes};
     QSignalSpy shutdown(m_window.get(), &FrmPacket::shutdownScriptRequested);
     QVERIFY(!m_window->windowHandle()->close()); // the close box
     QCOMPARE(m_fakes->prompter.prompts.size(), 1);
@@ -152,14 +152,8 @@ void MainWindowTest::closeBoxAsksAndNoKeepsRunning()
     QCOMPARE(m_fakes->prompter.prompts[0].icon, PromptIcon::Question);
     QCOMPARE(shutdown.count(), 0);
     QVERIFY(m_fakes->link.isOpen());
-}
 
-void MainWindowTest::closeBoxYesUnloadsOnceAndClosesThePort()
-{
-    startWindow();
-    m_fakes->prompter.answers = {PromptAnswer::Yes};
-    QSignalSpy shutdown(m_window.get(), &FrmPacket::shutdownScriptRequested);
-    QVERIFY(m_window->windowHandle()->close()); // the close box
+    QVERIFY(m_window->windowHandle()->close());
     QVERIFY(m_globals.gExiting);
     QCOMPARE(shutdown.count(), 1);
     QCOMPARE(m_fakes->help.closes, 1);
