@@ -49,7 +49,6 @@ private slots:
     void openHandsTheLinesToTheFormAndNamesTheFile();
     void openReadsOnlyTheFirstMebibyteOfAHugeFile();
     void openCancelledOrUnreadableLeavesTheFormAlone();
-    void newEitherKeepsTheNameOrForgetsTheFile();
 };
 
 void MessageFileCommandsTest::saveAsNamesTheFileAndSaveWritesItWithoutAsking()
@@ -191,27 +190,6 @@ void MessageFileCommandsTest::openCancelledOrUnreadableLeavesTheFormAlone()
     QCOMPARE(files.currentFile(), QString());
     QVERIFY(!files.saveEnabled());
     QVERIFY(fakes.prompter.prompts.isEmpty());
-}
-
-void MessageFileCommandsTest::newEitherKeepsTheNameOrForgetsTheFile()
-{
-    QTemporaryDir dir;
-    TestPlatform fakes;
-    const QString path = dir.filePath(QStringLiteral("MSG1.txt"));
-    fakes.dialogs.fileAnswers = {path};
-    MessageFileCommands files(fakes.prompter, fakes.dialogs, kFilter);
-    TextForm form;
-    files.saveAs(form.writer());
-
-    files.disableSave();
-    QCOMPARE(files.currentFile(), path);
-    QVERIFY(!files.saveEnabled());
-    files.save(form.writer());
-    QCOMPARE(form.writes, 1);
-
-    files.forgetFile();
-    QCOMPARE(files.currentFile(), QString());
-    QVERIFY(!files.saveEnabled());
 }
 
 QTEST_GUILESS_MAIN(MessageFileCommandsTest)
