@@ -1,0 +1,111 @@
+#pragma once
+
+#include "Fakes.h"
+#include "app/FrmPacket.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <utility>
+
+#include <unistd.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define VELLICOR_SOAK_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VELLICOR_SOAK_ASAN 1
+#endif
+#endif
+
+namespace vellicor::test::soak {
+
+// How long a run is: the value of a VELLICOR_SOAK_* variable, or the short
+// figure that CI uses. tools/soak.sh sets the long ones.
+inline qint64 setting(const char* name, qint64 shortRun)
+{
+    bool ok = false;
+    const qint64 value = qEnvironmentVariable(name).toLongLong(&ok);
+    return ok && value > 0 ? value : shortRun;
+}
+
+// AddressSanitizer keeps freed memory in quarantine, so resident memory
+// says nothing about leaks there.
+inline constexpr bool kResidentMemoryMeaningful =
+#ifdef VELLICOR_SOAK_ASAN
+    false;
+#else
+    true;
+#endif
+
+// Resident memory of this process in MiB.
+inline double residentMiB()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields.at(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : 0;
+}
+
+// A fast timer of the test's own: while the event loop answers, it ticks.
+// The longest gap between ticks is a figure of the run, never a verdict.
+class Heartbeat {
+public:
+    Heartbeat()
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            ++m_ticks;
+            m_longestGapMs = qMax(m_longestGapMs, m_sinceLast.restart());
+        });
+        m_sinceLast.start();
+        m_timer.start();
+    }
+    // Ticks since the last call.
+    int takeTicks() { return std::exchange(m_ticks, 0); }
+    qint64 longestGapMs() const { return m_longestGapMs; }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_sinceLast;
+    int m_ticks = 0;
+    qint64 m_longestGapMs = 0;
+};
+
+// The real main window over the fakes of tests/support, with a program
+// folder of its own.
+struct FakeProgram {
+    TestPlatform fakes;
+    QTemporaryDir folder;
+    Globals globals;
+    std::unique_ptr<FrmPacket> window;
+
+    bool start()
+    {
+        FrmPacket::Options options;
+        options.folder = ProgramFolder(folder.path());
+        window = std::make_unique<FrmPacket>(globals, fakes.platform(), options);
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get()) && fakes.link.isOpen();
+    }
+    ~FakeProgram()
+    {
+        globals.gExiting = true;
+        window.reset();
+    }
+};
+
+// Adds lines to the preferences file of an E2eFixture made before it starts.
+inline bool addPreferences(const QByteArray& iniLines)
+{
+    QFile ini(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vellicor/Vellicor.ini"));
+    return ini.open(QIODevice::Append) && ini.write(iniLines) == iniLines.size();
+}
+
+} // namespace vellicor::test::soak

@@ -1,0 +1,34 @@
+// Not a test: the process that test_soak_save_faults kills. It saves
+// versions FIRST, FIRST+1, ... of a large file to PATH with the program's own
+// atomic save, forever, printing "saving N" before and
+// "saved N" after each save.
+#include "SaveVersions.h"
+
+#include "terminal/TextFile.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char* argv[])
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: soak_save_writer PATH FIRST-VERSION MEGABYTES\n");
+        return 2;
+    }
+    const QString path = QString::fromLocal8Bit(argv[1]);
+    auto version = quint32(std::strtoul(argv[2], nullptr, 10));
+    const qint64 megabytes = std::strtoll(argv[3], nullptr, 10);
+    std::printf("ready\n");
+    std::fflush(stdout);
+    for (;; ++version) {
+        const QByteArray bytes = vellicor::test::soak::savedVersion(version, megabytes);
+        std::printf("saving %u\n", version);
+        std::fflush(stdout);
+        if (const auto error = vellicor::TextFile::saveAtomically(path, bytes)) {
+            std::fprintf(stderr, "save failed: %s\n", qPrintable(error->description));
+            return 1;
+        }
+        std::printf("saved %u\n", version);
+        std::fflush(stdout);
+    }
+}

@@ -1,0 +1,157 @@
+// Faults of the link through the whole program: a link that floods errors,
+// and the TNC unplugged during a radiogram transmission and during a
+// script's "#" pause.
+#include "E2eFixture.h"
+#include "ModalAnswers.h"
+#include "NtsExample.h"
+#include "SoakSupport.h"
+
+#include "app/ReceiveView.h"
+#include "app/SendBoxEdit.h"
+
+#include <QApplication>
+
+#include <array>
+
+using namespace vellicor;
+using namespace vellicor::test;
+
+namespace {
+
+const QString kCtsLost = QStringLiteral("Status: Change in CTS Detected");
+
+// Pulls the plug as soon as the TNC has received `bytes`: the far end goes
+// away at once, as a TNC switched off or a cable pulled.
+void unplugWhenTheTncHas(E2eFixture& program, const QByteArray& bytes)
+{
+    QTcpSocket* tnc = program.tnc();
+    QObject::connect(tnc, &QTcpSocket::readyRead, tnc, [&program, tnc, bytes] {
+        if (program.fromProgram().contains(bytes))
+            tnc->abort();
+    });
+}
+
+// The operator's way back: Restart Port, once the watchdog shows it. The
+// TNC's record of what it received starts anew.
+bool restartPort(E2eFixture& program)
+{
+    QTcpSocket* before = program.tnc();
+    QPushButton& restart = program.window().restartButton();
+    if (!QTest::qWaitFor([&restart] { return restart.isVisible(); }, 20000))
+        return false;
+    restart.click();
+    if (!QTest::qWaitFor([&] { return program.tnc() != before; }, 10000))
+        return false;
+    program.fromProgram().clear();
+    return true;
+}
+
+} // namespace
+
+class SoakLinkFaults : public QObject {
+    Q_OBJECT
+private slots:
+    void errorFloodAsksOneBoxAtATimeAndTheWindowKeepsWorking();
+    void unpluggedDuringRadiogramSendSaysSoAndTheFormSendsWholeAfterRestart();
+    void unpluggedDuringScriptPauseEndsTheScriptAndItRunsWholeAfterRestart();
+};
+
+void SoakLinkFaults::errorFloodAsksOneBoxAtATimeAndTheWindowKeepsWorking()
+{
+    using namespace PortEvents;
+    static constexpr std::array<int, 4> kErrors = {kWriteError, kTimeout, kUnsupportedOperation, kLinkError};
+    const qint64 errors = soak::setting("VELLICOR_SOAK_ERRORS", 20000);
+    soak::FakeProgram program;
+    QVERIFY(program.start());
+    FakeLink& link = program.fakes.link;
+    int depth = 0;
+    int deepest = 0;
+    program.fakes.prompter.onShow = [&] {
+        deepest = qMax(deepest, ++depth);
+        for (int error : kErrors) // errors go on while the box is up
+            link.raise(error);
+        --depth;
+    };
+
+    soak::Heartbeat heartbeat;
+    qint64 raised = 0;
+    QTimer flood;
+    QObject::connect(&flood, &QTimer::timeout, [&] {
+        for (int i = 0; i < 100 && raised < errors; ++i, ++raised)
+            link.raise(kErrors.at(raised % kErrors.size()));
+        link.receive("LINE " + QByteArray::number(raised) + "\r\n");
+        if (raised == errors)
+            flood.stop();
+    });
+    flood.start(0);
+    QTRY_VERIFY_WITH_TIMEOUT(!flood.isActive(), 300000);
+
+    QCOMPARE(deepest, 1);
+    const QList<Prompt>& boxes = program.fakes.prompter.prompts;
+    QCOMPARE(boxes.size(), errors / 11);
+    for (const Prompt& box : boxes)
+        QCOMPARE(box.title, QStringLiteral("Click Cancel to quit, OK to ignore."));
+    QVERIFY2(heartbeat.takeTicks() > 0, "the event loop stopped answering");
+    QVERIFY(program.window->receiveView().toPlainText().endsWith(QStringLiteral("LINE %1\n").arg(errors)));
+    QTest::keyClicks(&program.window->sendBox(), QStringLiteral("STILL HERE"));
+    QTest::keyClick(&program.window->sendBox(), Qt::Key_Return);
+    QCOMPARE(link.written, QByteArray("STILL HERE\r"));
+    qInfo().noquote() << QStringLiteral("soak error flood: %1 errors, %2 boxes, longest event-loop gap %3 ms")
+                             .arg(errors).arg(boxes.size()).arg(heartbeat.longestGapMs());
+}
+
+void SoakLinkFaults::unpluggedDuringRadiogramSendSaysSoAndTheFormSendsWholeAfterRestart()
+{
+    QTemporaryDir dir;
+    E2eFixture program;
+    QVERIFY(program.start());
+    FrmNTS* form = nullptr;
+    ntsexample::openInForm(program, dir, form);
+    QVERIFY(form);
+    program.fromProgram().clear();
+    unplugWhenTheTncHas(program, "CONV\r");
+
+    // Each send's boxes are answered by its own answerer, which ends with it.
+    const auto send = [form](QStringList& boxTexts) {
+        ModalAnswers answers({clickBox(QMessageBox::Yes, boxTexts), clickBox(QMessageBox::Ok, boxTexts)});
+        ntsexample::formAction(*form, "mnuSend")->trigger();
+        return answers.unexpected();
+    };
+    QStringList boxTexts;
+    QCOMPARE(send(boxTexts), 0);
+    QCOMPARE(boxTexts, (QStringList{QStringLiteral("Send the NTS formatted traffic now?"),
+                                    QStringLiteral("The serial port closed during the transmission. "
+                                                   "The message was not completely sent.")}));
+    QCOMPARE(program.fromProgram(), QByteArray("\x03" "CONV\r"));
+    QCOMPARE(program.window().panelLabel(QStringLiteral("Status")).text(), kCtsLost);
+    QVERIFY(form->isVisible());
+
+    QVERIFY(restartPort(program));
+    boxTexts.clear();
+    QCOMPARE(send(boxTexts), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(program.fromProgram(), ntsexample::kTransmission, 10000);
+    QCOMPARE(boxTexts.last(), kTransmittingNote);
+}
+
+void SoakLinkFaults::unpluggedDuringScriptPauseEndsTheScriptAndItRunsWholeAfterRestart()
+{
+    E2eFixture program;
+    QVERIFY(program.start());
+    program.writeDataFile(QStringLiteral("VellicorStartup.txt"), "FIRST\r\n#\r\n#\r\nSECOND\r\n");
+    QAction& runStartup = *program.window().menus().mnuOptionsInitStartup;
+    program.fromProgram().clear();
+    unplugWhenTheTncHas(program, "FIRST\r");
+
+    runStartup.trigger();
+    QCOMPARE(program.fromProgram(), QByteArray("FIRST\r"));
+    QCOMPARE(program.window().panelLabel(QStringLiteral("Status")).text(), kCtsLost);
+    QVERIFY(!QApplication::overrideCursor());
+
+    QVERIFY(restartPort(program));
+    runStartup.trigger();
+    QTRY_COMPARE(program.fromProgram(), QByteArray("FIRST\rSECOND\r"));
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+QTEST_MAIN(SoakLinkFaults)
+#include "test_soak_link_faults.moc"
