@@ -154,6 +154,7 @@ void FrmPacket::connectRules()
     m_paneDocument->useCaret([this] { return m_txtReceived->textCursor(); },
                              [this](const QTextCursor& c) { m_txtReceived->setTextCursor(c); });
     m_receive = std::make_unique<ReceivePane>(*m_paneDocument, m_globals, m_status);
+    m_receive->setDisplayFrames(kReceiveFirstFrame, kReceiveLongestFrame);
     SendBox::Hooks hooks;
     hooks.echo = [this](const QString& text) { m_receive->AppendToReceivePane(text, m_globals.gTxForeColor); };
     hooks.insertIntoPane = [this](const QString& text) { m_receive->insertAtCaret(text); };

@@ -21,6 +21,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <chrono>
 #include <memory>
 
 namespace vellicor {
@@ -48,6 +49,12 @@ public:
         int versionMinor = 0;
         int versionRevision = 0;
     };
+
+    // Received text streaming in is drawn once a frame, the frames growing
+    // from the first to the longest while it keeps coming, so a fast line
+    // costs little; text after a quiet spell is drawn at once.
+    static constexpr std::chrono::milliseconds kReceiveFirstFrame{50};
+    static constexpr std::chrono::milliseconds kReceiveLongestFrame{250};
 
     FrmPacket(Globals& globals, const Platform& platform, Options options, QWidget* parent = nullptr);
     ~FrmPacket() override;

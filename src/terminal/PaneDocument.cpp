@@ -31,6 +31,20 @@ QString PaneDocument::displayText(const QString& text)
     return shown;
 }
 
+// "ab\ncd\n" becomes "ab", "\ncd", "\n": each piece after the first starts a new line.
+QStringList PaneDocument::splitBeforeLineBreaks(const QString& text)
+{
+    QStringList pieces;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const qsizetype lineBreak = text.indexOf(QLatin1Char('\n'), start + 1);
+        const qsizetype end = lineBreak < 0 ? text.size() : lineBreak;
+        pieces.append(text.mid(start, end - start));
+        start = end;
+    }
+    return pieces;
+}
+
 QTextCursor PaneDocument::caret() const
 {
     return m_getCaret ? m_getCaret() : m_ownCaret;
@@ -50,7 +64,17 @@ void PaneDocument::insertAtEnd(const QString& text, quint32 color)
     cursor.movePosition(QTextCursor::End);
     QTextCharFormat format;
     format.setForeground(toColor(color));
-    cursor.insertText(displayText(text), format);
+    const QString shown = displayText(text);
+    // A few lines go in one at a time, each starting with its line break: the
+    // view then scrolls and draws only the new lines, where one insertion of
+    // several lines (or a line ending in its break) redraws the whole pane.
+    // Many lines replace the whole view anyway and go in at once.
+    if (shown.count(QLatin1Char('\n')) > kLinesInsertedSeparately) {
+        cursor.insertText(shown, format);
+    } else {
+        for (const QString& line : splitBeforeLineBreaks(shown))
+            cursor.insertText(line, format);
+    }
     setCaret(cursor);
 }
 

@@ -38,6 +38,8 @@ public:
     QTextDocument& document() { return m_document; }
 
 private:
+    static constexpr qsizetype kLinesInsertedSeparately = 64;
+    static QStringList splitBeforeLineBreaks(const QString& text);
     QTextCursor caret() const;
     void setCaret(const QTextCursor& cursor);
 

@@ -6,6 +6,9 @@ namespace {
 constexpr QChar kCr = QLatin1Char('\r');
 constexpr QChar kLf = QLatin1Char('\n');
 constexpr QChar kBs = QLatin1Char('\b');
+// Text waiting for the frame's end is drawn early past this size, so one
+// drawing never holds up the window for long during a burst.
+constexpr qsizetype kMostPending = 64 * 1024;
 }
 
 ReceivePane::ReceivePane(PaneDocument& pane, const Globals& globals, StatusPanels& status,
@@ -15,6 +18,8 @@ ReceivePane::ReceivePane(PaneDocument& pane, const Globals& globals, StatusPanel
     , m_globals(globals)
     , m_status(status)
 {
+    m_frame.setSingleShot(true);
+    connect(&m_frame, &QTimer::timeout, this, &ReceivePane::endFrame);
 }
 
 QString ReceivePane::cleanChunk(QString chunk, int* leadingDeletes)
@@ -45,15 +50,11 @@ void ReceivePane::ShowReceivedText(const QString& chunk)
 {
     int deletes = 0;
     const QString text = cleanChunk(chunk, &deletes);
-    for (int i = 0; i < deletes; ++i)
-        m_pane.deleteLastCharacter();
+    deleteShownCharacters(deletes);
 
     if (m_scrollActive) {
-        applyScrollback();
-        if (!text.isEmpty())
-            m_pane.insertAtEnd(text, m_globals.gRxForeColor);
+        showPendingWhenFrameEnds(text);
         setButtonRed(false);
-        emit lastLineShown();
         return;
     }
     m_heldText += PaneDocument::displayText(text);
@@ -62,8 +63,57 @@ void ReceivePane::ShowReceivedText(const QString& chunk)
     m_status.SetStatusText(QStringLiteral("Status: Scroll Suspended, new data received"));
 }
 
+void ReceivePane::setDisplayFrames(std::chrono::milliseconds first, std::chrono::milliseconds longest)
+{
+    m_firstFrame = first;
+    m_longestFrame = qMax(first, longest);
+    m_frame.setInterval(first);
+}
+
+void ReceivePane::showPendingText()
+{
+    if (m_pendingText.isEmpty())
+        return;
+    applyScrollback();
+    m_pane.insertAtEnd(m_pendingText, m_pendingColor);
+    m_pendingText.clear();
+    emit lastLineShown();
+    if (m_firstFrame.count() > 0)
+        m_frame.start(); // what comes within this frame waits for its end
+}
+
+void ReceivePane::endFrame()
+{
+    if (m_pendingText.isEmpty()) {
+        m_frame.setInterval(m_firstFrame); // quiet: the next text is drawn at once
+        return;
+    }
+    m_frame.setInterval(qMin(m_frame.intervalAsDuration() * 2, m_longestFrame));
+    showPendingText();
+}
+
+// Deletes from the text not yet drawn first, then from the pane.
+void ReceivePane::deleteShownCharacters(int count)
+{
+    const int fromPending = int(qMin<qsizetype>(count, m_pendingText.size()));
+    m_pendingText.chop(fromPending);
+    for (int i = fromPending; i < count; ++i)
+        m_pane.deleteLastCharacter();
+}
+
+void ReceivePane::showPendingWhenFrameEnds(const QString& text)
+{
+    if (m_pendingColor != m_globals.gRxForeColor)
+        showPendingText();
+    m_pendingText += PaneDocument::displayText(text);
+    m_pendingColor = m_globals.gRxForeColor;
+    if (!m_frame.isActive() || m_pendingText.size() >= kMostPending)
+        showPendingText();
+}
+
 void ReceivePane::AppendToReceivePane(const QString& text, quint32 color)
 {
+    showPendingText();
     m_pane.insertAtEnd(text, color);
     if (m_scrollActive)
         emit lastLineShown();
@@ -71,11 +121,13 @@ void ReceivePane::AppendToReceivePane(const QString& text, quint32 color)
 
 void ReceivePane::insertAtCaret(const QString& text)
 {
+    showPendingText();
     m_pane.insertAtCaret(text);
 }
 
 void ReceivePane::suspend()
 {
+    showPendingText();
     m_scrollActive = false;
     m_pane.setLineLimit(0); // the operator is reading: nothing is dropped meanwhile
     m_status.SetStatusText(QStringLiteral("Status: Scroll Suspended"));
@@ -118,6 +170,7 @@ void ReceivePane::clearScreen(Prompter& prompter)
         return;
     m_pane.clear();
     m_heldText.clear();
+    m_pendingText.clear();
     setButtonRed(false);
 }
 

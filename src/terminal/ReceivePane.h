@@ -7,7 +7,9 @@
 #include "terminal/StatusPanels.h"
 
 #include <QObject>
+#include <QTimer>
 
+#include <chrono>
 #include <functional>
 
 namespace vellicor {
@@ -26,6 +28,13 @@ public:
     static QString cleanChunk(QString chunk, int* leadingDeletes);
 
     void ShowReceivedText(const QString& chunk);
+    // Received text is drawn at most once a frame while it streams in: the
+    // first chunk after a quiet frame at once, the rest together when the
+    // frame ends. While text keeps coming each frame is twice as long as the
+    // last, up to the longest. Zero (the default) draws every chunk as it comes.
+    void setDisplayFrames(std::chrono::milliseconds first, std::chrono::milliseconds longest);
+    // Draws at once whatever received text waits for the frame's end.
+    void showPendingText();
     void AppendToReceivePane(const QString& text, quint32 color);
     void insertAtCaret(const QString& text);
 
@@ -53,6 +62,9 @@ signals:
 
 private:
     void setButtonRed(bool red);
+    void deleteShownCharacters(int count);
+    void showPendingWhenFrameEnds(const QString& text);
+    void endFrame();
     void applyScrollback();
     void limitHeldText();
 
@@ -62,6 +74,11 @@ private:
     bool m_scrollActive = true;
     bool m_buttonRed = false;
     QString m_heldText;
+    QString m_pendingText;
+    quint32 m_pendingColor = 0;
+    QTimer m_frame;
+    std::chrono::milliseconds m_firstFrame{0};
+    std::chrono::milliseconds m_longestFrame{0};
     int m_scrollbackLines = 0;
     std::function<bool()> m_logWriting;
     bool m_toldLimitNeedsLog = false;

@@ -9,6 +9,7 @@
 #include <QTextDocument>
 
 using namespace vellicor;
+using namespace std::chrono_literals;
 using vellicor::test::FakePrompter;
 using vellicor::test::RecordingPrintService;
 
@@ -50,6 +51,8 @@ class ReceivePaneTest : public QObject {
 private slots:
     void showsChunks_data();
     void showsChunks();
+    void streamedTextIsDrawnOncePerFrame();
+    void framesEndByThemselves();
     void coloursReceivedAndEchoedText();
     void holdsTextWhileSuspendedAndShowsItOnResume();
     void clearScreenAsks_data();
@@ -78,6 +81,8 @@ void ReceivePaneTest::showsChunks_data()
     QTest::newRow("BS deletes a line break as one") << QStringList{"line\r\n", "\b!"} << "line!";
     QTest::newRow("BS takes the LF of a CR LF") << QStringList{"ab\r\n\bc"} << "ab\nc";
     QTest::newRow("BS and trailing CR") << QStringList{"ab\b\r"} << "a ";
+    QTest::newRow("BS across lines not yet drawn") << QStringList{"ab", "cd\r\n", "\b\b\bX"} << "abX";
+    QTest::newRow("BS across drawn and undrawn") << QStringList{"ab", "c", "\b\b\bX"} << "X";
     QTest::newRow("empty chunk") << QStringList{"abc", ""} << "abc";
     QTest::newRow("NUL and high bytes") << QStringList{QStringLiteral("a\u0000b\u20AC\u00FF")}
                                         << QStringLiteral("a\u0000b\u20AC\u00FF");
@@ -88,10 +93,62 @@ void ReceivePaneTest::showsChunks()
     QFETCH(QStringList, chunks);
     QFETCH(QString, shown);
     Pane p;
-    for (const QString& chunk : chunks)
+    Pane framed; // drawn once a frame: the first chunk at once, the rest at the frame's end
+    framed.pane.setDisplayFrames(1h, 1h);
+    for (const QString& chunk : chunks) {
         p.pane.ShowReceivedText(chunk);
+        framed.pane.ShowReceivedText(chunk);
+    }
     QCOMPARE(p.shown(), shown);
     QCOMPARE(p.pane.heldText(), QString());
+    framed.pane.showPendingText();
+    QCOMPARE(framed.shown(), shown);
+}
+
+void ReceivePaneTest::streamedTextIsDrawnOncePerFrame()
+{
+    Pane p;
+    p.pane.setDisplayFrames(1h, 1h);
+    QSignalSpy drawn(&p.pane, &ReceivePane::lastLineShown);
+    p.pane.ShowReceivedText(QStringLiteral("one\r\n"));
+    p.pane.ShowReceivedText(QStringLiteral("two\r\n"));
+    p.pane.ShowReceivedText(QStringLiteral("three"));
+    QCOMPARE(p.shown(), QStringLiteral("one\n"));
+    QCOMPARE(drawn.count(), 1);
+
+    // The echo, a suspend and Clear Screen take what waits along, in order.
+    p.pane.AppendToReceivePane(QStringLiteral("typed"), kCyan);
+    QCOMPARE(p.shown(), QStringLiteral("one\ntwo\nthreetyped"));
+    QCOMPARE(p.colorAt(10), QColor(255, 0, 0));
+    p.pane.ShowReceivedText(QStringLiteral("four"));
+    p.pane.suspend();
+    p.pane.ShowReceivedText(QStringLiteral("five"));
+    QCOMPARE(p.shown(), QStringLiteral("one\ntwo\nthreetypedfour"));
+    QCOMPARE(p.pane.heldText(), QStringLiteral("five"));
+    p.pane.resume();
+    p.pane.ShowReceivedText(QStringLiteral("six"));
+    FakePrompter yes;
+    p.pane.clearScreen(yes);
+    p.pane.showPendingText();
+    QCOMPARE(p.shown(), QString());
+
+    // A burst is drawn in pieces of bounded size, not held whole.
+    p.pane.ShowReceivedText(QStringLiteral("start"));
+    p.pane.ShowReceivedText(QString(100000, QLatin1Char('x')));
+    QCOMPARE(p.shown().size(), 100005);
+}
+
+void ReceivePaneTest::framesEndByThemselves()
+{
+    Pane p;
+    p.pane.setDisplayFrames(1ms, 4ms);
+    p.pane.ShowReceivedText(QStringLiteral("a"));
+    p.pane.ShowReceivedText(QStringLiteral("b"));
+    QCOMPARE(p.shown(), QStringLiteral("a"));
+    QTRY_COMPARE(p.shown(), QStringLiteral("ab"));
+    for (int i = 0; i < 20; ++i)
+        p.pane.ShowReceivedText(QStringLiteral("c"));
+    QTRY_COMPARE(p.shown(), QStringLiteral("ab") + QString(20, QLatin1Char('c')));
 }
 
 void ReceivePaneTest::coloursReceivedAndEchoedText()
