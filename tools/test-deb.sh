@@ -15,7 +15,8 @@ dpkg-deb -f "$deb" Depends | grep -q "libqt6widgets6" || { echo "Depends lacks Q
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 for file in usr/bin/vellicor usr/bin/vellicor-practice-tnc usr/share/applications/vellicor.desktop \
-            usr/share/icons/hicolor/scalable/apps/vellicor.svg usr/share/vellicor/examples/KAM/VellicorStartup.txt; do
+            usr/share/icons/hicolor/scalable/apps/vellicor.svg usr/share/vellicor/examples/KAM/VellicorStartup.txt \
+            usr/share/vellicor/practice-profile/VellicorStartup.txt; do
   [ -e "$root/$file" ] || { echo "missing from the package: /$file"; exit 1; }
 done
 
