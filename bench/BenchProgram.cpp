@@ -41,13 +41,13 @@ void BenchProgram::startShowing(QObject* filter)
     m_window->show();
 }
 
-bool BenchProgram::start()
+void BenchProgram::start()
 {
     startShowing(nullptr);
     m_window->activateWindow();
-    if (!QTest::qWaitForWindowExposed(m_window.get()))
-        return false;
-    return QTest::qWaitFor([this] { return m_farEnd.connected(); }, 5000);
+    if (!QTest::qWaitForWindowExposed(m_window.get())
+        || !QTest::qWaitFor([this] { return m_farEnd.connected(); }, 5000))
+        qFatal("the program did not start");
 }
 
 QString BenchProgram::lastPaneLine()

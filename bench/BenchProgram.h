@@ -20,7 +20,8 @@ public:
     ~BenchProgram();
 
     // Creates and shows the main window; waits until it is shown and the far end is connected.
-    bool start();
+    // Ends the benchmark when it does not come up.
+    void start();
     // Creates the main window with an event filter on it and shows it, without waiting.
     void startShowing(QObject* filter);
 
