@@ -9,10 +9,10 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev
   qt6-qpa-plugins libgl-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xauth python3
+  xvfb xauth python3 file
 )
 if [ "${1:-}" = "--for-tests" ]; then
-  packages+=(clang libclang-rt-14-dev)
+  packages+=(clang libclang-rt-14-dev x11-utils)
 fi
 
 missing=()
