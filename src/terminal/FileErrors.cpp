@@ -12,6 +12,7 @@ namespace {
 QString describe(int number)
 {
     switch (number) {
+    case kFileTooLarge: return QStringLiteral("File too large to open (more than 16 MiB)");
     case kBadFileName: return QStringLiteral("Bad file name or number");
     case kFileNotFound: return QStringLiteral("File not found");
     case kReadError: return QStringLiteral("Device I/O error");

@@ -15,6 +15,7 @@ struct FileError {
 
 // The one table of file error numbers used by every "Vellicor Error " box.
 namespace FileErrors {
+inline constexpr int kFileTooLarge = 7;
 inline constexpr int kBadFileName = 52;
 inline constexpr int kFileNotFound = 53;
 inline constexpr int kReadError = 57;

@@ -31,9 +31,14 @@ TextResult readText(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, FileErrors::forFailure(file, path, FileErrors::Access::Read)};
-    const QByteArray bytes = file.readAll();
+    if (file.size() > kMaxReadBytes)
+        return {{}, FileErrors::make(FileErrors::kFileTooLarge)};
+    // A device or a file still growing may hold more than its size said.
+    const QByteArray bytes = file.read(kMaxReadBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return {{}, FileErrors::make(FileErrors::kReadError)};
+    if (bytes.size() > kMaxReadBytes)
+        return {{}, FileErrors::make(FileErrors::kFileTooLarge)};
     return {decodeWindows1252(bytes), std::nullopt};
 }
 
@@ -48,6 +53,7 @@ ReadResult readLines(const QString& path)
 std::optional<FileError> saveAtomically(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return FileErrors::forFailure(file, path, FileErrors::Access::Write);
     // The write is buffered: flush here, since QSaveFile::commit() renames

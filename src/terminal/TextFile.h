@@ -14,6 +14,11 @@ namespace vellicor {
 // read with CR LF, a lone CR or a lone LF each ending a line.
 namespace TextFile {
 
+// Files are read whole up to this size and a larger one is refused
+// (FileErrors::kFileTooLarge), never cut: a message is a few hundred bytes,
+// and a huge file picked by mistake must not swamp the program.
+inline constexpr qint64 kMaxReadBytes = 16 * 1024 * 1024;
+
 struct ReadResult {
     QStringList lines;
     std::optional<FileError> error;
@@ -30,7 +35,9 @@ struct TextResult {
 TextResult readText(const QString& path);
 
 // Writes through a temporary file and a rename, so a failed save leaves the
-// file that was there whole.
+// file that was there whole. Only where the folder forbids creating the
+// temporary file, while the file itself may be written, is it written in
+// place (then a failed save can leave it part-written).
 std::optional<FileError> saveAtomically(const QString& path, const QByteArray& bytes);
 std::optional<FileError> saveText(const QString& path, const QString& text);
 

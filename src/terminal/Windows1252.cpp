@@ -25,6 +25,16 @@ char encodeOne(char16_t c)
     return '?';
 }
 
+// The character's upper-case form when it is a Windows-1252 character,
+// else the character itself.
+QChar upperOne(QChar c)
+{
+    if (c.unicode() < 0x80)
+        return c >= QLatin1Char('a') && c <= QLatin1Char('z') ? QChar(c.unicode() - 32) : c;
+    const QChar up = c.toUpper();
+    return up != c && encodeOne(up.unicode()) != '?' ? up : c;
+}
+
 } // namespace
 
 QString decodeWindows1252(QByteArrayView bytes)
@@ -51,6 +61,14 @@ QByteArray encodeWindows1252(QStringView text)
     }
     bytes.truncate(written);
     return bytes;
+}
+
+QString upperWindows1252(const QString& text)
+{
+    QString result = text;
+    for (QChar& c : result)
+        c = upperOne(c);
+    return result;
 }
 
 } // namespace vellicor

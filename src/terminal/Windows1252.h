@@ -14,4 +14,11 @@ namespace vellicor {
 QString decodeWindows1252(QByteArrayView bytes);
 QByteArray encodeWindows1252(QStringView text);
 
+// The one upper-case rule for text that goes to the TNC: character by
+// character, a-z and the Windows-1252 letters whose capital is a
+// Windows-1252 character too ("\u00E9" to "\u00C9", "\u00FF" to "\u0178");
+// every other character stays as it is ("\u00B5" and "\u00DF" included), so
+// the text keeps its length and every character its single byte.
+QString upperWindows1252(const QString& text);
+
 } // namespace vellicor

@@ -32,24 +32,6 @@ QChar fromCode(int value)
     return decodeWindows1252(QByteArrayView(&byte, 1)).at(0);
 }
 
-QString upper(const QString& text)
-{
-    QString result = text;
-    QChar* out = result.data();
-    for (qsizetype i = 0; i < result.size(); ++i) {
-        const QChar c = out[i];
-        if (c.unicode() < 0x80) {
-            if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-                out[i] = QChar(c.unicode() - 32);
-            continue;
-        }
-        const QChar up = c.toUpper();
-        if (up != c && code(up) >= 0)
-            out[i] = up;
-    }
-    return result;
-}
-
 QString valueAfterEquals(const QString& text)
 {
     const qsizetype equals = text.indexOf(QLatin1Char('='));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "terminal/Windows1252.h"
+
 #include <QString>
 
 namespace vellicor {
@@ -11,9 +13,11 @@ namespace AnsiText {
 
 // Removes leading and trailing spaces (tabs and other blanks stay).
 QString trimSpaces(const QString& text);
-// Upper-cases character by character, keeping a character whose upper-case
-// form is not a Windows-1252 character (such as the sharp s).
-QString upper(const QString& text);
+// The program's one upper-case rule (upperWindows1252).
+inline QString upper(const QString& text)
+{
+    return upperWindows1252(text);
+}
 // The Windows-1252 code of a character, or nothing when it has none.
 int code(QChar c);
 // The character of a Windows-1252 code 0 to 255.

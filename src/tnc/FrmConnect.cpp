@@ -46,6 +46,7 @@ void FrmConnect::buildControls()
     cmbStationList->setObjectName(QStringLiteral("cmbStationList"));
     cmbStationList->setEditable(true);
     cmbStationList->setInsertPolicy(QComboBox::NoInsert);
+    cmbStationList->setCompleter(nullptr); // a call typed is kept, never completed to an entry
     cmbStationList->setFont(terminalFont());
     UpperCaseTyping::install(cmbStationList->lineEdit());
     labConnect = new QLabel(this);

@@ -1,5 +1,6 @@
 #include "windows/FrmClipboard.h"
 
+#include "terminal/EditorText.h"
 #include "windows/HelpFacility.h"
 #include "windows/HelpKeyFilter.h"
 
@@ -14,29 +15,15 @@
 
 namespace vellicor {
 
-namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
-
-// The editor shows a line break as a new line; its commands see CR LF.
-QString withCrLf(QString text)
-{
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return text.replace(QLatin1Char('\n'), kCrLf);
-}
-
-} // namespace
-
 class FrmClipboard::TextBox : public ClipboardText {
 public:
     explicit TextBox(QPlainTextEdit& edit)
         : m_edit(edit)
     {
     }
-    QString text() const override { return withCrLf(m_edit.toPlainText()); }
+    QString text() const override { return editorText(*m_edit.document()); }
     void setText(const QString& text) override { m_edit.setPlainText(text); }
-    QString selectedText() const override { return withCrLf(m_edit.textCursor().selectedText()); }
+    QString selectedText() const override { return fromEditorText(m_edit.textCursor().selectedText()); }
     void insertAtEnd(const QString& text) override
     {
         QTextCursor cursor = m_edit.textCursor();

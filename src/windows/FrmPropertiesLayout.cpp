@@ -125,6 +125,7 @@ QWidget* FrmProperties::buildPortRow()
     m_cboDevice = named(new QComboBox, "cboDevice");
     m_cboDevice->setEditable(true);
     m_cboDevice->setInsertPolicy(QComboBox::NoInsert);
+    m_cboDevice->setCompleter(nullptr); // a device typed is kept, never completed to a listed one
     m_cboDevice->setMinimumContentsLength(22);
     m_cboDevice->setToolTip(QStringLiteral("The device this port stands for: a serial device "
                                            "such as /dev/ttyUSB0, or tcp://HOST:PORT"));

@@ -10,7 +10,9 @@
 #include <QTest>
 
 #include <csignal>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace vellicor;
 
@@ -108,6 +110,39 @@ private slots:
         QCOMPARE(readAll(path), QByteArray("a\r\nb \x80\r\n"));
         QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("save.txt*")}, QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("save.txt")}); // no temporary file left
+    }
+
+    // A save makes a new file and renames it into place, so another hard link
+    // keeps the old text. Where the folder forbids new files but the file may
+    // be written, the file itself is written: every link shows the new text.
+    void savesInPlaceOnlyWhereTheFolderForbidsNewFiles()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("NTS1.txt"));
+        const QString link = dir.filePath(QStringLiteral("link.txt"));
+        const auto relink = [&] {
+            QFile::remove(link);
+            return ::link(qPrintable(path), qPrintable(link)) == 0;
+        };
+        QVERIFY(writeFile(path, "old text, longer\r\n") && relink());
+        QVERIFY(!TextFile::saveText(path, QStringLiteral("renamed\r\n")));
+        QCOMPARE(readAll(path), QByteArray("renamed\r\n"));
+        QCOMPARE(readAll(link), QByteArray("old text, longer\r\n"));
+
+        QVERIFY(relink());
+        const auto everyone = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        const auto enter = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(path, everyone | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+        QVERIFY(QFile::setPermissions(dir.path(), everyone | enter));
+        const uid_t user = ::geteuid() == 0 ? 65534 : ::geteuid(); // root may create files anywhere
+        ::setfsuid(user);
+        const std::optional<FileError> error = TextFile::saveText(path, QStringLiteral("in place\r\n"));
+        ::setfsuid(::geteuid());
+        QFile::setPermissions(dir.path(), everyone | enter | QFile::WriteOwner);
+        QVERIFY2(!error, qPrintable(error ? error->description : QString()));
+        QCOMPARE(readAll(path), QByteArray("in place\r\n"));
+        QCOMPARE(readAll(link), QByteArray("in place\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"link.txt", "NTS1.txt"}));
     }
 
     void failedWriteKeepsTheOldFile_data()

@@ -124,6 +124,9 @@ private slots:
         dialog.mnuAddToList->trigger();
         QCOMPARE(readAll(rig.dir.filePath(QStringLiteral("VellicorConnects.txt"))), QByteArray("KB1XYZ;NET\r\n"));
         QCOMPARE(dialog.cmbStationList->count(), 1);
+        dialog.cmbStationList->clearEditText();
+        QTest::keyClicks(dialog.cmbStationList->lineEdit(), QStringLiteral("kb1"));
+        QCOMPARE(dialog.labConnect->text(), QStringLiteral("KB1")); // never completed to the entry
         dialog.cmbStationList->setEditText(QStringLiteral("TYPED"));
         dialog.mnuDeleteFromList->trigger(); // the typed text is not an entry: nothing goes
         QCOMPARE(dialog.cmbStationList->count(), 1);

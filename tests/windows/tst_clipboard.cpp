@@ -102,6 +102,17 @@ private slots:
         QCOMPARE(e.box()->toPlainText(), QStringLiteral("keep me"));
         QCOMPARE(e.label()->text(), QStringLiteral("No Active File"));
         QVERIFY(!e.saveEnabled());
+
+        // A file too large to read whole is refused, never opened cut short.
+        const QString huge = e.file("huge.txt");
+        QFile out(huge);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.resize(16 * 1024 * 1024 + 1));
+        e.run("mnuFileOpen");
+        QCOMPARE(e.fakes.prompter.prompts.size(), 2);
+        QCOMPARE(e.lastBox().title, QStringLiteral("Vellicor Error 7"));
+        QCOMPARE(e.lastBox().text, huge + QStringLiteral("\r\nFile too large to open (more than 16 MiB)"));
+        QCOMPARE(e.box()->toPlainText(), QStringLiteral("keep me"));
+        QCOMPARE(e.label()->text(), QStringLiteral("No Active File"));
     }
 
     void appendAddsAtTheEndAndMakesThatFileActive()
@@ -122,7 +133,8 @@ private slots:
     void openAndSaveLeaveAFileByteIdentical()
     {
         Editor e;
-        const QByteArray original("Net control: W0ABC\r\n\r\nCaf\xe9 open 24 h\r\n  indented\r\n");
+        // A no-break space (0xA0) is kept, not turned into a plain space.
+        const QByteArray original("Net control: W0ABC\r\n\r\nCaf\xe9 open 24\xa0h\r\n  indented\r\n");
         const QString log = e.file("log.txt", original);
         e.run("mnuFileOpen");
         e.run("mnuFileSave");

@@ -370,6 +370,7 @@ private slots:
         QCOMPARE(f.shown("cboDevice"), PortMap::defaultDevice(2));
         f.choose("cboPort", "Com3");
         QCOMPARE(f.shown("cboDevice"), QStringLiteral("tcp://127.0.0.1:8001"));
+        f.control<QComboBox>("cboDevice")->addItem(QStringLiteral("/dev/ttyUSB01")); // never completed to
         f.typeDevice(QStringLiteral("/dev/ttyUSB0"));
         f.choose("cboPort", "Com4");
         QCOMPARE(f.shown("cboDevice"), PortMap::defaultDevice(4));

@@ -1,18 +1,12 @@
 #include "traffic/ares/AresFields.h"
 
-namespace vellicor::AresFields {
+#include "terminal/Windows1252.h"
 
-QString upperCased(const QString& text)
-{
-    QString upper = text;
-    for (QChar& c : upper)
-        c = c.toUpper();
-    return upper;
-}
+namespace vellicor::AresFields {
 
 QString priorityLabel(const QString& priority)
 {
-    const QString code = upperCased(priority);
+    const QString code = upperWindows1252(priority);
     if (code == QLatin1String("R"))
         return QStringLiteral("(Routine)");
     if (code == QLatin1String("W"))
@@ -26,7 +20,7 @@ QString priorityLabel(const QString& priority)
 
 QString callSignTyped(const QString& typed)
 {
-    QString call = upperCased(typed);
+    QString call = upperWindows1252(typed);
     return call.replace(QLatin1Char('0'), QChar(kSlashedZero));
 }
 

@@ -1,8 +1,10 @@
 #include "traffic/ares/AresFile.h"
 
 #include "terminal/TextFile.h"
+#include "terminal/Windows1252.h"
 #include "traffic/ares/AresFields.h"
 #include "traffic/ares/AresMessage.h"
+#include "traffic/common/MessageFile.h"
 #include "traffic/common/TrafficPatterns.h"
 
 namespace vellicor::AresFile {
@@ -67,7 +69,7 @@ bool readHeader(LineReader& in, AresMessage& m)
     if (in.atEnd())
         return false;
     const QString subjectLine = in.take();
-    m.priority = AresFields::upperCased(subjectLine.left(priorityLength(subjectLine)));
+    m.priority = upperWindows1252(subjectLine.left(priorityLength(subjectLine)));
     m.subject = trimSpaces(subjectLine.mid(2));
     if (in.atEnd())
         return false;

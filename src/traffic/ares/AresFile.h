@@ -1,7 +1,6 @@
 #pragma once
 
 #include "terminal/FileErrors.h"
-#include "traffic/common/MessageFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -45,12 +44,6 @@ std::optional<FileError> WriteMessageFile(const QString& path, const AresMessage
 // leaves the remaining fields as they were. The text runs to the first
 // line starting "END MSG SENT ", or to the end of the file.
 void readInto(const QStringList& lines, AresMessage& message);
-
-// Read with the message forms' shared reader: the lines of a file, at most
-// kMaxReadBytes of it.
-using MessageFile::kMaxReadBytes;
-using MessageFile::ReadResult;
-using MessageFile::readLines;
 
 } // namespace AresFile
 } // namespace vellicor

@@ -1,10 +1,11 @@
 #include "traffic/ares/FrmTORMEL.h"
 
+#include "terminal/EditorText.h"
+#include "terminal/Windows1252.h"
 #include "traffic/ares/AresFields.h"
 #include "traffic/ares/AresMessage.h"
 #include "traffic/ares/AresPrintout.h"
 #include "traffic/ares/AresTransmission.h"
-#include "traffic/common/EditorText.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -61,7 +62,7 @@ AresMessage FrmTORMEL::message() const
     m.toName = m_ui.txtToName->text();
     m.from = m_ui.txtFrom->text();
     m.fromName = m_ui.txtFromName->text();
-    m.message = fromEditorText(m_ui.txtMessage->toPlainText());
+    m.message = editorText(*m_ui.txtMessage->document());
     m.msgSentTime = m_ui.txtMsgSentTime->text();
     m.by = m_ui.txtBy->text();
     return m;
@@ -155,7 +156,7 @@ bool FrmTORMEL::eventFilter(QObject* watched, QEvent* event)
 // The priority stands in capitals, and its meaning is spelled out beside it.
 void FrmTORMEL::priorityTextChanged(const QString& text)
 {
-    const QString upper = AresFields::upperCased(text);
+    const QString upper = upperWindows1252(text);
     if (upper != text) {
         QLineEdit* edit = m_ui.cboPriority->lineEdit();
         const int caret = edit->cursorPosition();

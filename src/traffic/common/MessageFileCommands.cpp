@@ -2,7 +2,7 @@
 
 #include "platform/api/FileDialogs.h"
 #include "platform/api/Prompter.h"
-#include "traffic/common/MessageFile.h"
+#include "terminal/TextFile.h"
 
 #include <QFileInfo>
 
@@ -32,9 +32,14 @@ bool MessageFileCommands::open(const Reader& fillClearedForm)
     if (!path)
         return false;
     m_lastDialogName = *path;
-    const MessageFile::ReadResult file = MessageFile::readLines(*path);
-    if (file.error)
+    const TextFile::ReadResult file = TextFile::readLines(*path);
+    if (file.error) {
+        // Other read failures end Open quietly, as the forms always did; a
+        // file too large is refused aloud, so it is not taken for a broken one.
+        if (file.error->number == FileErrors::kFileTooLarge)
+            FileErrors::show(m_prompter, *path, *file.error);
         return false;
+    }
     m_currentFile = QFileInfo(*path).absoluteFilePath();
     m_saveEnabled = true;
     fillClearedForm(file.lines);

@@ -34,7 +34,8 @@ public:
     void forgetFile();
 
     // Asks for a file and hands its lines to the reader. False (reader not
-    // run) when the operator cancels or the file cannot be read.
+    // run, current file kept) when the operator cancels or the file cannot
+    // be read whole; a file too large to read is refused with an error box.
     bool open(const Reader& fillClearedForm);
     // Writes to the current file without asking; a failure is shown.
     void save(const Writer& write);

@@ -1,7 +1,7 @@
 #include "traffic/common/MessageForm.h"
 
+#include "terminal/EditorText.h"
 #include "terminal/TncWriter.h"
-#include "traffic/common/EditorText.h"
 #include "traffic/common/MessageFileCommands.h"
 #include "traffic/common/SendOptionsDialog.h"
 #include "traffic/common/TrafficSend.h"
@@ -128,7 +128,7 @@ void MessageForm::sendThenHide(const QString& question, const std::function<Tran
 void MessageForm::showSendOptions(const SendOptionsBinding& binding, QPlainTextEdit* message)
 {
     SendOptionsDialog dialog(m_globals, binding, *m_platform.prompter,
-                             {[message] { return fromEditorText(message->toPlainText()); },
+                             {[message] { return editorText(*message->document()); },
                               [message](const QString& reflowed) { showMultiLineText(message, reflowed); }},
                              this);
     dialog.exec();
@@ -149,7 +149,7 @@ void MessageForm::showComboText(QComboBox* box, const QString& text)
 void MessageForm::showMultiLineText(QPlainTextEdit* box, const QString& text)
 {
     const QString shown = toEditorText(text);
-    if (box->toPlainText() != shown)
+    if (editorText(*box->document()) != fromEditorText(shown))
         box->setPlainText(shown);
 }
 

@@ -1,5 +1,7 @@
 #include "traffic/nts/FrmNTS.h"
 
+#include "terminal/EditorText.h"
+#include "terminal/Windows1252.h"
 #include "traffic/common/TrafficPatterns.h"
 #include "traffic/nts/NtsCheck.h"
 #include "traffic/nts/NtsPrintout.h"
@@ -74,12 +76,12 @@ Radiogram FrmNTS::radiogram() const
     r.timeFiled = m_ui.txtTimeFiled->text();
     r.dateFiled = m_ui.txtDateFiled->text();
     r.name = m_ui.txtName->text();
-    r.address = fromEditorText(m_ui.txtAddress->toPlainText());
+    r.address = editorText(*m_ui.txtAddress->document());
     r.city = m_ui.txtCity->text();
     r.state = m_ui.txtState->text();
     r.zip = m_ui.txtZip->text();
     r.phone = m_ui.txtPhone->text();
-    r.message = fromEditorText(m_ui.txtMessage->toPlainText());
+    r.message = editorText(*m_ui.txtMessage->document());
     r.signedBy = m_ui.txtSigned->text();
     return r;
 }
@@ -184,9 +186,10 @@ bool FrmNTS::upperCaseTyped(QObject* watched, QEvent* event)
     const auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers commandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     const QString typed = key->text();
-    if (typed.isEmpty() || (key->modifiers() & commandKeys) || typed.toUpper() == typed)
+    const QString upper = upperWindows1252(typed);
+    if (typed.isEmpty() || (key->modifiers() & commandKeys) || upper == typed)
         return false;
-    static_cast<QLineEdit*>(watched)->insert(typed.toUpper());
+    static_cast<QLineEdit*>(watched)->insert(upper);
     return true;
 }
 

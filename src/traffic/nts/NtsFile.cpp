@@ -1,6 +1,7 @@
 #include "traffic/nts/NtsFile.h"
 
 #include "terminal/TextFile.h"
+#include "traffic/common/MessageFile.h"
 #include "traffic/common/TrafficPatterns.h"
 #include "traffic/nts/NtsCheck.h"
 #include "traffic/nts/Radiogram.h"

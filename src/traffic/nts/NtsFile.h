@@ -1,7 +1,6 @@
 #pragma once
 
 #include "terminal/FileErrors.h"
-#include "traffic/common/MessageFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,12 +34,6 @@ std::optional<FileError> WriteNtsFile(const QString& path, Radiogram& radiogram,
 // Fills the radiogram from the lines of a file as far as they go; a file
 // that ends early leaves the remaining fields as they were.
 void readInto(const QStringList& lines, Radiogram& radiogram);
-
-// Read with the message forms' shared reader: the lines of a file, at most
-// kMaxReadBytes of it.
-using MessageFile::kMaxReadBytes;
-using MessageFile::ReadResult;
-using MessageFile::readLines;
 
 } // namespace NtsFile
 } // namespace vellicor

@@ -39,6 +39,7 @@ QComboBox* comboWith(QComboBox* combo, const QStringList& entries)
 {
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr); // what is typed is kept: "e" never becomes "Emergency"
     combo->addItems(entries);
     combo->setEditText(QString());
     return combo;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "traffic/common/EditorText.h"
-
 #include <QString>
 
 class QComboBox;

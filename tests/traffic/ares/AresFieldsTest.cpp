@@ -52,6 +52,9 @@ void AresFieldsTest::callSignTypingGivesCapitalsAndSlashedZeros_data()
     QTest::newRow("backspace passes") << "\b" << "\b";
     QTest::newRow("letter o is no zero") << "o" << "O";
     QTest::newRow("sharp s has no single capital") << QString(QChar(0x00DF)) << QString(QChar(0x00DF));
+    QTest::newRow("micro sign has no Windows-1252 capital") << QString(QChar(0x00B5)) << QString(QChar(0x00B5));
+    QTest::newRow("Windows-1252 capitals") << QStringLiteral("\u00E9\u00FF\u0161\u0153")
+                                           << QStringLiteral("\u00C9\u0178\u0160\u0152");
 }
 
 void AresFieldsTest::callSignTypingGivesCapitalsAndSlashedZeros()

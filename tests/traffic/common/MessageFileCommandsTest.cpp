@@ -47,7 +47,7 @@ private slots:
     void saveAsAsksBeforeReplacing();
     void failedSavesAreShownAndNameNoFile();
     void openHandsTheLinesToTheFormAndNamesTheFile();
-    void openReadsOnlyTheFirstMebibyteOfAHugeFile();
+    void openReadsAFileWholeOrRefusesIt();
     void openCancelledOrUnreadableLeavesTheFormAlone();
 };
 
@@ -163,18 +163,32 @@ void MessageFileCommandsTest::openHandsTheLinesToTheFormAndNamesTheFile()
     QVERIFY(fakes.prompter.prompts.isEmpty());
 }
 
-void MessageFileCommandsTest::openReadsOnlyTheFirstMebibyteOfAHugeFile()
+// Up to 16 MiB a file is read whole; a larger one is refused with an error
+// box, and the form and its current file stay as they were.
+void MessageFileCommandsTest::openReadsAFileWholeOrRefusesIt()
 {
     QTemporaryDir dir;
     TestPlatform fakes;
-    const QString path = dir.filePath(QStringLiteral("MSG1.txt"));
-    writeFile(path, QByteArray("ADDRESS LINE\r\n").repeated(1000000)); // 14 MB picked by mistake
-    fakes.dialogs.fileAnswers = {path};
+    const QString whole = dir.filePath(QStringLiteral("MSG1.txt"));
+    const QString huge = dir.filePath(QStringLiteral("MSG2.txt"));
+    writeFile(whole, QByteArray("ADDRESS LINE\r\n").repeated(1000000) + "73 DE MARY\r\n"); // 14 MB
+    QFile hugeFile(huge);
+    QVERIFY(hugeFile.open(QIODevice::WriteOnly) && hugeFile.resize(16 * 1024 * 1024 + 1));
+    fakes.dialogs.fileAnswers = {whole, huge};
     MessageFileCommands files(fakes.prompter, fakes.dialogs, kFilter);
     TextForm form;
     QVERIFY(files.open(form.reader()));
-    QCOMPARE(form.opened.first(), QStringLiteral("ADDRESS LINE"));
-    QCOMPARE(form.opened.size(), 1024 * 1024 / 14 + 1);
+    QCOMPARE(form.opened.size(), 1000001);
+    QCOMPARE(form.opened.last(), QStringLiteral("73 DE MARY"));
+    QVERIFY(fakes.prompter.prompts.isEmpty());
+
+    QVERIFY(!files.open(form.reader()));
+    QCOMPARE(form.reads, 1);
+    QCOMPARE(files.currentFile(), whole);
+    QCOMPARE(fakes.prompter.prompts.size(), 1);
+    QCOMPARE(fakes.prompter.prompts[0].title, QStringLiteral("Vellicor Error 7"));
+    QCOMPARE(fakes.prompter.prompts[0].text, huge + QStringLiteral("\r\nFile too large to open (more than 16 MiB)"));
+    QCOMPARE(fakes.prompter.prompts[0].icon, PromptIcon::Exclamation);
 }
 
 void MessageFileCommandsTest::openCancelledOrUnreadableLeavesTheFormAlone()

@@ -11,11 +11,23 @@ using namespace vellicor::test;
 
 using FormUnderTest = MessageFormFixture<FrmNTS>;
 
+namespace {
+
+// Types characters that have no key of their own on the test keyboard.
+void typeCharacters(QWidget* box, const QString& text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+} // namespace
+
 class FrmNTSTest : public QObject {
     Q_OBJECT
 private slots:
     void startsWithRoutinePrecedenceAndNoHandling();
     void typedLettersBecomeCapitalsInStationStateAndZip();
+    void typedPrecedenceAndHandlingAreKeptAsTyped();
     void leavingFieldsCleansThemUp();
     void leavingTheTextVerifiesTheCheck();
     void saveAsShowsTheFieldsAsSaved();
@@ -36,13 +48,35 @@ void FrmNTSTest::typedLettersBecomeCapitalsInStationStateAndZip()
 {
     FormUnderTest ui;
     QTest::keyClicks(ui.line("txtState"), QStringLiteral("co"));
+    // Capitals only within Windows-1252, one for one: the sharp s and the micro sign stay.
     QTest::keyClicks(ui.line("txtStation"), QStringLiteral("w1aw/2"));
+    typeCharacters(ui.line("txtStation"), QStringLiteral("\u00DF\u00B5\u00E9"));
     QTest::keyClicks(ui.line("txtZip"), QStringLiteral("k1a 0b1"));
     QTest::keyClicks(ui.line("txtPlace"), QStringLiteral("denver"));
     QCOMPARE(ui.line("txtState")->text(), QStringLiteral("CO"));
-    QCOMPARE(ui.line("txtStation")->text(), QStringLiteral("W1AW/2"));
+    QCOMPARE(ui.line("txtStation")->text(), QStringLiteral("W1AW/2\u00DF\u00B5\u00C9"));
     QCOMPARE(ui.line("txtZip")->text(), QStringLiteral("K1A 0B1"));
     QCOMPARE(ui.line("txtPlace")->text(), QStringLiteral("denver"));
+}
+
+// The lists offer entries but never complete what is typed: a typed "e"
+// goes out as "e", not as "Emergency".
+void FrmNTSTest::typedPrecedenceAndHandlingAreKeptAsTyped()
+{
+    FormUnderTest ui;
+    auto* precedence = ui.child<QComboBox>("cmbPrecedence");
+    auto* handling = ui.child<QComboBox>("cmbHX");
+    precedence->clearEditText();
+    QTest::keyClicks(precedence, QStringLiteral("e"));
+    QTest::keyClick(precedence, Qt::Key_Return);
+    QTest::keyClicks(handling, QStringLiteral("hx"));
+    QTest::keyClick(handling, Qt::Key_Return);
+    QCOMPARE(precedence->currentText(), QStringLiteral("e"));
+    QCOMPARE(handling->currentText(), QStringLiteral("hx"));
+    ui.globals.gBypassConv = true;
+    ui.fakes.link.open();
+    ui.trigger("mnuSend");
+    QVERIFY(ui.fakes.link.written.contains("\r e hx  "));
 }
 
 void FrmNTSTest::leavingFieldsCleansThemUp()
@@ -73,18 +107,20 @@ void FrmNTSTest::leavingTheTextVerifiesTheCheck()
     ui.box("txtMessage")->setFocus();
     QTest::keyClicks(ui.box("txtMessage"), QStringLiteral("ARRIVED SAFE"));
     QTest::keyClick(ui.box("txtMessage"), Qt::Key_Return);
-    QTest::keyClicks(ui.box("txtMessage"), QStringLiteral("LOVE BOB"));
+    QTest::keyClicks(ui.box("txtMessage"), QStringLiteral("LOVE"));
+    typeCharacters(ui.box("txtMessage"), QStringLiteral("\u00A0")); // a no-break space joins a word
+    QTest::keyClicks(ui.box("txtMessage"), QStringLiteral("BOB"));
     QTest::keyClick(ui.box("txtMessage"), Qt::Key_Tab);
-    QCOMPARE(ui.line("txtCheck")->text(), QStringLiteral("4"));
+    QCOMPARE(ui.line("txtCheck")->text(), QStringLiteral("3"));
     QVERIFY(ui.fakes.prompter.prompts.isEmpty());
 
-    ui.line("txtCheck")->setText(QStringLiteral("ARL 4"));
+    ui.line("txtCheck")->setText(QStringLiteral("ARL 3"));
     ui.box("txtMessage")->setFocus();
     QTest::keyClicks(ui.box("txtMessage"), QStringLiteral(" XOXO"));
     ui.fakes.prompter.answers = {PromptAnswer::Yes};
     ui.line("txtSigned")->setFocus(Qt::MouseFocusReason);
     QCOMPARE(ui.fakes.prompter.prompts.size(), 1);
-    QCOMPARE(ui.line("txtCheck")->text(), QStringLiteral("ARL 5"));
+    QCOMPARE(ui.line("txtCheck")->text(), QStringLiteral("ARL 4"));
 }
 
 // Saving fills in the check and formats the phone, and the form shows them.
