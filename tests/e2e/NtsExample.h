@@ -32,14 +32,15 @@ inline QAction* formAction(FrmNTS& form, const char* name)
     return form.findChild<QAction*>(QString::fromLatin1(name));
 }
 
-// Opens the NTS form from the main menu and loads the example file through
-// the real open dialog.
-inline void openInForm(E2eFixture& program, const QTemporaryDir& dir, FrmNTS*& form)
+// Opens the NTS form from the main menu and loads the example file (or a
+// file of these bytes) as NTS12.txt through the real open dialog.
+inline void openInForm(E2eFixture& program, const QTemporaryDir& dir, FrmNTS*& form,
+                       const QByteArray& bytes = kFile)
 {
     const QString path = dir.filePath(QStringLiteral("NTS12.txt"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(kFile), kFile.size());
+    QCOMPARE(file.write(bytes), bytes.size());
     file.close();
     program.window().menus().mnuNTS->trigger();
     QVERIFY(program.window().ntsForm());

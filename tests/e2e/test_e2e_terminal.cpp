@@ -1,7 +1,12 @@
+#include "AresExample.h"
 #include "E2eFixture.h"
+#include "ModalAnswers.h"
+#include "NtsExample.h"
 
 #include "app/SendBoxEdit.h"
 #include "app/ReceiveView.h"
+#include "traffic/ares/FrmTORMEL.h"
+#include "windows/FrmClipboard.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -12,10 +17,46 @@
 using namespace vellicor;
 using namespace vellicor::test;
 
+namespace {
+
+// Every byte but NUL and the two line ends, in one line.
+QByteArray everyByte()
+{
+    QByteArray bytes;
+    for (int b = 1; b < 256; ++b) {
+        if (b != '\n' && b != '\r')
+            bytes.append(char(b));
+    }
+    return bytes;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Runs a window's menu item, answering the modal windows it shows in turn.
+bool runItem(QWidget* window, const char* item, QList<ModalAnswers::Step> steps)
+{
+    ModalAnswers answers(std::move(steps));
+    window->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+    return answers.unexpected() == 0 && answers.allTaken();
+}
+
+} // namespace
+
 class E2eTerminal : public QObject {
     Q_OBJECT
 private slots:
     void talksToTheTncAndNoticesWhenItGoesAway();
+    void everyByteSurvivesTheBoxesTheirFilesAndTheLink();
 };
 
 void E2eTerminal::talksToTheTncAndNoticesWhenItGoesAway()
@@ -46,6 +87,68 @@ void E2eTerminal::talksToTheTncAndNoticesWhenItGoesAway()
     program.tnc()->disconnectFromHost();
     QTRY_VERIFY_WITH_TIMEOUT(window.restartButton().isVisible(), 10000);
     QVERIFY(!program.globals().gPortOk);
+}
+
+// A file holding every byte but the line ends is opened and saved unchanged,
+// and sent unchanged, by the clipboard, the NTS form and the ARES form. The
+// bytes stand where the forms' rules keep them: the NTS address and text and
+// the ARES text, each a line of its own (the reflow is off: it would rewrap
+// them; the other fields are trimmed, upper-cased or reformatted).
+void E2eTerminal::everyByteSurvivesTheBoxesTheirFilesAndTheLink()
+{
+    E2eFixture program;
+    QVERIFY(program.start());
+    program.globals().gNtsFormatBody = false;
+    program.globals().gAresFormatBody = false;
+    FrmPacket& window = program.window();
+    const QByteArray bytes = everyByte();
+    QTemporaryDir dir;
+    QStringList notes;
+
+    const QString clipboardPath = dir.filePath(QStringLiteral("all.txt"));
+    const QByteArray clipboardFile = bytes + "\r\n";
+    QVERIFY(writeBytes(clipboardPath, clipboardFile));
+    window.menus().mnuEditEditClipboard->trigger();
+    auto* clipboard = window.findChild<FrmClipboard*>(QStringLiteral("frmClipboard"));
+    QVERIFY(clipboard);
+    QVERIFY(runItem(clipboard, "mnuFileOpen", {chooseFile(clipboardPath)}));
+    QVERIFY(runItem(clipboard, "mnuFileSave", {}));
+    QCOMPARE(fileBytes(clipboardPath), clipboardFile);
+    QVERIFY(runItem(clipboard, "mnuSendEntireClipboard", {clickBox(QMessageBox::Yes, notes)}));
+    QTRY_COMPARE(program.fromProgram(), clipboardFile);
+    program.fromProgram().clear();
+
+    // The check is 2: the bytes hold one space, which parts two words.
+    const QByteArray ntsFile = QByteArray("012" + ntsexample::kFile.mid(2))
+                                   .replace("W1AW\r\n4\r\n", "W1AW\r\n2\r\n")
+                                   .replace("12 MAIN ST .AA.", bytes + " .AA.")
+                                   .replace("ARRIVED SAFE LOVE BOB .BT.", bytes + " .BT.");
+    FrmNTS* nts = nullptr;
+    ntsexample::openInForm(program, dir, nts, ntsFile);
+    QVERIFY(nts);
+    QVERIFY(runItem(nts, "mnuFileSave", {}));
+    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("NTS12.txt"))), ntsFile);
+    QVERIFY(runItem(nts, "mnuSend", {clickBox(QMessageBox::Yes, notes), clickBox(QMessageBox::Ok, notes)}));
+    QTRY_COMPARE(program.fromProgram(), QByteArray(ntsexample::kTransmission)
+                                            .replace("W1AW 4 ", "W1AW 2 ")
+                                            .replace("\r12 MAIN ST\r", "\r" + bytes + "\r")
+                                            .replace("ARRIVED SAFE LOVE BOB\r\n  BT", bytes + "  BT"));
+    program.fromProgram().clear();
+
+    const QString aresPath = dir.filePath(QStringLiteral("TORMELM1.txt"));
+    const QByteArray aresFile = "R, Shelter status\r\n12/05/2026    14:05\r\n\r\nTO:    (EOC) Net control\r\n"
+                                "FROM:  (SHELTER1) Shelter manager, Red Cross\r\n\r\n" + bytes + "\r\n"
+                                "END MSG SENT 14:20 BY N\xd8" "CALL\r\n";
+    QVERIFY(writeBytes(aresPath, aresFile));
+    window.menus().mnuTORMEL->trigger();
+    FrmTORMEL* ares = window.tormelForm();
+    QVERIFY(ares);
+    QVERIFY(runItem(ares, "mnuFileOpen", {chooseFile(aresPath)}));
+    QVERIFY(runItem(ares, "mnuFileSave", {}));
+    QCOMPARE(fileBytes(aresPath), aresFile);
+    QVERIFY(runItem(ares, "mnuSend", {clickBox(QMessageBox::Yes, notes), clickBox(QMessageBox::Ok, notes)}));
+    QTRY_COMPARE(program.fromProgram(),
+                 QByteArray(aresexample::kTransmission).replace("All quiet.\r\nNeed 20 cots.\r\n", bytes + "\r\n"));
 }
 
 QTEST_MAIN(E2eTerminal)
