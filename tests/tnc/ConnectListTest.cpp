@@ -124,6 +124,10 @@ private slots:
         dialog.mnuAddToList->trigger();
         QCOMPARE(readAll(rig.dir.filePath(QStringLiteral("VellicorConnects.txt"))), QByteArray("KB1XYZ;NET\r\n"));
         QCOMPARE(dialog.cmbStationList->count(), 1);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.cmbStationList->setFocus();
         dialog.cmbStationList->clearEditText();
         QTest::keyClicks(dialog.cmbStationList->lineEdit(), QStringLiteral("kb1"));
         QCOMPARE(dialog.labConnect->text(), QStringLiteral("KB1")); // never completed to the entry

@@ -370,8 +370,13 @@ private slots:
         QCOMPARE(f.shown("cboDevice"), PortMap::defaultDevice(2));
         f.choose("cboPort", "Com3");
         QCOMPARE(f.shown("cboDevice"), QStringLiteral("tcp://127.0.0.1:8001"));
-        f.control<QComboBox>("cboDevice")->addItem(QStringLiteral("/dev/ttyUSB01")); // never completed to
+        f.dialog().show();
+        QApplication::setActiveWindow(&f.dialog());
+        QVERIFY(QTest::qWaitForWindowActive(&f.dialog()));
+        f.control<QComboBox>("cboDevice")->setFocus();
+        f.control<QComboBox>("cboDevice")->addItem(QStringLiteral("/dev/ttyUSB01"));
         f.typeDevice(QStringLiteral("/dev/ttyUSB0"));
+        QCOMPARE(f.shown("cboDevice"), QStringLiteral("/dev/ttyUSB0")); // not completed to the listed one
         f.choose("cboPort", "Com4");
         QCOMPARE(f.shown("cboDevice"), PortMap::defaultDevice(4));
         f.choose("cboPort", "Com3");

@@ -66,9 +66,12 @@ void FrmNTSTest::typedPrecedenceAndHandlingAreKeptAsTyped()
     FormUnderTest ui;
     auto* precedence = ui.child<QComboBox>("cmbPrecedence");
     auto* handling = ui.child<QComboBox>("cmbHX");
+    QVERIFY(ui.activate());
+    precedence->setFocus();
     precedence->clearEditText();
     QTest::keyClicks(precedence, QStringLiteral("e"));
     QTest::keyClick(precedence, Qt::Key_Return);
+    handling->setFocus();
     QTest::keyClicks(handling, QStringLiteral("hx"));
     QTest::keyClick(handling, Qt::Key_Return);
     QCOMPARE(precedence->currentText(), QStringLiteral("e"));
