@@ -32,7 +32,16 @@ SessionLog::SessionLog(const Clock& clock, QString folder, QObject* parent)
 
 SessionLog::~SessionLog()
 {
+    endOpenLine();
     sync();
+}
+
+bool SessionLog::endOpenLine()
+{
+    if (m_openLine == kNoOpenLine)
+        return true;
+    m_openLine = kNoOpenLine;
+    return writeBytes(m_openLineDate, QByteArrayLiteral("\n"));
 }
 
 QString SessionLog::caretNotation(const QString& line)
@@ -57,6 +66,7 @@ void SessionLog::setEnabled(bool enabled)
 {
     m_enabled = enabled;
     if (!enabled) {
+        endOpenLine();
         sync();
         m_file.close();
         m_fileDate = QDate();
@@ -69,53 +79,72 @@ QString SessionLog::fileNameFor(const QDate& utcDate) const
     return m_folder + QLatin1Char('/') + utcDate.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".log");
 }
 
-QStringList SessionLog::linesOf(Direction direction, const QString& text)
+qsizetype SessionLog::lineEndLength(const QString& text, qsizetype at)
 {
-    bool& midLine = m_midLine[slot(direction)];
-    bool& endedOnCr = m_endedOnCr[slot(direction)];
-    qsizetype start = 0;
-    // A line end that finishes the line of the previous text starts nothing new.
-    if (start < text.size() && endedOnCr && text[start] == QLatin1Char('\n'))
-        ++start;
-    else if (start < text.size() && midLine && isLineEnd(text[start]))
-        start += (text[start] == QLatin1Char('\r') && start + 1 < text.size() && text[start + 1] == QLatin1Char('\n')) ? 2 : 1;
+    if (at >= text.size() || !isLineEnd(text[at]))
+        return 0;
+    return (text[at] == QLatin1Char('\r') && at + 1 < text.size() && text[at + 1] == QLatin1Char('\n')) ? 2 : 1;
+}
 
-    QStringList lines;
-    qsizetype lineStart = start;
-    for (qsizetype i = start; i < text.size(); ++i) {
-        if (!isLineEnd(text[i]))
-            continue;
-        lines.append(text.mid(lineStart, i - lineStart));
-        if (text[i] == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
-            ++i;
-        lineStart = i + 1;
+qsizetype SessionLog::skipEndOfEarlierLine(Direction direction, const QString& text, bool continuing) const
+{
+    // The LF of a CR LF split between two texts belongs to a line already ended.
+    if (m_endedOnCr[slot(direction)] && text.front() == QLatin1Char('\n'))
+        return 1;
+    // The end of a line that text in the other direction has already closed.
+    if (m_midLine[slot(direction)] && !continuing)
+        return lineEndLength(text, 0);
+    return 0;
+}
+
+QByteArray SessionLog::entryBytes(Direction direction, const QString& text, const QDateTime& now)
+{
+    const int s = slot(direction);
+    bool continuing = m_openLine == s && m_openLineDate == now.date();
+    const QString prefix = now.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("Z ")
+        + (direction == Direction::Received ? QLatin1Char('<') : QLatin1Char('>')) + QLatin1Char(' ');
+    QString entry;
+    qsizetype at = skipEndOfEarlierLine(direction, text, continuing);
+    while (at < text.size()) {
+        qsizetype end = at;
+        while (end < text.size() && !isLineEnd(text[end]))
+            ++end;
+        if (!continuing)
+            entry += prefix;
+        entry += caretNotation(text.mid(at, end - at));
+        continuing = end == text.size();
+        if (!continuing)
+            entry += QLatin1Char('\n');
+        at = end + lineEndLength(text, end);
     }
-    if (lineStart < text.size())
-        lines.append(text.mid(lineStart));
-    if (!text.isEmpty()) {
-        midLine = !isLineEnd(text.back());
-        endedOnCr = text.back() == QLatin1Char('\r');
-    }
-    return lines;
+    m_midLine[s] = !isLineEnd(text.back());
+    m_endedOnCr[s] = text.back() == QLatin1Char('\r');
+    m_openLine = continuing ? s : kNoOpenLine;
+    m_openLineDate = now.date();
+    return entry.toUtf8();
+}
+
+void SessionLog::closeOpenLine(const QDate& date, Direction direction)
+{
+    const bool continuedNow = m_openLine == slot(direction) && m_openLineDate == date;
+    if (!continuedNow && !endOpenLine())
+        reportFailure(m_file.errorString());
 }
 
 void SessionLog::append(Direction direction, const QString& text)
 {
     if (!m_enabled || text.isEmpty())
         return;
-    const QStringList lines = linesOf(direction, text);
-    if (lines.isEmpty())
-        return;
     const QDateTime now = m_clock.nowUtc();
-    const QString prefix = now.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("Z ")
-        + (direction == Direction::Received ? QLatin1Char('<') : QLatin1Char('>')) + QLatin1Char(' ');
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += (prefix + caretNotation(line) + QLatin1Char('\n')).toUtf8();
+    closeOpenLine(now.date(), direction);
+    const QByteArray bytes = entryBytes(direction, text, now);
+    if (bytes.isEmpty())
+        return;
     if (writeBytes(now.date(), bytes)) {
         m_healthy = true;
         return;
     }
+    m_openLine = kNoOpenLine;
     reportFailure(m_file.errorString());
 }
 

@@ -18,7 +18,11 @@ namespace vellicor {
 // Each text becomes one log line per line, stamped "HH:MM:SSZ", then "<" for
 // received or ">" for sent, then a space. Every text is handed to the
 // operating system before the call returns; the file is synced to disk at
-// most every 10 seconds and when the log closes.
+// most every 10 seconds and when the log closes. A line that arrives in
+// pieces stays one log line: its first piece is written at once without a
+// line end and the pieces that continue it are appended to it; the line is
+// ended by its own line end, by text in the other direction, by a new UTC
+// date or by the log closing.
 class SessionLog : public QObject {
     Q_OBJECT
 public:
@@ -48,7 +52,12 @@ signals:
 
 private:
     void append(Direction direction, const QString& text);
-    QStringList linesOf(Direction direction, const QString& text);
+    static constexpr int kNoOpenLine = -1;
+    static qsizetype lineEndLength(const QString& text, qsizetype at);
+    qsizetype skipEndOfEarlierLine(Direction direction, const QString& text, bool continuing) const;
+    QByteArray entryBytes(Direction direction, const QString& text, const QDateTime& now);
+    void closeOpenLine(const QDate& date, Direction direction);
+    bool endOpenLine();
     bool writeBytes(const QDate& date, const QByteArray& bytes);
     bool openFor(const QDate& date);
     void reportFailure(const QString& reason);
@@ -63,6 +72,8 @@ private:
     bool m_dirty = false;
     std::array<bool, 2> m_midLine{};    // the last text of that direction ended inside a line
     std::array<bool, 2> m_endedOnCr{};  // ... or on a CR whose LF may follow
+    int m_openLine = kNoOpenLine;       // the direction whose line the file ends inside
+    QDate m_openLineDate;
 };
 
 } // namespace vellicor

@@ -37,12 +37,15 @@ private slots:
         QTest::newRow("whole lines") << QStringList{">C N0BBS\r", "<*** CONNECTED to N0BBS\r\nN0BBS>\r\n"}
                                      << QByteArray("14:43:07Z > C N0BBS\n14:43:07Z < *** CONNECTED to N0BBS\n"
                                                    "14:43:07Z < N0BBS>\n");
-        QTest::newRow("partial lines written at once")
+        QTest::newRow("a line in pieces is one line, its last piece written at once")
             << QStringList{"<N0BBS", "<>\r", "<\nok\n\nnext"}
-            << QByteArray("14:43:07Z < N0BBS\n14:43:07Z < >\n14:43:07Z < ok\n14:43:07Z < \n14:43:07Z < next\n");
-        QTest::newRow("control characters in caret notation, text in UTF-8")
+            << QByteArray("14:43:07Z < N0BBS>\n14:43:07Z < ok\n14:43:07Z < \n14:43:07Z < next");
+        QTest::newRow("text in the other direction ends a line in pieces")
+            << QStringList{"<N0BBS", ">B\r", "<>\r\n", "<\r\n"}
+            << QByteArray("14:43:07Z < N0BBS\n14:43:07Z > B\n14:43:07Z < >\n14:43:07Z < \n");
+        QTest::newRow("control characters in caret notation, text in UTF-8, sent pieces joined")
             << QStringList{">\x03", QStringLiteral(">73 de W1AW \u00D8\x1A\r")}
-            << QByteArray("14:43:07Z > ^C\n14:43:07Z > 73 de W1AW \xC3\x98^Z\n");
+            << QByteArray("14:43:07Z > ^C73 de W1AW \xC3\x98^Z\n");
     }
 
     void linesAreStampedWithUtcTimeAndDirection()
@@ -60,13 +63,32 @@ private slots:
         QVERIFY(log.writing());
     }
 
+    void aLineCutAnywhereIsLoggedAsIfItCameWhole()
+    {
+        const QString text = QStringLiteral("*** CONNECTED to N0BBS\r\n\rN0BBS>\r\x07ok\n");
+        SessionLog whole(m_clock, logFolder() + QStringLiteral("/whole"));
+        whole.logReceived(text);
+        const QByteArray expected = contents(whole.fileNameFor(QDate(2026, 12, 5)));
+        for (int first = 1; first < text.size(); ++first) {
+            for (int second = first; second < text.size(); ++second) {
+                const QString folder = logFolder() + QStringLiteral("/%1-%2").arg(first).arg(second);
+                SessionLog log(m_clock, folder);
+                log.logReceived(text.left(first));
+                log.logReceived(text.mid(first, second - first));
+                log.logReceived(text.mid(second));
+                QVERIFY2(contents(log.fileNameFor(QDate(2026, 12, 5))) == expected,
+                         qPrintable(QStringLiteral("cut at %1 and %2").arg(first).arg(second)));
+            }
+        }
+    }
+
     void aSessionCrossingUtcMidnightStartsANewFile()
     {
         m_clock.utc = QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59), Qt::UTC);
         SessionLog log(m_clock, logFolder());
-        log.logReceived(QStringLiteral("before\r\n"));
+        log.logReceived(QStringLiteral("before"));
         m_clock.utc = m_clock.utc.addSecs(2);
-        log.logReceived(QStringLiteral("after\r\n"));
+        log.logReceived(QStringLiteral("\r\nafter\r\n"));
         QCOMPARE(contents(logFolder() + QStringLiteral("/2026-12-31.log")), QByteArray("23:59:59Z < before\n"));
         QCOMPARE(contents(log.fileNameFor(QDate(2027, 1, 1))), QByteArray("00:00:01Z < after\n"));
     }
@@ -90,7 +112,10 @@ private slots:
     void turnedOffItWritesNothing()
     {
         SessionLog log(m_clock, logFolder());
+        log.logReceived(QStringLiteral("open line"));
         log.setEnabled(false);
+        QCOMPARE(contents(log.fileNameFor(QDate(2026, 12, 5))), QByteArray("14:43:07Z < open line\n"));
+        QFile::remove(log.fileNameFor(QDate(2026, 12, 5)));
         log.logReceived(QStringLiteral("quiet\r\n"));
         QVERIFY(!QFile::exists(log.fileNameFor(QDate(2026, 12, 5))));
         QVERIFY(!log.writing());
