@@ -60,7 +60,7 @@ QString ScriptInterpreter::invalidHexText(const QString& line)
 
 void ScriptInterpreter::ExecuteScriptLine(QString& line)
 {
-    if (!m_session.globals.gPortOk || m_session.state.includesExhausted)
+    if (!m_session.globals.gPortOk || m_session.state.operation.includesExhausted)
         return;
     line = AnsiText::trimSpaces(line);
     if (line.isEmpty())
@@ -72,7 +72,7 @@ void ScriptInterpreter::ExecuteScriptLine(QString& line)
         runDirective(line);
         return;
     case u'#':
-        m_session.platform.pauser->Pause(0.5);
+        m_control.pauseOperation(0.5);
         return;
     case u'&':
         if (AnsiText::upper(line.left(3)) == u"&H'")

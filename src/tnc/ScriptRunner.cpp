@@ -7,6 +7,8 @@
 
 #include <QPointer>
 
+#include <utility>
+
 namespace vellicor {
 
 namespace {
@@ -94,10 +96,13 @@ void ScriptRunner::RunScript(const QString& kindText)
 bool ScriptRunner::mayInclude()
 {
     TncState& state = m_session.state;
-    if (++state.includeAttempts > TncState::kMaxIncludeAttempts)
-        state.includesExhausted = true;
-    if (state.includesExhausted || state.activeIncludes >= TncState::kMaxIncludeDepth) {
-        m_session.platform.beeper->beep();
+    TncState::OperationBudget& operation = state.operation;
+    if (++operation.includeAttempts > TncState::kMaxIncludeAttempts)
+        operation.includesExhausted = true;
+    if (operation.includesExhausted || state.activeIncludes >= TncState::kMaxIncludeDepth) {
+        // One beep for the operation, however often its includes are refused.
+        if (!std::exchange(operation.includeRefused, true))
+            m_session.platform.beeper->beep();
         return false;
     }
     return true;
@@ -142,7 +147,7 @@ bool ScriptRunner::runFile(Kind kind, const QString& path)
             return false;
     }
     if (kind == Kind::Shut)
-        m_session.platform.pauser->Pause(2.0);
+        m_control.pauseOperation(2.0);
     return alive;
 }
 

@@ -28,14 +28,14 @@ void TncCommands::converseMode()
 {
     const QPointer<TncControl> alive(&m_control);
     m_session.writer.SendToTnc(kCtrlC);
-    m_session.platform.pauser->Pause(0.1);
+    m_control.pauseOperation(0.1);
     if (!alive)
         return;
     m_session.writer.SendToTnc(QStringLiteral("CONV\r"));
     m_session.host.insertAtCaret(kConverseNote);
     m_session.host.moveCaretToEnd();
     m_session.host.focusSendBox();
-    m_session.platform.pauser->Pause(0.5);
+    m_control.pauseOperation(0.5);
 }
 
 void TncCommands::switchChannel(int index)
@@ -53,7 +53,7 @@ void TncCommands::sendAutobaud()
     for (int i = 0; i < kAutobaudCharacters; ++i) {
         if (m_session.writer.SendToTnc(QStringLiteral("*")))
             return;
-        m_session.platform.pauser->Pause(1.0);
+        m_control.pauseOperation(1.0);
         if (!alive)
             return;
     }

@@ -7,11 +7,13 @@
 
 #include <QPointer>
 
+#include <utility>
+
 namespace vellicor {
 
 namespace {
 
-// Marks an operation under way. When the outermost one ends, the count of
+// Marks an operation under way. When its outermost call ends, the count of
 // "$FILE" lines met starts again from zero.
 class OperationScope {
 public:
@@ -19,14 +21,13 @@ public:
         : m_control(control)
         , m_state(state)
     {
-        ++m_state.operationsUnderWay;
+        ++m_state.operation.nesting;
     }
     ~OperationScope()
     {
-        if (!m_control || --m_state.operationsUnderWay > 0)
+        if (!m_control || --m_state.operation.nesting > 0)
             return;
-        m_state.includeAttempts = 0;
-        m_state.includesExhausted = false;
+        m_state.operation = {};
     }
     OperationScope(const OperationScope&) = delete;
     OperationScope& operator=(const OperationScope&) = delete;
@@ -50,6 +51,15 @@ TncControl::TncControl(Globals& globals, ScriptHost& host, TncWriter& writer, co
 }
 
 TncControl::~TncControl() = default;
+
+void TncControl::pauseOperation(double seconds)
+{
+    const QPointer<TncControl> alive(this);
+    const TncState::OperationBudget paused = std::exchange(m_session.state.operation, {});
+    m_session.platform.pauser->Pause(seconds);
+    if (alive)
+        m_session.state.operation = paused;
+}
 
 void TncControl::ExecuteScriptLine(QString& line)
 {

@@ -55,6 +55,10 @@ public:
 
     const TncState& state() const { return m_session.state; }
 
+    // Waits in Pause within the operation under way; what starts meanwhile
+    // is an operation of its own.
+    void pauseOperation(double seconds);
+
 private:
     TncSession m_session;
     std::unique_ptr<ScriptInterpreter> m_interpreter;

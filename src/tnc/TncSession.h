@@ -25,6 +25,15 @@ struct TncState {
     // this many, the rest of the operation's lines are ignored.
     static constexpr int kMaxIncludeAttempts = 1000;
 
+    // What one operation has spent of its includes. An operation started
+    // while another waits in Pause gets a budget of its own.
+    struct OperationBudget {
+        int nesting = 0; // calls into the TNC control that make up the operation
+        int includeAttempts = 0;
+        bool includesExhausted = false;
+        bool includeRefused = false; // an include was refused and beeped for
+    };
+
     QString tncType;     // upper case; "AEA", "PK900" and "KAM" are told apart
     QString includeFile; // upper case, as "$FILE" named it
     QString customFile;  // the custom script last chosen
@@ -40,9 +49,7 @@ struct TncState {
     std::array<QString, kChannels> channelIds;
 
     int activeIncludes = 0;
-    int operationsUnderWay = 0;
-    int includeAttempts = 0;
-    bool includesExhausted = false;
+    OperationBudget operation;
 
     bool isAeaFamily() const { return tncType == u"AEA" || tncType == u"PK900"; }
     bool isKnownModel() const { return isAeaFamily() || tncType == u"KAM"; }

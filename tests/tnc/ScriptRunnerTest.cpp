@@ -161,9 +161,27 @@ private slots:
         rig.runStartup("$FILE=TREE.TXT\r\nDONE\r\n");
         QVERIFY(rig.written().count("LEAF\r") <= TncState::kMaxIncludeAttempts);
         QVERIFY(!rig.written().endsWith("DONE\r")); // the operation's remaining lines are dropped
+        QCOMPARE(rig.fakes.beeper.beeps, 2);        // one beep for the whole operation
         rig.written().clear();
         rig.runStartup("FRESH\r\n");
         QCOMPARE(rig.written(), QByteArray("FRESH\r"));
+    }
+
+    // A button that starts an include loop while the start-up script waits
+    // spends its own budget: the script's later lines still go out.
+    void anIncludeLoopStartedDuringAPauseLeavesTheWaitingScriptAlone()
+    {
+        TncRig rig;
+        rig.writeFile(QStringLiteral("TREE.TXT"), QByteArray("$FILE=TREE.TXT\r\n").repeated(6) + "LEAF\r\n");
+        rig.fakes.pauser.during = [&rig](double) {
+            rig.fakes.pauser.during = nullptr;
+            rig.run(QStringLiteral("$FILE=TREE.TXT"));
+        };
+        rig.runStartup("FIRST\r\n#\r\nLAST\r\n$FILE=MISSING.TXT\r\n");
+        QVERIFY(rig.written().startsWith("FIRST\rLEAF\r"));
+        QVERIFY(rig.written().endsWith("LEAF\rLAST\r"));
+        QCOMPARE(rig.fakes.beeper.beeps, 1);
+        QCOMPARE(rig.fakes.prompter.prompts.size(), 1); // the script's own include was still tried
     }
 
     void survivesBinaryFiles()
