@@ -13,8 +13,12 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QShowEvent>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace vellicor {
 
@@ -249,8 +253,23 @@ void FrmPacket::changeEvent(QEvent* event)
         onActivated();
 }
 
+// The first showing counts as an activation: without a window manager that
+// activates new windows (or with one that prevents focus stealing) the window
+// may never become active, and the TNC would never be opened.
+void FrmPacket::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (std::exchange(m_shown, true))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        if (!m_activatedOnce)
+            onActivated();
+    });
+}
+
 void FrmPacket::onActivated()
 {
+    m_activatedOnce = true;
     m_txtReceived->resetInsertionSize();
     if (m_session->activate())
         emit startupScriptRequested();

@@ -130,6 +130,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -194,6 +195,8 @@ private:
     QMap<QString, QLabel*> m_panelLabels;
     bool m_inputRed = false;
     bool m_unloaded = false;
+    bool m_shown = false;
+    bool m_activatedOnce = false;
     quint32 m_receiveBack = 0;
     quint32 m_sendFore = 0x00FFFF;
     quint32 m_sendBack = 0;

@@ -30,6 +30,13 @@ QStringList captions(const QList<QAction*>& actions)
     return texts;
 }
 
+// Keeps the window from hearing that it became active, as under a window
+// manager that never activates it.
+class ActivationBlocker : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::ActivationChange; }
+};
+
 } // namespace
 
 // The main window over fake outside objects.
@@ -42,6 +49,7 @@ private slots:
     void menusCarryTheirHelpTopics();
     void sendBoxHasTheFocusAndTypedLinesReachTheTnc();
     void closeBoxAsksBeforeUnloading();
+    void aWindowNeverActivatedStillOpensThePortAndRunsTheStartupScript();
     void altTReachesBothCommandsThatShareIt();
     void badPreferenceBeepsOnceAtStartUp();
     void secondaryWindowsOpenOnceAndKeepTheirContents_data();
@@ -84,6 +92,21 @@ void MainWindowTest::startWindow()
     m_window->show();
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void MainWindowTest::aWindowNeverActivatedStillOpensThePortAndRunsTheStartupScript()
+{
+    QFile script(m_folder->path() + QStringLiteral("/VellicorStartup.txt"));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("MYCALL N0CALL\r\n");
+    script.close();
+    FrmPacket::Options options;
+    options.folder = ProgramFolder(m_folder->path());
+    m_window = std::make_unique<FrmPacket>(m_globals, m_fakes->platform(), options);
+    ActivationBlocker neverActivated;
+    m_window->installEventFilter(&neverActivated);
+    m_window->show();
+    QTRY_COMPARE(m_fakes->link.written, QByteArray("MYCALL N0CALL\r"));
 }
 
 void MainWindowTest::menuBarCarriesEveryItemInOrder()
