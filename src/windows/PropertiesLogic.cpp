@@ -77,9 +77,10 @@ bool PropertiesLogic::refuse(const PortResult& failure)
 {
     if (!failure)
         return false;
+    // The port stays open on the device now in the live map, so the map keeps
+    // it and Restart Port reopens that device; nothing is stored.
     m_prompter.show(failure->description, QStringLiteral("Vellicor"), PromptButtons::Ok,
                     PromptIcon::Exclamation);
-    m_ports = m_storedPorts;
     return true;
 }
 

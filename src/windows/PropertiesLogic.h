@@ -33,8 +33,10 @@ enum class ColorTarget { ReceivedText = 1, SentText, ReceivedBack, SentBoxText, 
 //
 // The device edits are made on a working copy of the port map. OK puts the
 // copy into the live map before it reopens the port, so the port opens on
-// the device shown; the devices are stored only when OK completes. A failed
-// OK puts the live map back as it was.
+// the device shown; the devices are stored only when OK completes. When the
+// port fails to open, the live map is put back as it was; when the port opened
+// but refused the settings or flow control, the live map keeps the device in
+// use.
 class PropertiesLogic {
 public:
     PropertiesLogic(Globals& globals, SerialLink& link, SettingsStore& settings, Prompter& prompter,
