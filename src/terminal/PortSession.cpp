@@ -99,9 +99,9 @@ void PortSession::showError(const QString& text)
 {
     ++m_errorCount;
     m_status.SetStatusText(QStringLiteral("Status: ") + text);
-    if (m_inErrorBox)
-        return; // errors during the question are counted and shown, not asked again
     m_beeper.beep();
+    if (m_inErrorBox)
+        return; // errors during the question are counted, shown and beeped, not asked again
     if (m_errorCount <= kErrorsBeforeQuestion)
         return;
     m_inErrorBox = true;

@@ -148,6 +148,7 @@ private slots:
         s.prompter.onShow = [&s] { s.raise(50); }; // a flood while the box is open
         s.raise(1);
         QCOMPARE(s.prompter.prompts.size(), 1); // is not asked again
+        QCOMPARE(s.beeper.beeps, 10 + 10 + 1 + 50); // but every error beeps
     }
 
     void largeBurstIsReadInChunksAcrossEventLoopPasses()
