@@ -46,7 +46,8 @@ public:
     QString deviceFor(int port) const { return m_workingPorts.deviceFor(port); }
     void editDevice(int port, const QString& device);
 
-    // True when every step ran and the dialog is to close.
+    // True when every step ran and the dialog is to close. A port that is
+    // still connecting when opened is waited for, the window system running.
     bool ok(const PropertiesEntries& entries);
 
     // Opens the colour dialog for the target; a chosen colour is applied and
@@ -56,6 +57,7 @@ public:
 
 private:
     bool changePort(int newPort);
+    PortResult openPort();
     bool refuse(const PortResult& failure);
     void applyLineLength(const QString& text);
     void storeAll();

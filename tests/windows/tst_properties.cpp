@@ -310,6 +310,41 @@ private slots:
         QCOMPARE(f.link.portNumber(), 5);
     }
 
+    // A TCP port answers later: OK waits, with nothing of the dialog
+    // answering, and a failed connection ends as a port that does not open.
+    void okWaitsForAConnectionBeingMade()
+    {
+        Fixture f;
+        f.link.connectsLater = true;
+        bool waitedDisabled = false;
+        const auto endConnection = [&f, &waitedDisabled](const PortResult& failure) {
+            QTimer::singleShot(0, &f.dialog(), [&f, &waitedDisabled, failure] {
+                waitedDisabled = !f.dialog().isEnabled() && f.link.isConnecting();
+                f.dialog().reject();
+                f.link.finishConnecting(failure);
+            });
+        };
+        f.dialog().show();
+        f.choose("cboPort", "Com3");
+        endConnection(PortFailure{PortFailures::kConnectFailed, QStringLiteral("Connection refused")});
+        f.click("cmdOK");
+        QVERIFY(waitedDisabled);
+        QCOMPARE(f.fakes.prompter.prompts.size(), 1);
+        QCOMPARE(f.fakes.prompter.prompts.first().text, QStringLiteral("Connection refused"));
+        QVERIFY(!f.link.isOpen());
+        QCOMPARE(f.link.portNumber(), 2);
+        QVERIFY(f.dialog().isVisible() && f.dialog().isEnabled());
+        QVERIFY(f.writes().isEmpty());
+
+        endConnection(std::nullopt);
+        f.click("cmdOK");
+        QVERIFY(waitedDisabled);
+        QCOMPARE(f.dialog().result(), int(QDialog::Accepted));
+        QVERIFY(f.link.isOpen());
+        QCOMPARE(f.link.portNumber(), 3);
+        QCOMPARE(f.writes().value(1), QStringLiteral("Properties/CommPort=3"));
+    }
+
     void cancelAppliesAndStoresNothing()
     {
         Fixture f;
