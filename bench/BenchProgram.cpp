@@ -15,12 +15,18 @@ BenchProgram::BenchProgram()
     qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
     QDir().mkpath(m_config.path() + QStringLiteral("/Vellicor"));
+    writePreferences(m_farEnd.port(), false);
+}
+
+void BenchProgram::writePreferences(quint16 tncPort, bool reconnect)
+{
     QFile ini(m_config.path() + QStringLiteral("/Vellicor/Vellicor.ini"));
     if (ini.open(QIODevice::WriteOnly))
         ini.write(QStringLiteral("[Properties]\nCommPort=2\n"
                                  "[Ports]\nCom2=tcp://127.0.0.1:%1\n"
-                                 "[Terminal]\nSessionLog=True\nScrollbackLines=20000\n")
-                      .arg(m_farEnd.port())
+                                 "[Terminal]\nSessionLog=True\nScrollbackLines=20000\nReconnect=%2\n")
+                      .arg(tncPort)
+                      .arg(reconnect ? QStringLiteral("True") : QStringLiteral("False"))
                       .toLatin1());
 }
 
@@ -46,7 +52,7 @@ void BenchProgram::start()
     startShowing(nullptr);
     m_window->activateWindow();
     if (!QTest::qWaitForWindowExposed(m_window.get())
-        || !QTest::qWaitFor([this] { return m_farEnd.connected(); }, 5000))
+        || !QTest::qWaitFor([this] { return m_farEnd.connected() && m_window->session().link().isOpen(); }, 5000))
         qFatal("the program did not start");
 }
 

@@ -24,6 +24,9 @@ public:
     void start();
     // Creates the main window with an event filter on it and shows it, without waiting.
     void startShowing(QObject* filter);
+    // Before the start: Com2 is the TNC on this loopback port instead of the
+    // far end, with automatic reconnection on or off.
+    void writePreferences(quint16 tncPort, bool reconnect);
 
     FrmPacket& window() { return *m_window; }
     Globals& globals() { return m_globals; }

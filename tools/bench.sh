@@ -15,7 +15,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build "$build" -j"$(nproc)" --target vellicor_bench >/dev/null
 
 benches=("$@")
-[ ${#benches[@]} -gt 0 ] || benches=(receive burst memory startup idle latency sustained)
+[ ${#benches[@]} -gt 0 ] || benches=(receive burst memory startup idle latency sustained unreachable)
 export TZ=America/Denver LC_ALL=C.UTF-8
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
 for bench in "${benches[@]}"; do

@@ -181,6 +181,7 @@ void FrmPacket::connectRules()
     connect(m_txtSent, &SendBoxEdit::scrollBackRequested, m_txtReceived, qOverload<>(&QWidget::setFocus));
     connect(m_cmdScroll, &QPushButton::clicked, m_receive.get(), &ReceivePane::toggleScroll);
     connect(m_cmdRestartPort, &QPushButton::clicked, m_session.get(), &PortSession::restartPort);
+    connect(m_session.get(), &PortSession::startupScriptDue, this, &FrmPacket::startupScriptRequested);
 }
 
 void FrmPacket::connectMenus()

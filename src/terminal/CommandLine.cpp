@@ -13,10 +13,18 @@ namespace {
 const std::array<QLatin1String, 4> kKeys = {
     QLatin1String("COMPORT"), QLatin1String("SETTINGS"), QLatin1String("STARTUP"), QLatin1String("SHUTDOWN")};
 
+// A key counts only at the start of a token or right after a comma inside it
+// (a token that began with a comma holds the rest of the line), so a path
+// such as STARTUP=/HOME/OP/SETTINGS/KAM.TXT names no other key.
+bool hasKey(const QString& token, QLatin1String key)
+{
+    return token.startsWith(key) || token.contains(QStringLiteral(",") + key);
+}
+
 bool containsKey(const QString& token)
 {
     for (const QLatin1String key : kKeys) {
-        if (token.contains(key))
+        if (hasKey(token, key))
             return true;
     }
     return false;
@@ -42,7 +50,7 @@ QStringList rejoinSettings(const QStringList& tokens)
     QStringList joined;
     for (qsizetype i = 0; i < tokens.size(); ++i) {
         QString token = tokens[i];
-        if (token.contains(QLatin1String("SETTINGS"))) {
+        if (hasKey(token, kKeys[1])) {
             while (i + 1 < tokens.size() && !containsKey(tokens[i + 1]))
                 token += QLatin1Char(',') + tokens[++i];
         }
@@ -55,15 +63,15 @@ void treatToken(const QString& token, CommandLineOptions& options)
 {
     const qsizetype equals = token.indexOf(QLatin1Char('='));
     const QString value = equals < 0 ? token : token.mid(equals + 1);
-    if (token.contains(kKeys[0])) {
+    if (hasKey(token, kKeys[0])) {
         const qint64 port = Conversions::leadingNumber(value);
         options.commPort = (port >= 0 && port <= 32767) ? static_cast<int>(port) : 0;
     }
-    if (token.contains(kKeys[1]))
+    if (hasKey(token, kKeys[1]))
         options.settings = value;
-    if (token.contains(kKeys[2]))
+    if (hasKey(token, kKeys[2]))
         options.startupFile = value;
-    if (token.contains(kKeys[3]))
+    if (hasKey(token, kKeys[3]))
         options.shutdownFile = value;
 }
 

@@ -5,7 +5,8 @@
 namespace vellicor {
 
 // The options of the command line: COMPORT, SETTINGS, STARTUP and SHUTDOWN,
-// comma-separated, each "KEY=value". Values arrive upper-cased.
+// comma-separated, each "KEY=value". Values arrive upper-cased. A key counts
+// only at the start of the line or right after a comma.
 struct CommandLineOptions {
     int commPort = 0;
     QString settings;

@@ -3,6 +3,8 @@
 #include "terminal/PortEventTable.h"
 #include "terminal/Windows1252.h"
 
+#include <utility>
+
 namespace vellicor {
 
 namespace {
@@ -26,6 +28,10 @@ PortSession::PortSession(SerialLink& link, Globals& globals, StatusPanels& statu
     connect(&m_reconnectTimer, &QTimer::timeout, this, &PortSession::reconnectTick);
     connect(&m_link, &SerialLink::portEvent, this, &PortSession::handlePortEvent);
     connect(&m_link, &SerialLink::linkLost, this, &PortSession::onLinkLost);
+    connect(&m_link, &SerialLink::connecting, this, &PortSession::onConnecting);
+    connect(&m_link, &SerialLink::opened, this, [this] { onConnectEnded(std::nullopt); });
+    connect(&m_link, &SerialLink::openFailed, this, &PortSession::onConnectEnded);
+    connect(&m_link, &SerialLink::handshakingInForce, this, &PortSession::onHandshakingInForce);
     connect(&m_clock, &StatusClock::errorCountReset, this, [this] { m_errorCount = 0; });
 }
 
@@ -37,14 +43,18 @@ bool PortSession::activate()
     if (!failure)
         failure = m_link.open();
     if (failure) {
-        if (failure->number == PortFailures::kAlreadyOpen)
-            return false;
-        if (failure->number == PortFailures::kNotOpen || failure->number == PortFailures::kNeedsOpenPort)
-            m_status.SetStatusText(QStringLiteral("TNC is off, or not connected to the proper port."));
-        else
-            m_status.SetStatusText(QStringLiteral("Error %1: %2").arg(failure->number).arg(failure->description));
+        showOpenFailure(*failure);
         return false;
     }
+    if (m_link.isConnecting()) {
+        m_attempt = Attempt::Activation;
+        return false;
+    }
+    return openedAtActivation();
+}
+
+bool PortSession::openedAtActivation()
+{
     if (m_link.cts().value_or(false)) {
         m_status.showPort(m_link.portNumber(), m_link.settings());
         return m_globals.gRunStartupScript;
@@ -52,6 +62,53 @@ bool PortSession::activate()
     m_status.SetStatusText(QStringLiteral("TNC is off or not connected properly"));
     m_globals.gPortOk = false;
     return false;
+}
+
+void PortSession::showOpenFailure(const PortFailure& failure)
+{
+    if (failure.number == PortFailures::kAlreadyOpen)
+        return;
+    if (failure.number == PortFailures::kNotOpen || failure.number == PortFailures::kNeedsOpenPort)
+        m_status.SetStatusText(QStringLiteral("TNC is off, or not connected to the proper port."));
+    else
+        m_status.SetStatusText(QStringLiteral("Error %1: %2").arg(failure.number).arg(failure.description));
+}
+
+void PortSession::onConnecting(const QString& peer)
+{
+    m_attempt = Attempt::Other; // the caller of open() says what it was for
+    m_statusBeforeConnecting = m_status.text(StatusPanels::kStatus);
+    m_connectingText = QStringLiteral("Status: Connecting to %1...").arg(peer);
+    m_status.SetStatusText(m_connectingText);
+    updateRestartButton();
+}
+
+void PortSession::onConnectEnded(const std::optional<PortFailure>& failure)
+{
+    // The status panel shows again what it showed before, unless something
+    // else has been shown meanwhile.
+    if (m_status.text(StatusPanels::kStatus) == m_connectingText)
+        m_status.SetStatusText(m_statusBeforeConnecting);
+    const Attempt attempt = std::exchange(m_attempt, Attempt::Other);
+    if (attempt == Attempt::Activation && failure)
+        showOpenFailure(*failure);
+    else if (attempt == Attempt::Activation && openedAtActivation())
+        emit startupScriptDue();
+    if (attempt == Attempt::Reconnect && failure)
+        showReconnectWaiting();
+    if (attempt == Attempt::Reconnect && !failure)
+        m_reconnectTimer.stop();
+    updateRestartButton();
+}
+
+void PortSession::onHandshakingInForce(int mode)
+{
+    if (std::exchange(m_handshakingShown, true))
+        return; // said once a run
+    const QString inForce = mode == 1 ? QStringLiteral("XON/XOFF") : mode == 2 ? QStringLiteral("RTS/CTS")
+                                                                            : QStringLiteral("none");
+    m_status.SetStatusText(QStringLiteral("Status: Flow control: %1 only (this port cannot have both "
+                                          "RTS/CTS and XON/XOFF)").arg(inForce));
 }
 
 void PortSession::handlePortEvent(int number)
@@ -99,9 +156,9 @@ void PortSession::showError(const QString& text)
 {
     ++m_errorCount;
     m_status.SetStatusText(QStringLiteral("Status: ") + text);
-    if (m_inErrorBox)
-        return; // errors during the question are counted and shown, not asked again
     m_beeper.beep();
+    if (m_inErrorBox)
+        return; // errors during the question are counted, shown and beeped, not asked again
     if (m_errorCount <= kErrorsBeforeQuestion)
         return;
     m_inErrorBox = true;
@@ -126,6 +183,11 @@ void PortSession::onLinkLost()
 
 void PortSession::watchdogTick()
 {
+    // A connection being made ends by itself within its timeout; it is left alone.
+    if (m_link.isConnecting()) {
+        updateRestartButton();
+        return;
+    }
     if (m_link.isOpen() && !m_globals.gPortOk)
         m_link.close();
     if (!m_link.cts().value_or(false)) {
@@ -157,29 +219,42 @@ void PortSession::noteClosedByOperator()
 
 void PortSession::reconnectTick()
 {
+    if (m_link.isConnecting())
+        return;
     if (m_link.isOpen() || !m_reconnect || m_closedByOperator) {
         m_reconnectTimer.stop();
         return;
     }
     restartPort();
-    if (m_link.isOpen())
+    if (m_link.isConnecting())
+        m_attempt = Attempt::Reconnect;
+    else if (m_link.isOpen())
         m_reconnectTimer.stop();
     else
-        m_status.SetStatusText(QStringLiteral("Status: The TNC link is down; trying again every 5 seconds"));
+        showReconnectWaiting();
+}
+
+void PortSession::showReconnectWaiting()
+{
+    m_status.SetStatusText(QStringLiteral("Status: The TNC link is down; trying again every 5 seconds"));
 }
 
 void PortSession::restartPort()
 {
+    if (m_link.isConnecting())
+        return; // the attempt under way ends first
     m_closedByOperator = false;
     m_status.SetStatusText(QStringLiteral("Status: "));
     m_globals.gPortOk = true;
     m_link.open();
+    if (m_link.isConnecting())
+        m_attempt = Attempt::Restart;
     updateRestartButton();
 }
 
 void PortSession::updateRestartButton()
 {
-    emit restartVisibleChanged(!m_link.isOpen());
+    emit restartVisibleChanged(restartVisible());
 }
 
 } // namespace vellicor

@@ -16,6 +16,10 @@ namespace vellicor {
 // The session with the TNC over the one link: opening it on activation,
 // port events and line errors, the watchdog that closes a link whose TNC went
 // away, and Restart Port. It reports to the window by signals only.
+//
+// A link that is still connecting when opened says so in the status panel;
+// when the connection is made or fails, the open that started it ends as an
+// open that had answered at once would have.
 class PortSession : public QObject {
     Q_OBJECT
 public:
@@ -30,13 +34,14 @@ public:
     SerialLink& link() { return m_link; }
 
     // Activation of the main window: opens the link when it is to be used;
-    // true when the start-up script is to run.
+    // true when the start-up script is to run now. For a link still
+    // connecting, startupScriptDue follows once it is up with CTS asserted.
     bool activate();
     void handlePortEvent(int number);
     void watchdogTick();
     void restartPort();
     void startWatchdog() { m_watchdog.start(); }
-    bool restartVisible() const { return !m_link.isOpen(); }
+    bool restartVisible() const { return !m_link.isOpen() && !m_link.isConnecting(); }
     int errorCount() const { return m_errorCount; }
 
     // Automatic reconnection: while on, a port that the watchdog closed or
@@ -48,11 +53,21 @@ public:
     void noteClosedByOperator();
 
 signals:
+    void startupScriptDue();
     void received(const QString& chunk);
     void receiveIndicatorOn();
     void restartVisibleChanged(bool visible);
 
 private:
+    // What started the connection being made, so that its end can finish it.
+    enum class Attempt { Other, Activation, Restart, Reconnect };
+
+    bool openedAtActivation();
+    void showOpenFailure(const PortFailure& failure);
+    void showReconnectWaiting();
+    void onConnecting(const QString& peer);
+    void onConnectEnded(const std::optional<PortFailure>& failure);
+    void onHandshakingInForce(int mode);
     void readChunk();
     void showError(const QString& text);
     void onLinkLost();
@@ -73,6 +88,10 @@ private:
     int m_errorCount = 0;
     bool m_readScheduled = false;
     bool m_inErrorBox = false;
+    Attempt m_attempt = Attempt::Other;
+    QString m_statusBeforeConnecting;
+    QString m_connectingText;
+    bool m_handshakingShown = false;
 };
 
 } // namespace vellicor

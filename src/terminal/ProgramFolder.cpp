@@ -66,6 +66,14 @@ QString ProgramFolder::resolve(const QString& name)
     return resolved;
 }
 
+QString ProgramFolder::resolvePath(const QString& name) const
+{
+    const QString path = toSlashes(name);
+    if (path.startsWith(QLatin1Char('/')))
+        return resolve(path);
+    return resolve(m_path + QLatin1Char('/') + path);
+}
+
 QString ProgramFolder::resolveInside(const QString& name) const
 {
     QStringList kept;

@@ -24,6 +24,10 @@ public:
 
     // A name as the program writes it ("\" or "/" separators) to a local path.
     static QString resolve(const QString& name);
+    // A script's own file name: a name without a folder separator is in the
+    // program's folder; a path is used as given, absolute when it starts with
+    // a separator and otherwise relative to the program's folder.
+    QString resolvePath(const QString& name) const;
     // A name the program appends to its folder, such as "\NETWORK.TXT":
     // resolved like resolve(), but never leaving the folder.
     QString resolveInside(const QString& name) const;

@@ -121,10 +121,7 @@ QString ScriptRunner::pathFor(Kind kind) const
 
 QString ScriptRunner::includePath() const
 {
-    const QString& name = m_session.state.includeFile;
-    if (name.contains(QLatin1Char('\\')))
-        return ProgramFolder::resolve(name);
-    return m_session.folder.resolveInside(QLatin1Char('\\') + name);
+    return m_session.folder.resolvePath(m_session.state.includeFile);
 }
 
 bool ScriptRunner::runFile(Kind kind, const QString& path)

@@ -139,7 +139,11 @@ PropertiesEntries FrmProperties::entries() const
 
 void FrmProperties::onOk()
 {
-    if (!m_logic.ok(entries()))
+    // Nothing of the dialog answers while OK waits for a connection being made.
+    setEnabled(false);
+    const bool completed = m_logic.ok(entries());
+    setEnabled(true);
+    if (!completed)
         return;
     storeTerminalPreferences();
     accept();
@@ -155,6 +159,12 @@ void FrmProperties::storeTerminalPreferences()
     terminal.reconnect = m_chkReconnect->isChecked();
     if (terminal.scrollbackLines != stored.scrollbackLines || terminal.reconnect != stored.reconnect)
         terminal.store(m_settings);
+}
+
+void FrmProperties::reject()
+{
+    if (isEnabled()) // not while OK waits for a connection being made
+        QDialog::reject();
 }
 
 void FrmProperties::showEvent(QShowEvent* event)

@@ -38,6 +38,9 @@ public:
     int flowChoice() const { return m_flowChoice; }
     bool echoChoice() const { return m_echoChoice; }
 
+public slots:
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -4,6 +4,8 @@
 #include "terminal/Preferences.h"
 #include "windows/PropertyLists.h"
 
+#include <QEventLoop>
+
 namespace vellicor {
 
 PropertiesLogic::PropertiesLogic(Globals& globals, SerialLink& link, SettingsStore& settings,
@@ -53,11 +55,11 @@ bool PropertiesLogic::changePort(int newPort)
 {
     const int oldPort = m_link.portNumber();
     m_ports = m_workingPorts;
-    if (m_link.isOpen())
+    if (m_link.isOpen() || m_link.isConnecting())
         m_link.close();
     PortResult failure = m_link.setPortNumber(newPort);
     if (!failure) {
-        failure = m_link.open();
+        failure = openPort();
         m_globals.gPortOk = true;
     }
     if (failure) {
@@ -73,13 +75,33 @@ bool PropertiesLogic::changePort(int newPort)
     return true;
 }
 
+PortResult PropertiesLogic::openPort()
+{
+    PortResult failure = m_link.open();
+    if (failure || !m_link.isConnecting())
+        return failure;
+    // A connection being made is waited for with the window system running,
+    // so its outcome is known before the next step.
+    QEventLoop wait;
+    QObject::connect(&m_link, &SerialLink::opened, &wait, &QEventLoop::quit);
+    QObject::connect(&m_link, &SerialLink::openFailed, &wait, [&failure, &wait](const PortFailure& why) {
+        failure = why;
+        wait.quit();
+    });
+    wait.exec();
+    if (!failure && !m_link.isOpen())
+        failure = PortFailure{PortFailures::kNotOpen, QStringLiteral("Port not open")};
+    return failure;
+}
+
 bool PropertiesLogic::refuse(const PortResult& failure)
 {
     if (!failure)
         return false;
+    // The port stays open on the device now in the live map, so the map keeps
+    // it and Restart Port reopens that device; nothing is stored.
     m_prompter.show(failure->description, QStringLiteral("Vellicor"), PromptButtons::Ok,
                     PromptIcon::Exclamation);
-    m_ports = m_storedPorts;
     return true;
 }
 

@@ -33,8 +33,10 @@ enum class ColorTarget { ReceivedText = 1, SentText, ReceivedBack, SentBoxText, 
 //
 // The device edits are made on a working copy of the port map. OK puts the
 // copy into the live map before it reopens the port, so the port opens on
-// the device shown; the devices are stored only when OK completes. A failed
-// OK puts the live map back as it was.
+// the device shown; the devices are stored only when OK completes. When the
+// port fails to open, the live map is put back as it was; when the port opened
+// but refused the settings or flow control, the live map keeps the device in
+// use.
 class PropertiesLogic {
 public:
     PropertiesLogic(Globals& globals, SerialLink& link, SettingsStore& settings, Prompter& prompter,
@@ -44,7 +46,8 @@ public:
     QString deviceFor(int port) const { return m_workingPorts.deviceFor(port); }
     void editDevice(int port, const QString& device);
 
-    // True when every step ran and the dialog is to close.
+    // True when every step ran and the dialog is to close. A port that is
+    // still connecting when opened is waited for, the window system running.
     bool ok(const PropertiesEntries& entries);
 
     // Opens the colour dialog for the target; a chosen colour is applied and
@@ -54,6 +57,7 @@ public:
 
 private:
     bool changePort(int newPort);
+    PortResult openPort();
     bool refuse(const PortResult& failure);
     void applyLineLength(const QString& text);
     void storeAll();

@@ -60,9 +60,8 @@ bool E2eFixture::start(const QString& commandLine)
     m_window->activateWindow();
     if (!QTest::qWaitForWindowActive(m_window.get()))
         return false;
-    if (!m_ownTnc)
-        return QTest::qWaitFor([this] { return m_window->session().link().isOpen(); }, 5000);
-    return QTest::qWaitFor([this] { return !m_tnc.isNull(); }, 5000);
+    return QTest::qWaitFor(
+        [this] { return m_window->session().link().isOpen() && (!m_ownTnc || !m_tnc.isNull()); }, 5000);
 }
 
 } // namespace vellicor::test

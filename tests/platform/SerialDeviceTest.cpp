@@ -4,13 +4,50 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <dlfcn.h>
+#include <errno.h>
 #include <fcntl.h>
+#include <stdarg.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <memory>
 
 using namespace vellicor;
+
+namespace {
+
+// Modem lines for the pseudo-terminal, which has none: while a test sets
+// `lines`, reading the lines answers them, after `failures` reads that fail
+// as a passing device error would.
+struct ModemLines {
+    std::optional<int> lines;
+    int failures = 0;
+};
+ModemLines g_modemLines;
+
+} // namespace
+
+// Every ioctl of the program passes through here in this test.
+extern "C" int ioctl(int fd, unsigned long request, ...) noexcept
+{
+    va_list args;
+    va_start(args, request);
+    void* argument = va_arg(args, void*);
+    va_end(args);
+    if (request == TIOCMGET && g_modemLines.lines) {
+        if (g_modemLines.failures > 0) {
+            --g_modemLines.failures;
+            errno = EIO;
+            return -1;
+        }
+        *static_cast<int*>(argument) = *g_modemLines.lines;
+        return 0;
+    }
+    static const auto real = reinterpret_cast<int (*)(int, unsigned long, ...)>(dlsym(RTLD_NEXT, "ioctl"));
+    return real(fd, request, argument);
+}
 
 // The link over a serial device, played by a pseudo-terminal: it has no
 // modem lines, and closing its master end makes the device vanish.
@@ -34,6 +71,7 @@ private slots:
     void cleanup()
     {
         m_link.reset();
+        g_modemLines = {};
         if (m_master >= 0)
             ::close(m_master);
         m_master = -1;
@@ -47,6 +85,34 @@ private slots:
         QSignalSpy events(m_link.get(), &SerialLink::portEvent);
         QVERIFY(!events.wait(1200)); // several polling periods
         QCOMPARE(m_link->cts(), std::optional<bool>(true));
+    }
+
+    // One failed read of the modem lines is a passing failure: CTS is still
+    // watched, and a TNC switched off afterwards is seen.
+    void failedModemLineReadKeepsCtsWatched()
+    {
+        QVERIFY(!m_link->close());
+        g_modemLines = {TIOCM_CTS | TIOCM_DSR, 0};
+        QVERIFY(!m_link->open());
+        QCOMPARE(m_link->cts(), std::optional<bool>(true));
+        QSignalSpy events(m_link.get(), &SerialLink::portEvent);
+        g_modemLines = {TIOCM_DSR, 1};
+        QVERIFY(events.wait(5000));
+        QCOMPARE(events.first().first().toInt(), PortEvents::kCtsChanged);
+        QCOMPARE(m_link->cts(), std::optional<bool>(false));
+    }
+
+    // The serial port cannot have RTS/CTS and XON/XOFF at once: asked for
+    // both, it says RTS/CTS is in force.
+    void bothFlowControlsSayWhichIsInForce()
+    {
+        QSignalSpy inForce(m_link.get(), &SerialLink::handshakingInForce);
+        QVERIFY(!m_link->setHandshaking(2));
+        QVERIFY(inForce.isEmpty());
+        QVERIFY(!m_link->setHandshaking(3));
+        QCOMPARE(inForce.count(), 1);
+        QCOMPARE(inForce.first().first().toInt(), 2);
+        QCOMPARE(m_link->handshaking(), 3);
     }
 
     void bytesGoBothWays()

@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "SilentListener.h"
 #include "platform/api/PortMap.h"
 #include "platform/qt/QtSerialLink.h"
 #include "terminal/PortSession.h"
@@ -113,8 +114,10 @@ private slots:
         test::FakePrompter prompter;
         test::FakeBeeper beeper;
         PortSession session(*m_link, globals, status, timers, prompter, beeper);
-        QVERIFY(session.activate());
+        QSignalSpy due(&session, &PortSession::startupScriptDue);
+        const bool upAtOnce = session.activate();
         QVERIFY(m_server.waitForNewConnection(5000));
+        QVERIFY(upAtOnce || due.wait(5000)); // the start-up script runs once the link is up
         QTcpSocket* peer = m_server.nextPendingConnection();
 
         QString shown;
@@ -146,11 +149,46 @@ private slots:
         const quint16 port = m_server.serverPort();
         m_server.close();
         m_ports.setDevice(2, device.contains(QLatin1String("%1")) ? device.arg(port) : device);
-        const PortResult failed = m_link->open();
+        PortResult failed = m_link->open();
+        if (!failed && m_link->isConnecting())
+            failed = failureOfConnection();
         QVERIFY(failed);
         QVERIFY2(!isKnownFailure(failed), qPrintable(QString::number(failed->number)));
         QVERIFY(!failed->description.isEmpty());
         QVERIFY(!m_link->isOpen());
+    }
+
+    // A TNC host that does not answer: the open returns while the connection
+    // is being made, and the attempt ends as a failed open once it times out.
+    void unansweredServerDoesNotHoldTheOpen()
+    {
+        test::SilentListener silent;
+        QVERIFY(silent.silence());
+        m_ports.setDevice(2, QStringLiteral("tcp://127.0.0.1:%1").arg(silent.port()));
+        m_link->setConnectTimeout(std::chrono::milliseconds(300));
+        QSignalSpy connecting(m_link.get(), &SerialLink::connecting);
+        QVERIFY(!m_link->open());
+        QVERIFY(m_link->isConnecting());
+        QVERIFY(!m_link->isOpen());
+        QCOMPARE(connecting.count(), 1);
+        QCOMPARE(connecting[0][0].toString(), QStringLiteral("127.0.0.1:%1").arg(silent.port()));
+        QCOMPARE(m_link->open()->number, PortFailures::kAlreadyOpen);
+        QCOMPARE(m_link->setPortNumber(3)->number, PortFailures::kAlreadyOpen);
+        QCOMPARE(m_link->write("x")->number, PortFailures::kNeedsOpenPort);
+        QCOMPARE(m_link->cts(), std::optional<bool>());
+
+        const PortResult failed = failureOfConnection();
+        QVERIFY(failed);
+        QCOMPARE(failed->number, PortFailures::kConnectFailed);
+        QCOMPARE(failed->description, QStringLiteral("Socket operation timed out"));
+        QVERIFY(!m_link->isConnecting());
+        QVERIFY(!m_link->isOpen());
+
+        QSignalSpy ended(m_link.get(), &SerialLink::openFailed);
+        QVERIFY(!m_link->open()); // given up by close: no report
+        QVERIFY(!m_link->close());
+        QVERIFY(!m_link->isConnecting());
+        QVERIFY(!ended.wait(600));
     }
 
     void refusesSettingsTheLinkCannotCarry_data()
@@ -174,13 +212,32 @@ private slots:
     }
 
 private:
-    // Opens the link and returns the server's end.
+    // Opens the link and returns the server's end once the link is up.
     QTcpSocket* connectLink()
     {
         const PortResult opened = m_link->open();
-        if (opened || !m_server.waitForNewConnection(5000))
+        if (opened || !m_server.waitForNewConnection(5000)
+            || !QTest::qWaitFor([this] { return m_link->isOpen(); }, 5000))
             return nullptr;
         return m_server.nextPendingConnection();
+    }
+
+    // Waits for the connection being made to fail; nothing when it comes up.
+    PortResult failureOfConnection()
+    {
+        PortResult failure;
+        bool ended = false;
+        const QMetaObject::Connection failed = connect(m_link.get(), &SerialLink::openFailed, this,
+                                                       [&](const PortFailure& why) {
+                                                           failure = why;
+                                                           ended = true;
+                                                       });
+        const QMetaObject::Connection opened = connect(m_link.get(), &SerialLink::opened, this, [&] { ended = true; });
+        if (!QTest::qWaitFor([&ended] { return ended; }, 10000))
+            qWarning("the connection did not end");
+        disconnect(failed);
+        disconnect(opened);
+        return failure;
     }
 
     QTcpServer m_server;

@@ -40,7 +40,7 @@ bool restartPort(E2eFixture& program)
     if (!QTest::qWaitFor([&restart] { return restart.isVisible(); }, 20000))
         return false;
     restart.click();
-    if (!QTest::qWaitFor([&] { return program.tnc() != before; }, 10000))
+    if (!QTest::qWaitFor([&] { return program.tnc() != before && program.window().session().link().isOpen(); }, 10000))
         return false;
     program.fromProgram().clear();
     return true;

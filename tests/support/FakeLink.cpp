@@ -2,6 +2,8 @@
 
 #include "platform/api/LineSettings.h"
 
+#include <utility>
+
 namespace vellicor::test {
 
 namespace {
@@ -13,7 +15,7 @@ PortFailure alreadyOpen()
 
 PortResult FakeLink::setPortNumber(int number)
 {
-    if (m_open)
+    if (m_open || m_connecting)
         return alreadyOpen();
     if (number < 1)
         return PortFailure{PortFailures::kDeviceNotFound, QStringLiteral("Invalid Port Number")};
@@ -43,10 +45,15 @@ PortResult FakeLink::setHandshaking(int mode)
 
 PortResult FakeLink::open()
 {
-    if (m_open)
+    if (m_open || m_connecting)
         return alreadyOpen();
     if (failOpen)
         return failOpen;
+    if (connectsLater) {
+        m_connecting = true;
+        emit connecting(QStringLiteral("127.0.0.1:8001"));
+        return std::nullopt;
+    }
     m_open = true;
     ++openCount;
     return std::nullopt;
@@ -54,6 +61,8 @@ PortResult FakeLink::open()
 
 PortResult FakeLink::close()
 {
+    if (std::exchange(m_connecting, false))
+        return std::nullopt;
     if (!m_open)
         return PortFailure{PortFailures::kNotOpen, QStringLiteral("Port not open")};
     m_open = false;
@@ -95,6 +104,18 @@ void FakeLink::receive(const QByteArray& bytes)
 void FakeLink::loseLink()
 {
     emit linkLost();
+}
+
+void FakeLink::finishConnecting(const PortResult& failure)
+{
+    m_connecting = false;
+    if (failure) {
+        emit openFailed(*failure);
+        return;
+    }
+    m_open = true;
+    ++openCount;
+    emit opened();
 }
 
 } // namespace vellicor::test

@@ -22,6 +22,7 @@ public:
     PortResult open() override;
     PortResult close() override;
     bool isOpen() const override { return m_open; }
+    bool isConnecting() const override { return m_connecting; }
     std::optional<bool> cts() const override;
     PortResult write(const QByteArray& bytes) override;
     QByteArray read(qint64 maxBytes) override;
@@ -31,6 +32,8 @@ public:
     void receive(const QByteArray& bytes); // queues bytes and raises event 2
     void raise(int eventNumber) { emit portEvent(eventNumber); }
     void loseLink();
+    // Ends the connection being made: up, or failed with `failure`.
+    void finishConnecting(const PortResult& failure = std::nullopt);
 
     QByteArray written;
     bool ctsAsserted = true;
@@ -38,6 +41,7 @@ public:
     PortResult failSettings;
     PortResult failHandshaking;
     int failWritesAfter = -1; // writes that succeed before every write fails
+    bool connectsLater = false; // open() starts a connection that finishConnecting() ends
     int openCount = 0;
     int closeCount = 0;
 
@@ -46,6 +50,7 @@ private:
     QString m_settings = QStringLiteral("9600,n,8,1");
     int m_handshaking = 0;
     bool m_open = false;
+    bool m_connecting = false;
     QByteArray m_incoming;
     int m_writes = 0;
 };

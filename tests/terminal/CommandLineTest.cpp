@@ -35,9 +35,10 @@ private slots:
                                                     << "" << "";
         QTest::newRow("settings alone, one part") << "SETTINGS=9600" << 0 << "9600" << "" << "";
         QTest::newRow("value keeps only text after first equals") << "STARTUP=A=B" << 0 << "" << "A=B" << "";
-        QTest::newRow("key anywhere in the token") << "XCOMPORTX=5" << 5 << "" << "" << "";
-        QTest::newRow("token with two keys sets both") << "STARTUP=SHUTDOWN.TXT" << 0 << "" << "SHUTDOWN.TXT"
-                                                       << "SHUTDOWN.TXT";
+        QTest::newRow("key inside a token is no key") << "XCOMPORTX=5" << 0 << "" << "" << "";
+        QTest::newRow("key inside a path is no key") << "STARTUP=/home/op/settings/kam.txt" << 0 << ""
+                                                     << "/HOME/OP/SETTINGS/KAM.TXT" << "";
+        QTest::newRow("key inside a value is no key") << "STARTUP=SHUTDOWN.TXT" << 0 << "" << "SHUTDOWN.TXT" << "";
         QTest::newRow("comma first ends the scan") << ",COMPORT=2" << 2 << "" << "" << "";
         QTest::newRow("comma first later: rest is one token") << "COMPORT=3,,STARTUP=X,SHUTDOWN=Y" << 3 << ""
                                                               << "X,SHUTDOWN=Y" << "X,SHUTDOWN=Y";

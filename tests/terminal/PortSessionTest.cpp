@@ -148,6 +148,7 @@ private slots:
         s.prompter.onShow = [&s] { s.raise(50); }; // a flood while the box is open
         s.raise(1);
         QCOMPARE(s.prompter.prompts.size(), 1); // is not asked again
+        QCOMPARE(s.beeper.beeps, 10 + 10 + 1 + 50); // but every error beeps
     }
 
     void largeBurstIsReadInChunksAcrossEventLoopPasses()
@@ -239,6 +240,87 @@ private slots:
         QCOMPARE(s.status.toolTip(StatusPanels::kStatus), s.statusText());
         QCOMPARE(s.beeper.beeps, 0);
         QVERIFY(s.prompter.prompts.isEmpty());
+    }
+
+    // A link still connecting when opened (a TCP TNC) says so; meanwhile
+    // activations, the watchdog and Restart Port leave it alone, and its end
+    // finishes the open that started it as an answer at once would have.
+    void connectionBeingMadeEndsAsAnOpenAtOnce_data()
+    {
+        QTest::addColumn<QString>("start"); // activation, Restart Port or reconnection
+        QTest::addColumn<bool>("fails");
+        QTest::addColumn<bool>("cts");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("portOk");
+        QTest::addColumn<bool>("startup");
+        const QString waiting = QStringLiteral("Status: The TNC link is down; trying again every 5 seconds");
+        QTest::newRow("activation, up") << "activate" << false << true << "Status:" << true << true;
+        QTest::newRow("activation, up without CTS")
+            << "activate" << false << false << "TNC is off or not connected properly" << false << false;
+        QTest::newRow("activation, failed") << "activate" << true << true << "Error 8023: Socket operation timed out"
+                                            << true << false;
+        QTest::newRow("Restart Port, up") << "restart" << false << true << "Status: " << true << false;
+        QTest::newRow("Restart Port, failed") << "restart" << true << true << "Status: " << true << false;
+        QTest::newRow("reconnection, up") << "reconnect" << false << true << "Status: " << true << false;
+        QTest::newRow("reconnection, failed") << "reconnect" << true << true << waiting << true << false;
+    }
+
+    void connectionBeingMadeEndsAsAnOpenAtOnce()
+    {
+        QFETCH(QString, start);
+        QFETCH(bool, fails);
+        QFETCH(bool, cts);
+        Session s;
+        s.link.connectsLater = true;
+        s.link.ctsAsserted = cts;
+        QSignalSpy due(&s.session, &PortSession::startupScriptDue);
+        QSignalSpy restart(&s.session, &PortSession::restartVisibleChanged);
+        if (start == u"activate") {
+            QVERIFY(!s.session.activate());
+        } else if (start == u"restart") {
+            s.session.restartPort();
+        } else {
+            s.session.setReconnect(true);
+            s.session.watchdogTick(); // closed without CTS: reconnection starts
+            s.session.reconnectTick();
+        }
+        QVERIFY(s.link.isConnecting());
+        QCOMPARE(s.statusText(), QStringLiteral("Status: Connecting to 127.0.0.1:8001..."));
+        QCOMPARE(restart.last()[0].toBool(), false);
+        QVERIFY(!s.session.activate());
+        s.session.watchdogTick();
+        s.session.restartPort();
+        s.session.reconnectTick();
+        QVERIFY(s.link.isConnecting());
+        QVERIFY(s.globals.gPortOk);
+        QCOMPARE(restart.last()[0].toBool(), false);
+        QCOMPARE(s.statusText(), QStringLiteral("Status: Connecting to 127.0.0.1:8001..."));
+        QCOMPARE(due.count(), 0);
+
+        s.link.finishConnecting(fails ? PortResult(PortFailure{PortFailures::kConnectFailed,
+                                                               QStringLiteral("Socket operation timed out")})
+                                      : std::nullopt);
+        QTEST(s.statusText(), "status");
+        QCOMPARE(s.status.toolTip(StatusPanels::kStatus), s.statusText());
+        QTEST(s.globals.gPortOk, "portOk");
+        QFETCH(bool, startup);
+        QCOMPARE(due.count(), startup ? 1 : 0);
+        QCOMPARE(restart.last()[0].toBool(), fails);
+        QCOMPARE(s.session.reconnectPending(), start == u"reconnect" && fails);
+        QCOMPARE(s.link.openCount, fails ? 0 : 1);
+        QVERIFY(s.prompter.prompts.isEmpty());
+    }
+
+    void flowControlInForceIsShownOnce()
+    {
+        Session s;
+        emit s.link.handshakingInForce(2);
+        const QString shown = QStringLiteral("Status: Flow control: RTS/CTS only (this port cannot have both "
+                                             "RTS/CTS and XON/XOFF)");
+        QCOMPARE(s.statusText(), shown);
+        s.status.SetStatusText(QStringLiteral("Status: "));
+        emit s.link.handshakingInForce(2);
+        QCOMPARE(s.statusText(), QStringLiteral("Status: "));
     }
 
     void watchdogAndRestartPort()

@@ -90,13 +90,33 @@ private slots:
         QCOMPARE(rig.fakes.dialogs.requests.last().fileName, path); // the dialog remembers the file
     }
 
-    void includedFileIsReadFromProgramFolderIgnoringCase()
+    // "$FILE" names arrive upper-cased: a plain name is in the program folder,
+    // a path is used as given (relative ones from the program folder), and
+    // each part matches an existing file or folder ignoring letter case.
+    void includedFileIsFoundIgnoringCase_data()
     {
+        QTest::addColumn<QString>("name"); // %1: the program folder
+        QTest::addColumn<QByteArray>("sent");
+        QTest::newRow("plain name") << "kam.txt" << QByteArray("INSIDE\r");
+        QTest::newRow("absolute path") << "%1/Scripts/Kam.txt" << QByteArray("NESTED\r");
+        QTest::newRow("absolute path, lower case") << "%1/scripts/kam.txt" << QByteArray("NESTED\r");
+        QTest::newRow("relative path") << "scripts/kam.txt" << QByteArray("NESTED\r");
+        QTest::newRow("relative path with backslashes") << "Scripts\\KAM.txt" << QByteArray("NESTED\r");
+        QTest::newRow("dot at the start") << "./SCRIPTS/kam.TXT" << QByteArray("NESTED\r");
+    }
+
+    void includedFileIsFoundIgnoringCase()
+    {
+        QFETCH(QString, name);
         TncRig rig;
+        QVERIFY(QDir(rig.folder()).mkdir(QStringLiteral("Scripts")));
+        rig.writeFile(QStringLiteral("Scripts/Kam.txt"), "NESTED\r\n");
         rig.writeFile(QStringLiteral("Kam.txt"), "INSIDE\r\n");
-        rig.runStartup("BEFORE\r\n$file = kam.txt\r\nAFTER\r\n");
-        QCOMPARE(rig.written(), QByteArray("BEFORE\rINSIDE\rAFTER\r"));
-        QCOMPARE(rig.control->state().includeFile, QStringLiteral("KAM.TXT"));
+        name.replace(QLatin1String("%1"), rig.folder());
+        rig.runStartup("BEFORE\r\n$file = " + name.toLatin1() + "\r\nAFTER\r\n");
+        QFETCH(QByteArray, sent);
+        QCOMPARE(rig.written(), "BEFORE\r" + sent + "AFTER\r");
+        QCOMPARE(rig.control->state().includeFile, name.toUpper());
         QVERIFY(rig.fakes.prompter.prompts.isEmpty());
     }
 

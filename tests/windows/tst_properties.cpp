@@ -256,22 +256,28 @@ private slots:
         QVERIFY(f.fakes.prompter.prompts.isEmpty());
     }
 
+    // A port that fails to open keeps its old number and device; a port that
+    // opened on the new device but refused the settings or flow control stays
+    // open on it, and memory follows: Restart Port reopens that device.
     void failedApplyIsShownAndNothingIsStored_data()
     {
-        QTest::addColumn<bool>("openFails"); // else the settings are refused
+        QTest::addColumn<int>("refusedStep"); // 3 open, 5 settings, 6 flow control
         QTest::addColumn<QString>("message");
-        QTest::newRow("port does not open") << true << "No such file or directory";
-        QTest::newRow("settings refused") << false << "Invalid setting";
+        QTest::newRow("port does not open") << 3 << "No such file or directory";
+        QTest::newRow("settings refused") << 5 << "Invalid setting";
+        QTest::newRow("flow control refused") << 6 << "Invalid property value";
     }
 
     void failedApplyIsShownAndNothingIsStored()
     {
-        QFETCH(bool, openFails);
+        QFETCH(int, refusedStep);
         QFETCH(QString, message);
         Fixture f;
         f.ports.setDevice(3, QStringLiteral("/dev/ttyACM0"));
-        const PortFailure failure{openFails ? PortFailures::kDeviceNotFound : PortFailures::kBadSettings, message};
-        (openFails ? f.link.failOpen : f.link.failSettings) = failure;
+        const bool openFails = refusedStep == 3;
+        const int number = openFails ? PortFailures::kDeviceNotFound : PortFailures::kBadSettings;
+        PortResult& refusal = openFails ? f.link.failOpen : refusedStep == 5 ? f.link.failSettings : f.link.failHandshaking;
+        refusal = PortFailure{number, message};
         f.dialog().show();
         f.choose("cboPort", "Com3");
         f.typeDevice(QStringLiteral("tcp://localhost:9000"));
@@ -284,20 +290,59 @@ private slots:
         QCOMPARE(box.buttons, PromptButtons::Ok);
         QCOMPARE(box.icon, PromptIcon::Exclamation);
         QCOMPARE(f.link.isOpen(), !openFails);
-        QCOMPARE(f.link.portNumber(), openFails ? 2 : 3); // a port that fails to open keeps its old number
+        QCOMPARE(f.link.portNumber(), openFails ? 2 : 3);
         QCOMPARE(f.globals.gCommPort, f.link.portNumber());
-        QCOMPARE(f.link.settings(), QStringLiteral("9600,n,8,1"));
+        QCOMPARE(f.link.settings(), refusedStep == 6 ? QStringLiteral("9600,N,8,1") : QStringLiteral("9600,n,8,1"));
         QVERIFY(f.dialog().isVisible());
         QVERIFY(f.writes().isEmpty());
-        QCOMPARE(f.ports.deviceFor(3), QStringLiteral("/dev/ttyACM0"));
+        QCOMPARE(f.ports.deviceFor(3), openFails ? QStringLiteral("/dev/ttyACM0") : QStringLiteral("tcp://localhost:9000"));
         QCOMPARE(f.shown("cboDevice"), QStringLiteral("tcp://localhost:9000")); // ready to be corrected
+        if (!openFails) { // as Restart Port does after the watchdog closed the port
+            f.link.close();
+            f.link.open();
+            QCOMPARE(f.link.openedDevices.last(), QStringLiteral("tcp://localhost:9000"));
+        }
 
-        f.link.failOpen.reset(); // the operator corrects the choice and tries again
-        f.link.failSettings.reset();
+        refusal.reset(); // the operator corrects the choice and tries again
         f.choose("cboPort", "Com5");
         f.click("cmdOK");
         QVERIFY(!f.dialog().isVisible());
         QCOMPARE(f.link.portNumber(), 5);
+    }
+
+    // A TCP port answers later: OK waits, with nothing of the dialog
+    // answering, and a failed connection ends as a port that does not open.
+    void okWaitsForAConnectionBeingMade()
+    {
+        Fixture f;
+        f.link.connectsLater = true;
+        bool waitedDisabled = false;
+        const auto endConnection = [&f, &waitedDisabled](const PortResult& failure) {
+            QTimer::singleShot(0, &f.dialog(), [&f, &waitedDisabled, failure] {
+                waitedDisabled = !f.dialog().isEnabled() && f.link.isConnecting();
+                f.dialog().reject();
+                f.link.finishConnecting(failure);
+            });
+        };
+        f.dialog().show();
+        f.choose("cboPort", "Com3");
+        endConnection(PortFailure{PortFailures::kConnectFailed, QStringLiteral("Connection refused")});
+        f.click("cmdOK");
+        QVERIFY(waitedDisabled);
+        QCOMPARE(f.fakes.prompter.prompts.size(), 1);
+        QCOMPARE(f.fakes.prompter.prompts.first().text, QStringLiteral("Connection refused"));
+        QVERIFY(!f.link.isOpen());
+        QCOMPARE(f.link.portNumber(), 2);
+        QVERIFY(f.dialog().isVisible() && f.dialog().isEnabled());
+        QVERIFY(f.writes().isEmpty());
+
+        endConnection(std::nullopt);
+        f.click("cmdOK");
+        QVERIFY(waitedDisabled);
+        QCOMPARE(f.dialog().result(), int(QDialog::Accepted));
+        QVERIFY(f.link.isOpen());
+        QCOMPARE(f.link.portNumber(), 3);
+        QCOMPARE(f.writes().value(1), QStringLiteral("Properties/CommPort=3"));
     }
 
     void cancelAppliesAndStoresNothing()

@@ -73,9 +73,16 @@ public:
     virtual PortResult setHandshaking(int mode) = 0;
     virtual int handshaking() const = 0;
 
+    // Opens the link. A link that must first reach a server (TCP) may return
+    // success while still connecting: isConnecting() is then true, and
+    // opened() or openFailed() follows.
     virtual PortResult open() = 0;
+    // Closes the link, or gives up a connection being made, without a report.
     virtual PortResult close() = 0;
     virtual bool isOpen() const = 0;
+    // While connecting, open() and setPortNumber() answer "already open" and
+    // writes fail as on a closed link.
+    virtual bool isConnecting() const { return false; }
 
     // The TNC's CTS line; nothing while the link is closed. A link that has
     // no modem lines reports CTS asserted while it is open.
@@ -94,6 +101,15 @@ signals:
     void portEvent(int number);
     // The device vanished or the peer closed the connection.
     void linkLost();
+    // An open is reaching the server (as "HOST:PORT") and has not ended yet.
+    void connecting(const QString& peer);
+    // The connection being made is up: the link is open.
+    void opened();
+    // The connection being made failed or timed out: the link stays closed.
+    void openFailed(const PortFailure& failure);
+    // The link uses another handshaking mode than the one asked for, which
+    // the device cannot have.
+    void handshakingInForce(int mode);
 };
 
 } // namespace vellicor

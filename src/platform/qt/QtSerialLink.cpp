@@ -4,6 +4,8 @@
 
 #include <QUrl>
 
+#include <utility>
+
 namespace vellicor {
 
 namespace {
@@ -75,6 +77,10 @@ QtSerialLink::QtSerialLink(const PortMap& ports, QObject* parent)
 {
     m_pinPoll.setInterval(kPinPollMs);
     connect(&m_pinPoll, &QTimer::timeout, this, &QtSerialLink::pollPins);
+    m_connectTimer.setSingleShot(true);
+    m_connectTimer.setInterval(kConnectTimeout);
+    connect(&m_connectTimer, &QTimer::timeout, this,
+            [this] { failConnect(QStringLiteral("Socket operation timed out")); });
 }
 
 QtSerialLink::~QtSerialLink()
@@ -89,7 +95,7 @@ QString QtSerialLink::deviceName() const
 
 PortResult QtSerialLink::setPortNumber(int number)
 {
-    if (isOpen())
+    if (isOpen() || isConnecting())
         return failure(PortFailures::kAlreadyOpen, QStringLiteral("Port already open"));
     if (number < 1 || number > 32767)
         return failure(PortFailures::kDeviceNotFound, QStringLiteral("Invalid Port Number"));
@@ -134,7 +140,7 @@ PortResult QtSerialLink::applySettings(QSerialPort& port, const QString& setting
     return std::nullopt;
 }
 
-PortResult QtSerialLink::applyHandshaking(QSerialPort& port, int mode) const
+PortResult QtSerialLink::applyHandshaking(QSerialPort& port, int mode)
 {
     // XON/XOFF together with RTS/CTS is not offered by the serial layer;
     // mode 3 uses RTS/CTS, which is what keeps the TNC's buffer safe.
@@ -143,12 +149,14 @@ PortResult QtSerialLink::applyHandshaking(QSerialPort& port, int mode) const
                                                    : QSerialPort::HardwareControl;
     if (!port.setFlowControl(flow))
         return failure(PortFailures::kBadSettings, port.errorString());
+    if (mode == 3)
+        emit handshakingInForce(2);
     return std::nullopt;
 }
 
 PortResult QtSerialLink::open()
 {
-    if (isOpen())
+    if (isOpen() || isConnecting())
         return failure(PortFailures::kAlreadyOpen, QStringLiteral("Port already open"));
     const QString device = m_ports.deviceFor(m_portNumber);
     if (device.startsWith(QLatin1String("tcp://"), Qt::CaseInsensitive))
@@ -180,10 +188,10 @@ PortResult QtSerialLink::openSerial(const QString& device)
     }
     // A device without modem lines (a pseudo-terminal, some adapters) is not
     // polled, and its CTS counts as asserted.
-    if (const std::optional<QSerialPort::PinoutSignals> pins = readPins()) {
-        m_lastPins = *pins;
+    const PinReading reading = readPins();
+    m_lastPins = reading.pins;
+    if (!reading.unsupported)
         m_pinPoll.start();
-    }
     return std::nullopt;
 }
 
@@ -192,31 +200,63 @@ PortResult QtSerialLink::openTcp(const QString& hostPort)
     const QUrl url(hostPort);
     if (!url.isValid() || url.host().isEmpty() || url.port() <= 0)
         return failure(PortFailures::kDeviceNotFound, QStringLiteral("Invalid device %1").arg(hostPort));
-    if (!m_tcp) {
-        m_tcp = new QTcpSocket(this);
-        connect(m_tcp, &QTcpSocket::readyRead, this, [this] { emit portEvent(PortEvents::kDataReceived); });
-        connect(m_tcp, &QTcpSocket::errorOccurred, this, &QtSerialLink::onTcpError);
-        connect(m_tcp, &QTcpSocket::disconnected, this, [this] {
-            if (m_tcpUp)
-                dropLink();
-        });
-    }
+    makeTcpSocket();
     m_tcp->connectToHost(url.host(), static_cast<quint16>(url.port()));
-    // The link is open only once the server has answered; on a network the
-    // wait is bounded so an unreachable host does not freeze the window long.
-    if (!m_tcp->waitForConnected(3000)) {
+    // The connection is usually still being made; a refusal or a loopback
+    // answer may already be known.
+    if (m_tcp->state() == QAbstractSocket::UnconnectedState) {
         const QString why = m_tcp->errorString();
         m_tcp->abort();
         return failure(PortFailures::kConnectFailed, why);
     }
+    if (m_tcp->state() == QAbstractSocket::ConnectedState) {
+        onTcpConnected();
+        return std::nullopt;
+    }
+    m_connectPending = true;
+    m_connectTimer.start();
+    emit connecting(url.host() + QLatin1Char(':') + QString::number(url.port()));
+    return std::nullopt;
+}
+
+void QtSerialLink::makeTcpSocket()
+{
+    if (m_tcp)
+        return;
+    m_tcp = new QTcpSocket(this);
+    connect(m_tcp, &QTcpSocket::readyRead, this, [this] { emit portEvent(PortEvents::kDataReceived); });
+    connect(m_tcp, &QTcpSocket::errorOccurred, this, &QtSerialLink::onTcpError);
+    connect(m_tcp, &QTcpSocket::connected, this, [this] {
+        if (m_connectPending)
+            onTcpConnected();
+    });
+    connect(m_tcp, &QTcpSocket::disconnected, this, [this] {
+        if (m_tcpUp)
+            dropLink();
+    });
+}
+
+void QtSerialLink::onTcpConnected()
+{
+    const bool reported = std::exchange(m_connectPending, false);
+    m_connectTimer.stop();
     m_tcp->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     m_tcpUp = true;
-    return std::nullopt;
+    if (reported)
+        emit opened();
+}
+
+void QtSerialLink::failConnect(const QString& why)
+{
+    if (!m_connectPending)
+        return;
+    shutDown();
+    emit openFailed(failure(PortFailures::kConnectFailed, why));
 }
 
 PortResult QtSerialLink::close()
 {
-    if (!isOpen())
+    if (!isOpen() && !isConnecting())
         return failure(PortFailures::kNotOpen, QStringLiteral("Port not open"));
     shutDown();
     return std::nullopt;
@@ -225,6 +265,8 @@ PortResult QtSerialLink::close()
 void QtSerialLink::shutDown()
 {
     m_pinPoll.stop();
+    m_connectTimer.stop();
+    m_connectPending = false;
     if (m_serial && m_serial->isOpen())
         m_serial->close();
     if (m_tcp) {
@@ -252,9 +294,9 @@ std::optional<bool> QtSerialLink::cts() const
 {
     if (!isOpen())
         return std::nullopt;
-    if (m_serial && m_serial->isOpen() && m_pinPoll.isActive())
-        return m_lastPins.testFlag(QSerialPort::ClearToSendSignal);
-    return true; // a link without modem lines counts as CTS asserted
+    if (m_serial && m_serial->isOpen() && m_pinPoll.isActive() && m_lastPins)
+        return m_lastPins->testFlag(QSerialPort::ClearToSendSignal);
+    return true; // a link without modem lines, or before they are known, counts as CTS asserted
 }
 
 PortResult QtSerialLink::write(const QByteArray& bytes)
@@ -283,14 +325,17 @@ void QtSerialLink::pollPins()
 {
     if (!m_serial || !m_serial->isOpen())
         return;
-    const std::optional<QSerialPort::PinoutSignals> pins = readPins();
-    if (!pins) {
-        // The modem lines can no longer be read: no pins to watch.
-        m_pinPoll.stop();
+    const PinReading reading = readPins();
+    if (reading.unsupported) {
+        m_pinPoll.stop(); // the device says it has no modem lines
         return;
     }
-    const QSerialPort::PinoutSignals changed = *pins ^ m_lastPins;
-    m_lastPins = *pins;
+    if (!reading.pins)
+        return; // a passing failure: the next poll reads them again
+    const std::optional<QSerialPort::PinoutSignals> last = std::exchange(m_lastPins, reading.pins);
+    if (!last)
+        return;
+    const QSerialPort::PinoutSignals changed = *reading.pins ^ *last;
     if (changed.testFlag(QSerialPort::ClearToSendSignal))
         emit portEvent(PortEvents::kCtsChanged);
     if (changed.testFlag(QSerialPort::DataSetReadySignal))
@@ -301,17 +346,17 @@ void QtSerialLink::pollPins()
         emit portEvent(PortEvents::kRing);
 }
 
-std::optional<QSerialPort::PinoutSignals> QtSerialLink::readPins()
+QtSerialLink::PinReading QtSerialLink::readPins()
 {
     // A failed read of the pins is the answer, not a port error to report.
     m_readingPins = true;
     const QSerialPort::PinoutSignals pins = m_serial->pinoutSignals();
     m_readingPins = false;
-    if (m_serial->error() != QSerialPort::NoError) {
-        m_serial->clearError();
-        return std::nullopt;
-    }
-    return pins;
+    const QSerialPort::SerialPortError error = m_serial->error();
+    if (error == QSerialPort::NoError)
+        return {pins, false};
+    m_serial->clearError();
+    return {std::nullopt, error == QSerialPort::UnsupportedOperationError};
 }
 
 void QtSerialLink::onSerialError(QSerialPort::SerialPortError error)
@@ -347,6 +392,10 @@ void QtSerialLink::onSerialError(QSerialPort::SerialPortError error)
 
 void QtSerialLink::onTcpError(QAbstractSocket::SocketError)
 {
+    if (m_connectPending) {
+        failConnect(m_tcp->errorString());
+        return;
+    }
     if (!m_tcpUp || m_tcp->state() == QAbstractSocket::ConnectedState)
         return; // not up yet, or a passing error on a live connection
     dropLink();

@@ -8,6 +8,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <chrono>
+
 namespace vellicor {
 
 // The link to the TNC over a serial device (QSerialPort) or a serial-over-TCP
@@ -17,9 +19,14 @@ namespace vellicor {
 // open and a change of CTS, DSR, CD or RI raises events 3 to 6. A device that
 // vanishes or a peer that closes raises linkLost once and closes the link, so
 // a flood of read errors never reaches the program.
+//
+// A TCP connection is made without waiting: open() returns while it is being
+// made, and an attempt that gets no answer within the connect timeout fails.
 class QtSerialLink : public SerialLink {
     Q_OBJECT
 public:
+    static constexpr std::chrono::milliseconds kConnectTimeout{3000};
+
     explicit QtSerialLink(const PortMap& ports, QObject* parent = nullptr);
     ~QtSerialLink() override;
 
@@ -32,6 +39,8 @@ public:
     PortResult open() override;
     PortResult close() override;
     bool isOpen() const override;
+    bool isConnecting() const override { return m_connectPending; }
+    void setConnectTimeout(std::chrono::milliseconds timeout) { m_connectTimer.setInterval(timeout); }
     std::optional<bool> cts() const override;
     PortResult write(const QByteArray& bytes) override;
     QByteArray read(qint64 maxBytes) override;
@@ -39,14 +48,24 @@ public:
     QString deviceName() const override;
 
 private:
+    // One read of the modem lines: the pins, or nothing when the read failed;
+    // `unsupported` when the device has no modem lines at all.
+    struct PinReading {
+        std::optional<QSerialPort::PinoutSignals> pins;
+        bool unsupported = false;
+    };
+
     PortResult openSerial(const QString& device);
     PortResult openTcp(const QString& hostPort);
+    void makeTcpSocket();
+    void onTcpConnected();
+    void failConnect(const QString& why);
     PortResult applySettings(QSerialPort& port, const QString& settings) const;
-    PortResult applyHandshaking(QSerialPort& port, int mode) const;
+    PortResult applyHandshaking(QSerialPort& port, int mode);
     void onSerialError(QSerialPort::SerialPortError error);
     void onTcpError(QAbstractSocket::SocketError error);
     void pollPins();
-    std::optional<QSerialPort::PinoutSignals> readPins();
+    PinReading readPins();
     void handOutWhatIsLeft();
     void dropLink();
     void shutDown();
@@ -59,8 +78,10 @@ private:
     QSerialPort* m_serial = nullptr;
     QTcpSocket* m_tcp = nullptr;
     bool m_tcpUp = false;
+    bool m_connectPending = false;
+    QTimer m_connectTimer;
     QTimer m_pinPoll;
-    QSerialPort::PinoutSignals m_lastPins;
+    std::optional<QSerialPort::PinoutSignals> m_lastPins; // nothing until a read succeeds
     bool m_readingPins = false;
 };
 
