@@ -47,7 +47,7 @@ void FrmConnect::buildControls()
     cmbStationList->setEditable(true);
     cmbStationList->setInsertPolicy(QComboBox::NoInsert);
     cmbStationList->setFont(terminalFont());
-    UpperCaseTyping::install(cmbStationList->lineEdit());
+    UpperCaseTyping::install(cmbStationList);
     labConnect = new QLabel(this);
     labConnect->setObjectName(QStringLiteral("labConnect"));
     labConnect->setFont(terminalFont());

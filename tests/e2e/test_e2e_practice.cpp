@@ -10,7 +10,6 @@
 #include "app/ReceiveView.h"
 #include "app/SendBoxEdit.h"
 #include "tnc/FrmConnect.h"
-#include "tnc/FrmTactical.h"
 #include "traffic/ares/FrmTORMEL.h"
 
 #include <QComboBox>
@@ -143,7 +142,6 @@ private slots:
     void connectListConnectsToTheBoard();
     void messageIsStoredOnTheBoardByteForByteAndReadBack_data();
     void messageIsStoredOnTheBoardByteForByteAndReadBack();
-    void tacticalCallIsSetAndCleared();
     void restartPortBringsBackATncThatWasKilled();
 };
 
@@ -271,37 +269,6 @@ void E2ePractice::messageIsStoredOnTheBoardByteForByteAndReadBack()
     VERIFY_PANE(session, session.shows(QStringLiteral("[End of message #1]")));
     QVERIFY(session.pane().contains(textLine));
     QVERIFY(session.window().sendBox().text().isEmpty());
-}
-
-void E2ePractice::tacticalCallIsSetAndCleared()
-{
-    PracticeSession session;
-    VERIFY_PANE(session, session.begin());
-    QVERIFY(session.press(QStringLiteral("BBS")));
-    VERIFY_PANE(session, session.shows(QStringLiteral("N0BBS>")));
-
-    session.window().menus().mnuTacticalCall->trigger();
-    auto* dialog = session.window().findChild<FrmTactical*>(QStringLiteral("frmTactical"));
-    QVERIFY(dialog);
-    QVERIFY(dialog->isVisible());
-    QTest::keyClicks(dialog->txtTactical, QStringLiteral("shelter1"));
-    QCOMPARE(dialog->txtTactical->text(), QStringLiteral("SHELTER1"));
-    dialog->cmdOK->click();
-    QVERIFY(!dialog->isVisible());
-    VERIFY_PANE(session, session.shows(QStringLiteral("Tactical call SHELTER1 set; SWITCH to work under it.")));
-    VERIFY_PANE(session, session.shows(QStringLiteral("You are now SHELTER1.")));
-
-    // The dialog keeps the alias; an empty box clears it on the board.
-    session.window().menus().mnuTacticalCall->trigger();
-    QVERIFY(dialog->isVisible());
-    QCOMPARE(dialog->txtTactical->text(), QStringLiteral("SHELTER1"));
-    dialog->txtTactical->clear();
-    dialog->cmdOK->click();
-    VERIFY_PANE(session, session.shows(QStringLiteral("Tactical call SHELTER1 removed; you are N0CALL.")));
-    const QString pane = session.pane();
-    const qsizetype switched = pane.lastIndexOf(QStringLiteral("You are now N0CALL."));
-    QVERIFY(switched > pane.indexOf(QStringLiteral("You are now SHELTER1.")));
-    QVERIFY(switched < pane.indexOf(QStringLiteral("Tactical call SHELTER1 removed")));
 }
 
 void E2ePractice::restartPortBringsBackATncThatWasKilled()
