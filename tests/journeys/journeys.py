@@ -103,7 +103,9 @@ class Journey:
         for name, text in profile.items():
             self.write(name, text)
         os.chmod(os.path.join(self.home, "bin", "xdg-open"), 0o755)
-        self.env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", HOME=self.home,
+        runtime = os.path.join(self.home, "runtime")
+        os.mkdir(runtime, 0o700)
+        self.env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", HOME=self.home, XDG_RUNTIME_DIR=runtime,
                         XDG_CONFIG_HOME=os.path.join(self.home, "config"),
                         XDG_DATA_HOME=os.path.join(self.home, "data"), VELLICOR_PRINT_DIR=self.prints,
                         PATH=os.path.join(self.home, "bin") + os.pathsep + os.environ.get("PATH", ""))
@@ -129,6 +131,12 @@ class Journey:
             shown = self.windows(title)
             return shown and run("xdotool", "getactivewindow", env=self.env).strip() in shown
         await_state(f"the active window '{title}'", active)
+
+    def modal(self, title):
+        """The window system was told the window is modal: the others wait for it."""
+        state = run("xprop", "-id", self.windows(title)[0], "_NET_WM_STATE", env=self.env)
+        if "_NET_WM_STATE_MODAL" not in state:
+            raise Failed(f"'{title}' is not modal ({state.strip()})")
 
     def gone(self, title):
         await_state(f"'{title}' to close", lambda: not self.windows(title))
@@ -184,6 +192,8 @@ def receive(data): return lambda j: j.peer.link.sendall(data)
 def kill(number): return lambda j: j.program.send_signal(number)
 def exits(): return lambda j: j.exits()
 def nothing_else_sent(): return [keys("alt+u", "a"), sent(CHANNEL_A)]
+def modal(title): return lambda j: j.modal(title)
+def removed(name): return lambda j: os.remove(os.path.join(j.home, name))
 
 
 def click_receive_pane():
@@ -236,15 +246,39 @@ NTS_FIELDS = fields("5", "Q", "ZZ", "W1AW", "2", "DENVER", "1430Z", "12/05/2026"
                     "BOULDER", "CO", "80302", "3035551212", "ARRIVED SAFE", "MARY")
 NTS_SENT = (b"\x03CONV\rST 80302 @NTSCO\rQTC 1 BOULDER, CO\r005 Q ZZ W1AW 2 DENVER 1430Z 12/05/2026\r\r"
             b"JOHN DOE\r12 MAIN ST\rBOULDER, CO, 80302\r(303) 555-1212  BT\r\rARRIVED SAFE\r\n  BT\r\rMARY\r\x1a\r")
-TORMEL_FIELDS = fields("P", "Shelter status", "12/05/2026", "14:05", "EOC", "Net control", "SHELTER1",
-                       "Red Cross", "Need cots", "14:20", "N1CALL")
+TORMEL_FIELDS = [keys("BackSpace")] + fields("P", "Shelter status", "12/05/2026", "14:05", "EOC", "Net control",
+                                             "SHELTER1", "Red Cross", "Need cots", "14:20", "N1CALL")
 TORMEL_SENT = (b"\x03CONV\rS EOC\rP, Shelter status\r12/05/2026    14:05\r\rTO:   (EOC) Net control\r"
                b"FROM: (SHELTER1) Red Cross\r\rNeed cots\r\n\rEND MSG SENT 14:20    BY N1CALL\r\x1a\r")
 SEND_NOTE = [window(QUESTION), keys("Return")]
 
 
-def form_menu(opening, title, *steps):
-    return [keys(opening), window(title), *steps]
+def in_form(opening, title, *steps):
+    """Opens a message form from the main window's menu bar, then the steps."""
+    return [keys(*opening), window(title), *steps]
+
+
+OPEN_NTS, OPEN_TORMEL = ("alt+n",), ("alt+t", "Return")
+
+
+def message_form_journeys(name, opening, title, formatter_key, typing, file_name, saved):
+    """The menus both message forms share, by their access keys."""
+    def journey(what, *steps):
+        return (f"{name} form: {what}", in_form(opening, title, *steps), {})
+    return [
+        journey("Alt+F N asks; Alt+F X hides", keys("alt+f", "n"), window(QUESTION), keys("n"), window(title),
+                keys("alt+f", "x"), gone(title)),
+        journey("Alt+F A saves, Alt+F S saves again, Alt+F O opens", *typing, *save_as(title, file_name),
+                file_holds(file_name, saved), removed(file_name), keys("alt+f", "s"), file_holds(file_name, saved),
+                keys("alt+f", "o"), window("^Open$"), keys("Escape"), window(title)),
+        journey("Alt+F P prints", keys("alt+f", "p"), printed()),
+        journey("Alt+O options: Return and Escape close them", keys("alt+o"), window("Options"), keys("Return"),
+                window(title), keys("alt+o"), window("Options"), keys("Escape"), window(title)),
+        journey("Alt+S asks before sending", keys("alt+s"), window(QUESTION), keys("n"), window(title),
+                keys("alt+f", "x"), window(MAIN), *nothing_else_sent()),
+        journey(f"Alt+H C and Alt+H {formatter_key.upper()} open the help", keys("alt+h", "c"), window(HELP),
+                keys("alt+F4"), window(title), keys("alt+h", formatter_key), window(HELP)),
+    ]
 
 
 def suspended_then_cleared(*suspend):
@@ -255,10 +289,12 @@ def suspended_then_cleared(*suspend):
 
 # One table: a name, the steps, and the profile files that differ from the default.
 JOURNEYS = [
-    ("a typed line goes to the TNC on Return", [type_("mycall n0call"), keys("Return"), sent(b"mycall n0call\r")], {}),
+    ("a typed line goes to the TNC on Return", [type_("mycall n0call"), keys("Return"),
+        sent(b"mycall n0call\r")], {}),
     ("Ctrl+F goes to the TNC, Ctrl+Shift+F opens Find", [keys("ctrl+f"), sent(b"\x06"), keys("ctrl+shift+f"),
         type_("zz"), keys("Return"), *nothing_else_sent()], {}),
-    ("Alt+T, Enter opens the TORMEL form", [keys("alt+t", "Return"), window(TORMEL), *nothing_else_sent()], {}),
+    ("Alt+T, Enter opens the TORMEL form", [keys("alt+t", "Return"), window(TORMEL), keys("alt+f", "x"),
+        window(MAIN), *nothing_else_sent()], {}),
     ("Alt+T, Alt+T, Enter opens Tactical Call", [keys("alt+t", "alt+t", "Return"), window(TACTICAL)], {}),
     ("Alt+T, Escape and arrows belong to the menu bar", [keys("alt+t", "Escape"), type_("Q"), keys("Return"),
         sent(b"Q\r"), keys("alt+t", "Right", "Return"), window(NTS)], {}),
@@ -269,13 +305,12 @@ JOURNEYS = [
         keys("KP_Enter"), sent(b"\x03C W1AW\r")], {}),
     ("connect list: Escape cancels", [keys("alt+c"), window(CONNECT), keys("Escape"), gone(CONNECT),
         *nothing_else_sent()], {}),
-    ("tactical call: Return sets, the box keeps it, Escape cancels", [keys("alt+t", "alt+t", "Return"),
-        window(TACTICAL), type_("shelter1"), keys("Return"), gone(TACTICAL), sent(b"SET/ALIAS SHELTER1\rSWITCH\r"),
-        keys("alt+t", "alt+t", "Return"), window(TACTICAL), keys("Escape"), gone(TACTICAL), *nothing_else_sent(),
-        keys("alt+t", "alt+t", "Return"), window(TACTICAL), keys("ctrl+a", "BackSpace", "Return"),
-        sent(b"SWITCH\rSET/NOALIAS\r")], {}),
-    ("tactical call is modal", [keys("alt+t", "alt+t", "Return"), window(TACTICAL), click_receive_pane(),
-        type_("x"), keys("Return"), sent(b"SET/ALIAS X\rSWITCH\r")], {}),
+    ("tactical call: modal; Return sets, the box keeps it, Escape cancels", [keys("alt+t", "alt+t", "Return"),
+        window(TACTICAL), modal(TACTICAL), type_("shelter1"), keys("Return"), gone(TACTICAL),
+        sent(b"SET/ALIAS SHELTER1\rSWITCH\r"), keys("alt+t", "alt+t", "Return"), window(TACTICAL),
+        keys("Escape"), gone(TACTICAL), *nothing_else_sent(), keys("alt+t", "alt+t", "Return"), window(TACTICAL),
+        keys("Return"), sent(b"SET/ALIAS SHELTER1\rSWITCH\r"), keys("alt+t", "alt+t", "Return"),
+        window(TACTICAL), keys("ctrl+a", "BackSpace", "Return"), sent(b"SWITCH\rSET/NOALIAS\r")], {}),
     ("Alt+U with a letter switches channel", [keys(*[k for c in "abcdefghij" for k in ("alt+u", c)]),
         sent(b"".join(b"\x01" + c.encode() for c in "ABCDEFGHIJ"))], {}),
     ("F3 to F12 press the buttons", [keys("F3"), sent(b"\x03"), keys("F4"), sent(b"\x03CONV\r"),
@@ -305,11 +340,15 @@ JOURNEYS = [
         gone(PROPERTIES), ini_holds("Echo=")], {}),
     ("Alt+O I U runs the start-up script", [keys("alt+o", "i", "u"), sent(b"READY\r")], {}),
     ("Alt+O I D runs the shut-down script", [keys("alt+o", "i", "d"), sent(ENDED)], {}),
-    ("Alt+O I S runs a custom script", [keys("alt+o", "i", "s"), window("^Custom Script$"), type_("{home}/data/Vellicor/Custom.txt"),
-        keys("Return"), sent(b"CUSTOM\r")], {"Custom.txt": "CUSTOM\n"}),
+    ("Alt+O I S runs a custom script", [keys("alt+o", "i", "s"), window("^Custom Script$"),
+        type_("{home}/data/Vellicor/Custom.txt"), keys("Return"), sent(b"CUSTOM\r")], {"Custom.txt": "CUSTOM\n"}),
     ("Alt+O A sends autobaud characters", [keys("alt+o", "a"), sent(b"*")], {}),
-    ("Alt+O L stops the session log", [keys("alt+o", "l"), ini_holds("SessionLog=false")], {}),
+    ("Alt+O L stops the session log", [keys("alt+o", "l"), ini_holds("SessionLog=False")], {}),
     ("Alt+M with a letter chooses a mode", [keys("alt+m", "p"), sent(b"READY\r")], {}),
+    ("a Mode menu cleared by a script loses its items at once", [keys("alt+o", "i", "s"),
+        window("^Custom Script$"), type_("{home}/data/Vellicor/Modes.txt"), keys("Return"), sent(b"CLEARED\r"),
+        keys("alt+m", "p", "Escape", "alt+m", "b"), sent(b"BETA\r"), *nothing_else_sent()],
+        {"Modes.txt": "$MODE MENU CLEAR\n$MODE MENU=&Beta\n$MODE FUNC=BETA\nCLEARED\n" + "#\n" * 40}),
     ("Alt+H C and Alt+H M open the help", [keys("alt+h", "c"), window(HELP), keys("alt+F4"), gone(HELP),
         window(MAIN), keys("alt+h", "m"), window(HELP)], {}),
     ("Alt+H A opens About; Return and Escape close it", [keys("alt+h", "a"), window("^About Vellicor"),
@@ -317,42 +356,18 @@ JOURNEYS = [
         keys("Escape"), gone("^About Vellicor")], {}),
     ("SIGTERM ends with the shut-down script and no question", [kill(signal.SIGTERM), sent(ENDED), exits(),
         logged("> BYE NOW")], {}),
-    ("SIGHUP ends with the shut-down script", [kill(signal.SIGHUP), sent(ENDED), exits()], {}),
-    ("SIGINT ends with the shut-down script", [kill(signal.SIGINT), sent(ENDED), exits()], {}),
-    ("NTS form: Tab goes through the fields in order", [keys("alt+n"), window(NTS), *NTS_FIELDS,
-        keys("alt+s"), window(QUESTION), keys("y"), sent(NTS_SENT), *SEND_NOTE, gone(NTS)], {}),
-    ("NTS form: Alt+F N asks; Alt+F X hides", form_menu("alt+n", NTS, keys("alt+f", "n"), window(QUESTION),
-        keys("n"), window(NTS), keys("alt+f", "x"), gone(NTS)), {}),
-    ("NTS form: Alt+F A saves, Alt+F S saves again, Alt+F O opens", form_menu("alt+n", NTS, type_("7"),
-        *save_as(NTS, "NTS7.txt"), file_holds("NTS7.txt", b"007\r\n"), type_("8"), keys("alt+f", "s"),
-        file_holds("NTS7.txt", b"0078\r\n"), keys("alt+f", "o"), window("^Open"), keys("Escape"),
-        window(NTS)), {}),
-    ("NTS form: Alt+F P prints", form_menu("alt+n", NTS, keys("alt+f", "p"), printed()), {}),
-    ("NTS form: Alt+O options, Return and Escape", form_menu("alt+n", NTS, keys("alt+o"), window("Options"),
-        keys("Return"), window(NTS), keys("alt+o"), window("Options"), keys("Escape"), window(NTS)), {}),
-    ("NTS form: Alt+S asks before sending", form_menu("alt+n", NTS, keys("alt+s"), window(QUESTION),
-        keys("n"), window(NTS), *nothing_else_sent()), {}),
-    ("NTS form: Alt+H C and Alt+H N open the help", form_menu("alt+n", NTS, keys("alt+h", "c"), window(HELP),
-        keys("alt+F4"), window(NTS), keys("alt+h", "n"), window(HELP)), {}),
-    ("TORMEL form: Tab goes through the fields in order", [keys("alt+t", "Return"), window(TORMEL),
-        *TORMEL_FIELDS, keys("alt+s"), window(QUESTION), keys("y"), sent(TORMEL_SENT), *SEND_NOTE,
-        gone(TORMEL)], {}),
-    ("TORMEL form: Alt+F N asks; Alt+F X hides", form_menu("alt+t", TORMEL, keys("Return"), window(TORMEL),
-        keys("alt+f", "n"), window(QUESTION), keys("n"), window(TORMEL), keys("alt+f", "x"), gone(TORMEL)), {}),
-    ("TORMEL form: Alt+F A saves, Alt+F S saves again, Alt+F O opens", form_menu("alt+t", MAIN,
-        keys("Return"), window(TORMEL), type_("E"), *save_as(TORMEL, "TORMELM1.txt"),
-        file_holds("TORMELM1.txt", b"E"), keys("alt+f", "o"), window("^Open"), keys("Escape"), window(TORMEL)),
-        {}),
-    ("TORMEL form: Alt+F P and Ctrl+P print", form_menu("alt+t", MAIN, keys("Return"), window(TORMEL),
-        keys("ctrl+p"), printed()), {}),
-    ("TORMEL form: Alt+O options, Return and Escape", form_menu("alt+t", MAIN, keys("Return"), window(TORMEL),
-        keys("alt+o"), window("Options"), keys("Return"), window(TORMEL), keys("alt+o"), window("Options"),
-        keys("Escape"), window(TORMEL)), {}),
-    ("TORMEL form: Alt+S asks before sending", form_menu("alt+t", MAIN, keys("Return"), window(TORMEL),
-        keys("alt+s"), window(QUESTION), keys("n"), window(TORMEL), *nothing_else_sent()), {}),
-    ("TORMEL form: Alt+H C and Alt+H T open the help", form_menu("alt+t", MAIN, keys("Return"),
-        window(TORMEL), keys("alt+h", "c"), window(HELP), keys("alt+F4"), window(TORMEL), keys("alt+h", "t"),
-        window(HELP)), {}),
+    ("SIGHUP ends with the shut-down script, also with a form open", [keys("alt+n"), window(NTS),
+        kill(signal.SIGHUP), sent(ENDED), exits()], {}),
+    ("SIGINT ends with the shut-down script, also while the exit question waits", [keys("alt+f", "x"),
+        window(QUESTION), kill(signal.SIGINT), sent(ENDED), exits()], {}),
+    ("NTS form: Tab goes through the fields in order", [*in_form(OPEN_NTS, NTS), *NTS_FIELDS, keys("alt+s"),
+        window(QUESTION), keys("y"), sent(NTS_SENT), *SEND_NOTE, gone(NTS)], {}),
+    ("TORMEL form: Tab goes through the fields in order", [*in_form(OPEN_TORMEL, TORMEL), *TORMEL_FIELDS,
+        keys("alt+s"), window(QUESTION), keys("y"), sent(TORMEL_SENT), *SEND_NOTE, gone(TORMEL)], {}),
+    ("TORMEL form: Ctrl+P prints", in_form(OPEN_TORMEL, TORMEL, keys("ctrl+p"), printed()), {}),
+    *message_form_journeys("NTS", OPEN_NTS, NTS, "n", [type_("7")], "NTS7.txt", b"007\r\n"),
+    *message_form_journeys("TORMEL", OPEN_TORMEL, TORMEL, "t", [keys("BackSpace"), type_("E")], "TORMELM1.txt",
+                           b"E, \r\n"),
 ]
 
 
@@ -404,6 +419,7 @@ def main():
         for process in servers:
             process.terminate()
             process.wait()
+        shutil.rmtree(home, ignore_errors=True)
     return 1 if failures else 0
 
 
