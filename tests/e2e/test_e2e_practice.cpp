@@ -9,12 +9,8 @@
 
 #include "app/ReceiveView.h"
 #include "app/SendBoxEdit.h"
-#include "tnc/FrmConnect.h"
 #include "traffic/ares/FrmTORMEL.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -139,7 +135,6 @@ class E2ePractice : public QObject {
     Q_OBJECT
 private slots:
     void startupScriptBuildsTheModeMenuWhoseButtonsDriveTheTnc();
-    void connectListConnectsToTheBoard();
     void messageIsStoredOnTheBoardByteForByteAndReadBack_data();
     void messageIsStoredOnTheBoardByteForByteAndReadBack();
     void restartPortBringsBackATncThatWasKilled();
@@ -177,36 +172,6 @@ void E2ePractice::startupScriptBuildsTheModeMenuWhoseButtonsDriveTheTnc()
     VERIFY_PANE(session, session.shows(QStringLiteral("Roger N0CALL, you are checked in.")));
     QVERIFY(session.press(QStringLiteral("Disconnect")));
     VERIFY_PANE(session, session.shows(QStringLiteral("*** DISCONNECTED from N0NET")));
-}
-
-void E2ePractice::connectListConnectsToTheBoard()
-{
-    PracticeSession session;
-    VERIFY_PANE(session, session.begin());
-    QStringList entries;
-    QString callShown;
-    ModalAnswers answers({[&](QWidget* modal) {
-        auto* dialog = qobject_cast<FrmConnect*>(modal);
-        if (!dialog)
-            return false;
-        for (int i = 0; i < dialog->cmbStationList->count(); ++i)
-            entries.append(dialog->cmbStationList->itemText(i));
-        dialog->cmbStationList->setCurrentIndex(entries.indexOf(QStringLiteral("N0BBS;practice bulletin board")));
-        callShown = dialog->labConnect->text();
-        dialog->cmdOK->click();
-        return true;
-    }});
-    session.window().menus().mnuConnect->trigger();
-
-    QCOMPARE(answers.unexpected(), 0);
-    QVERIFY(answers.allTaken());
-    QCOMPARE(entries, (QStringList{"N0BBS;practice bulletin board", "N0NET;practice net control"}));
-    QCOMPARE(callShown, QStringLiteral("N0BBS"));
-    VERIFY_PANE(session, session.shows(QStringLiteral("*** CONNECTED to N0BBS")));
-    VERIFY_PANE(session, session.shows(QStringLiteral("Hello N0CALL, welcome to N0BBS")));
-    VERIFY_PANE(session, session.shows(QStringLiteral("N0BBS>")));
-    session.type(QStringLiteral("L"));
-    VERIFY_PANE(session, session.shows(QStringLiteral("No messages.")));
 }
 
 void E2ePractice::messageIsStoredOnTheBoardByteForByteAndReadBack_data()

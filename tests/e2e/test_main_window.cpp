@@ -43,8 +43,6 @@ private slots:
     void menusCarryTheirHelpTopics();
     void closeBoxAsksBeforeUnloading();
     void badPreferenceBeepsOnceAtStartUp();
-    void secondaryWindowsOpenOnceAndKeepTheirContents_data();
-    void secondaryWindowsOpenOnceAndKeepTheirContents();
     void findSelectsMatchesAndSuspendsScrolling();
     void communicationsRefreshesThePortPanelsWhenTheDialogCloses();
     void everythingReceivedAndSentIsLogged();
@@ -158,32 +156,6 @@ void MainWindowTest::badPreferenceBeepsOnceAtStartUp()
     startWindow();
     QCOMPARE(m_fakes->beeper.beeps, 1);
     QCOMPARE(m_globals.gMaxLineLength, 0);
-}
-
-void MainWindowTest::secondaryWindowsOpenOnceAndKeepTheirContents_data()
-{
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<QString>("window");
-    QTest::newRow("clipboard") << "mnuEditEditClipboard" << "frmClipboard";
-    QTest::newRow("NTS") << "mnuNTS" << "frmNTS";
-    QTest::newRow("TORMEL") << "mnuTORMEL" << "frmTORMEL";
-}
-
-void MainWindowTest::secondaryWindowsOpenOnceAndKeepTheirContents()
-{
-    QFETCH(QString, menuItem);
-    QFETCH(QString, window);
-    startWindow();
-    auto* item = m_window->findChild<QAction*>(menuItem);
-    QVERIFY(item && item->isEnabled());
-    item->trigger();
-    QWidget* opened = m_window->findChild<QWidget*>(window);
-    QVERIFY(opened);
-    QTRY_VERIFY(opened->isVisible());
-    opened->hide();
-    item->trigger();
-    QCOMPARE(m_window->findChildren<QWidget*>(window).size(), 1);
-    QVERIFY(opened->isVisible());
 }
 
 void MainWindowTest::findSelectsMatchesAndSuspendsScrolling()
