@@ -1,16 +1,10 @@
 #!/usr/bin/env python3
-"""Journeys: the real program driven the way an operator drives it.
-
-Each journey starts vellicor with a profile of its own under a private X
-server (Xvfb) with the openbox window manager, presses real keys with
-xdotool, and checks what the operator or the TNC sees: the bytes that reach
-the TNC (a recording TCP peer on Com2), the windows that open (by title) and
-the files written. Every wait is bounded and ends as soon as the state shows.
-
-    journeys.py --vellicor PATH [-k TEXT]    (-k: only journeys whose name has TEXT)
-
-Exits 77 (skipped) when Xvfb, openbox, xdotool or xprop is missing.
-"""
+"""Journeys: the real program under Xvfb and openbox, driven by real key
+presses (xdotool), each with a profile of its own; they check what the
+operator or the TNC sees: bytes at a recording TNC on Com2, windows by title,
+files written. Every wait is bounded and ends as soon as the state shows.
+Usage: journeys.py --vellicor PATH [-k TEXT]; exits 77 (skipped) without
+Xvfb, openbox, xdotool or xprop."""
 
 import argparse
 import glob
@@ -204,8 +198,8 @@ def message_form_journeys(name, opening, title, formatter_key, typing, file_name
     return [
         journey("Alt+F N asks; Alt+F X hides", keys("alt+f", "n"), ("window", QUESTION), keys("n"),
                 ("window", title), keys("alt+f", "x"), ("gone", title)),
-        journey("keeps its text when hidden; Alt+F A saves, Alt+F S saves again, Alt+F O opens", *typing,
-                keys("alt+f", "x"), ("window", MAIN), *opening, keys("alt+f", "a"), ("window", "^Save As$"),
+        journey("the close box hides it with its text; Alt+F A saves, Alt+F S again, Alt+F O opens", *typing,
+                keys("alt+F4"), ("gone", title), ("window", MAIN), *opening, keys("alt+f", "a"), ("window", "^Save As$"),
                 ("type", "{home}/" + file_name), keys("Return"), ("window", title), ("holds", file_name, saved),
                 ("removed", file_name), keys("alt+f", "s"), ("holds", file_name, saved), keys("alt+f", "o"),
                 ("window", "^Open$"), keys("Escape"), ("window", title)),
