@@ -47,12 +47,17 @@ SharedAccessKeys::SharedAccessKeys(QMenuBar& bar)
     bar.installEventFilter(this);
 }
 
+// Watches the bar for its access keys, and while it holds a command also
+// the whole program: a click or another shortcut ends the hold.
 bool SharedAccessKeys::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == &m_bar)
-        return event->type() == QEvent::Shortcut && sharedKeyPressed(event);
     switch (event->type()) {
-    case QEvent::KeyPress: return heldKeyPressed(static_cast<QKeyEvent*>(event));
+    case QEvent::Shortcut:
+        if (watched == &m_bar)
+            return sharedKeyPressed(event);
+        release(true);
+        break;
+    case QEvent::KeyPress: return m_holding && watched != &m_bar && heldKeyPressed(static_cast<QKeyEvent*>(event));
     case QEvent::MouseButtonPress: release(false); break;
     case QEvent::WindowDeactivate:
         if (watched == m_bar.window())
@@ -93,22 +98,25 @@ bool SharedAccessKeys::heldKeyPressed(QKeyEvent* key)
             run(current);
         return true;
     case Qt::Key_Escape: release(true); return true;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        // The bar moves its highlight, opening a menu it lands on.
+    case Qt::Key_F1:    // the help key: the highlighted command's topic
+    case Qt::Key_Left:  // the bar moves its highlight,
+    case Qt::Key_Right: // opening a menu it lands on
         QCoreApplication::sendEvent(&m_bar, key);
         if (!m_bar.activeAction() || m_bar.activeAction()->menu())
             release(false);
         return true;
-    default: break;
+    default: letterPressed(key->text()); return true;
     }
-    const QString text = key->text();
+}
+
+// A letter is an access key without Alt, as on a menu bar that has the keys.
+void SharedAccessKeys::letterPressed(const QString& text)
+{
     const QList<QAction*> matches = text.size() == 1 ? carriers(m_bar, text[0].toUpper()) : QList<QAction*>();
     if (matches.size() == 1)
         run(matches[0]);
     else if (matches.size() > 1)
-        hold(nextOf(matches, current));
-    return true;
+        hold(nextOf(matches, m_bar.activeAction()));
 }
 
 void SharedAccessKeys::hold(QAction* command)

@@ -25,6 +25,7 @@ protected:
 private:
     bool sharedKeyPressed(QEvent* event);
     bool heldKeyPressed(QKeyEvent* key);
+    void letterPressed(const QString& text);
     void hold(QAction* command);
     void release(bool clearHighlight);
     void run(QAction* item);
