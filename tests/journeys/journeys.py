@@ -199,8 +199,8 @@ def message_form_journeys(name, opening, title, formatter_key, typing, file_name
         journey("Alt+F N asks; Alt+F X hides", keys("alt+f", "n"), ("window", QUESTION), keys("n"),
                 ("window", title), keys("alt+f", "x"), ("gone", title)),
         journey("the close box hides it with its text; Alt+F A saves, Alt+F S again, Alt+F O opens", *typing,
-                keys("alt+F4"), ("gone", title), ("window", MAIN), *opening, keys("alt+f", "a"), ("window", "^Save As$"),
-                ("type", "{home}/" + file_name), keys("Return"), ("window", title), ("holds", file_name, saved),
+                keys("alt+F4"), ("gone", title), ("window", MAIN), *opening, keys("alt+f", "a"),
+                ("window", "^Save As$"), ("type", "{home}/" + file_name), keys("Return"), ("window", title), ("holds", file_name, saved),
                 ("removed", file_name), keys("alt+f", "s"), ("holds", file_name, saved), keys("alt+f", "o"),
                 ("window", "^Open$"), keys("Escape"), ("window", title)),
         journey("Alt+F P prints", keys("alt+f", "p"), ("holds", "prints/*.pdf", b"%PDF")),
@@ -218,7 +218,7 @@ NTS_SENT = (b"\x03CONV\rST 80302 @NTSCO\rQTC 1 BOULDER, CO\r005 Q ZZ W1AW 2 DENV
             b"JOHN DOE\r12 MAIN ST\rBOULDER, CO, 80302\r(303) 555-1212  BT\r\rARRIVED SAFE\r\n  BT\r\rMARY\r\x1a\r")
 TORMEL_SENT = (b"\x03CONV\rS EOC\rP, Shelter status\r12/05/2026    14:05\r\rTO:   (EOC) Net control\r"
                b"FROM: (SHELTER1) Red Cross\r\rNeed cots\r\n\rEND MSG SENT 14:20    BY N1CALL\r\x1a\r")
-SEND_AND_NOTE = [keys("alt+s"), ("window", QUESTION), keys("y")]
+SEND_WITH_YES = [keys("alt+s"), ("window", QUESTION), keys("y")]
 OPEN_TACTICAL = [keys("alt+t", "alt+t", "Return"), ("window", TACTICAL)]
 CUSTOM_SCRIPT = [keys("alt+o", "i", "s"), ("window", "^Custom Script$")]
 
@@ -298,11 +298,11 @@ JOURNEYS = [
         ("window", QUESTION), ("signal", signal.SIGINT), ("sent", ENDED), ("exits",)], {}),
     ("NTS form: Tab goes through the fields in order", [*OPEN_NTS, *fields(
         "5", "Q", "ZZ", "W1AW", "2", "DENVER", "1430Z", "12/05/2026", "JOHN DOE", "12 MAIN ST", "BOULDER", "CO",
-        "80302", "3035551212", "ARRIVED SAFE", "MARY"), *SEND_AND_NOTE, ("sent", NTS_SENT), ("window", QUESTION),
+        "80302", "3035551212", "ARRIVED SAFE", "MARY"), *SEND_WITH_YES, ("sent", NTS_SENT), ("window", QUESTION),
         keys("Return"), ("gone", NTS)], {}),
     ("TORMEL form: Tab goes through the fields in order", [*OPEN_TORMEL, keys("BackSpace"), *fields(
         "P", "Shelter status", "12/05/2026", "14:05", "EOC", "Net control", "SHELTER1", "Red Cross", "Need cots",
-        "14:20", "N1CALL"), *SEND_AND_NOTE, ("sent", TORMEL_SENT), ("window", QUESTION), keys("Return"),
+        "14:20", "N1CALL"), *SEND_WITH_YES, ("sent", TORMEL_SENT), ("window", QUESTION), keys("Return"),
         ("gone", TORMEL)], {}),
     ("TORMEL form: Ctrl+P prints", [*OPEN_TORMEL, keys("ctrl+p"), ("holds", "prints/*.pdf", b"%PDF")], {}),
     *message_form_journeys("NTS", OPEN_NTS, NTS, "n", [("type", "7")], "NTS7.txt", b"007\r\n"),
