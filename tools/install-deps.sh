@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building Vellicor needs on Debian 12, and only what is
 # missing; with --for-tests also what the test run needs (clang's libFuzzer
-# for the fuzz smoke run). Uses sudo when not run as root.
+# for the fuzz smoke run; openbox, xdotool and xprop for the journeys, which
+# press real keys under Xvfb). Uses sudo when not run as root.
 set -euo pipefail
 
 packages=(
@@ -12,7 +13,7 @@ packages=(
   xvfb xauth python3 file
 )
 if [ "${1:-}" = "--for-tests" ]; then
-  packages+=(clang libclang-rt-14-dev x11-utils)
+  packages+=(clang libclang-rt-14-dev x11-utils openbox xdotool)
 fi
 
 missing=()

@@ -3,6 +3,7 @@
 #include "app/FrmPacket.h"
 #include "app/RealPlatform.h"
 #include "app/Version.h"
+#include "platform/qt/SystemEnd.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -33,6 +34,8 @@ int runApplication(int argc, char* argv[])
     RealPlatform outside;
     Globals globals;
     FrmPacket window(globals, outside.platform(), programOptions(QApplication::arguments()));
+    SystemEnd systemEnd;
+    QObject::connect(&systemEnd, &SystemEnd::requested, &window, &FrmPacket::closeForSystem);
     window.show();
     return QApplication::exec();
 }

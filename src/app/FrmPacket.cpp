@@ -288,16 +288,28 @@ void FrmPacket::ConfirmExit()
         close();
 }
 
+void FrmPacket::closeForSystem()
+{
+    m_globals.gExiting = true;
+    closeOthers();
+    close();
+}
+
 bool FrmPacket::confirmAndCloseOthers()
 {
     if (!m_platform.prompter->askYesNo(QStringLiteral("Exit Vellicor?")))
         return false;
     m_globals.gExiting = true;
+    closeOthers();
+    return true;
+}
+
+void FrmPacket::closeOthers()
+{
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible())
             window->close();
     }
-    return true;
 }
 
 void FrmPacket::closeEvent(QCloseEvent* event)

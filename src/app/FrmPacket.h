@@ -61,6 +61,9 @@ public:
 
     // Asks "Exit Vellicor?"; on Yes closes every window, this one last.
     void ConfirmExit();
+    // The system ends the program: every window closes without a question,
+    // the shut-down script runs and the port closes.
+    void closeForSystem();
     // Runs the bytes of a text to the TNC; with the port closed nothing is written.
     PortResult SendToTnc(const QString& text) { return m_session->writer().SendToTnc(text); }
     void AppendToReceivePane(const QString& text, quint32 color) { m_receive->AppendToReceivePane(text, color); }
@@ -142,6 +145,7 @@ private:
     void applyStartup();
     void onActivated();
     bool confirmAndCloseOthers();
+    void closeOthers();
     void unload();
     void updateScrollButton();
     void setReceiveIndicator(bool red);

@@ -12,6 +12,8 @@
 
 #include <QApplication>
 
+#include <algorithm>
+
 namespace vellicor {
 
 void FrmPacket::connectTncControl()
@@ -56,9 +58,7 @@ void FrmPacket::showTacticalCall()
 {
     if (!m_tactical)
         m_tactical = new FrmTactical(m_session->writer(), this);
-    m_tactical->show();
-    m_tactical->raise();
-    m_tactical->activateWindow();
+    m_tactical->exec();
 }
 
 QString FrmPacket::sendBoxText() const
@@ -103,8 +103,12 @@ void FrmPacket::addModeItem(int index, const QString& caption)
 
 void FrmPacket::removeModeItem(int index)
 {
-    if (QAction* item = m_modeItems.take(index))
+    // Gone from the menu at once, also during a pause of the script that
+    // removes it; deleted once the event that may be running it is over.
+    if (QAction* item = m_modeItems.take(index)) {
+        m_menus.mnuMode->removeAction(item);
         item->deleteLater();
+    }
     if (m_modeItems.isEmpty())
         return;
     for (QAction* remaining : std::as_const(m_modeItems))
@@ -132,9 +136,12 @@ void FrmPacket::setFunctionButton(int index, const QString& caption, const QStri
 
 void FrmPacket::arrangeReceivePane(bool buttonRowShown)
 {
-    // The button row sits above the receive pane; without buttons the pane
-    // starts at the top of the window.
-    m_functionRow->setVisible(buttonRowShown);
+    // The button row sits above the receive pane and carries every captioned
+    // button, also when button 0 has none; without buttons the pane starts at
+    // the top of the window.
+    const bool anyButton = std::any_of(m_cmdTNCFunc.begin(), m_cmdTNCFunc.end(),
+                                       [](const QPushButton* button) { return !button->isHidden(); });
+    m_functionRow->setVisible(buttonRowShown || anyButton);
 }
 
 void FrmPacket::showChannelItem(int index, const QString& caption)

@@ -17,6 +17,7 @@ struct DialogButtons {
 
 // Lays `controls` out one under another above a right-aligned row of the
 // default button `okCaption` and "Cancel", which closes the dialog unaccepted.
+// Return and Enter in any of the controls press the default button.
 DialogButtons layOutWithButtons(QDialog* dialog, const QList<QWidget*>& controls, const QString& okCaption);
 
 } // namespace vellicor

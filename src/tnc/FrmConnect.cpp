@@ -48,7 +48,7 @@ void FrmConnect::buildControls()
     cmbStationList->setInsertPolicy(QComboBox::NoInsert);
     cmbStationList->setCompleter(nullptr); // a call typed is kept, never completed to an entry
     cmbStationList->setFont(terminalFont());
-    UpperCaseTyping::install(cmbStationList->lineEdit());
+    UpperCaseTyping::install(cmbStationList);
     labConnect = new QLabel(this);
     labConnect->setObjectName(QStringLiteral("labConnect"));
     labConnect->setFont(terminalFont());

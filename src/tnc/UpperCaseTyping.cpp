@@ -2,6 +2,7 @@
 
 #include "tnc/AnsiText.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -10,6 +11,11 @@ namespace vellicor {
 void UpperCaseTyping::install(QLineEdit* box)
 {
     box->installEventFilter(new UpperCaseTyping(box));
+}
+
+void UpperCaseTyping::install(QComboBox* list)
+{
+    list->installEventFilter(new UpperCaseTyping(list));
 }
 
 bool UpperCaseTyping::eventFilter(QObject* watched, QEvent* event)
@@ -23,7 +29,10 @@ bool UpperCaseTyping::eventFilter(QObject* watched, QEvent* event)
     const QString upper = AnsiText::upper(typed);
     if (upper == typed)
         return false;
-    static_cast<QLineEdit*>(watched)->insert(upper);
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (!box)
+        box = static_cast<QComboBox*>(watched)->lineEdit();
+    box->insert(upper);
     return true;
 }
 

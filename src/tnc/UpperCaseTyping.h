@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class QComboBox;
 class QLineEdit;
 
 namespace vellicor {
@@ -13,6 +14,8 @@ class UpperCaseTyping : public QObject {
 public:
     // Installs itself on the box, which owns it.
     static void install(QLineEdit* box);
+    // An editable list takes the keys for its text box: installs itself there.
+    static void install(QComboBox* list);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

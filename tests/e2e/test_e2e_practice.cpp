@@ -9,13 +9,8 @@
 
 #include "app/ReceiveView.h"
 #include "app/SendBoxEdit.h"
-#include "tnc/FrmConnect.h"
-#include "tnc/FrmTactical.h"
 #include "traffic/ares/FrmTORMEL.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -140,10 +135,8 @@ class E2ePractice : public QObject {
     Q_OBJECT
 private slots:
     void startupScriptBuildsTheModeMenuWhoseButtonsDriveTheTnc();
-    void connectListConnectsToTheBoard();
     void messageIsStoredOnTheBoardByteForByteAndReadBack_data();
     void messageIsStoredOnTheBoardByteForByteAndReadBack();
-    void tacticalCallIsSetAndCleared();
     void restartPortBringsBackATncThatWasKilled();
 };
 
@@ -179,36 +172,6 @@ void E2ePractice::startupScriptBuildsTheModeMenuWhoseButtonsDriveTheTnc()
     VERIFY_PANE(session, session.shows(QStringLiteral("Roger N0CALL, you are checked in.")));
     QVERIFY(session.press(QStringLiteral("Disconnect")));
     VERIFY_PANE(session, session.shows(QStringLiteral("*** DISCONNECTED from N0NET")));
-}
-
-void E2ePractice::connectListConnectsToTheBoard()
-{
-    PracticeSession session;
-    VERIFY_PANE(session, session.begin());
-    QStringList entries;
-    QString callShown;
-    ModalAnswers answers({[&](QWidget* modal) {
-        auto* dialog = qobject_cast<FrmConnect*>(modal);
-        if (!dialog)
-            return false;
-        for (int i = 0; i < dialog->cmbStationList->count(); ++i)
-            entries.append(dialog->cmbStationList->itemText(i));
-        dialog->cmbStationList->setCurrentIndex(entries.indexOf(QStringLiteral("N0BBS;practice bulletin board")));
-        callShown = dialog->labConnect->text();
-        dialog->cmdOK->click();
-        return true;
-    }});
-    session.window().menus().mnuConnect->trigger();
-
-    QCOMPARE(answers.unexpected(), 0);
-    QVERIFY(answers.allTaken());
-    QCOMPARE(entries, (QStringList{"N0BBS;practice bulletin board", "N0NET;practice net control"}));
-    QCOMPARE(callShown, QStringLiteral("N0BBS"));
-    VERIFY_PANE(session, session.shows(QStringLiteral("*** CONNECTED to N0BBS")));
-    VERIFY_PANE(session, session.shows(QStringLiteral("Hello N0CALL, welcome to N0BBS")));
-    VERIFY_PANE(session, session.shows(QStringLiteral("N0BBS>")));
-    session.type(QStringLiteral("L"));
-    VERIFY_PANE(session, session.shows(QStringLiteral("No messages.")));
 }
 
 void E2ePractice::messageIsStoredOnTheBoardByteForByteAndReadBack_data()
@@ -271,37 +234,6 @@ void E2ePractice::messageIsStoredOnTheBoardByteForByteAndReadBack()
     VERIFY_PANE(session, session.shows(QStringLiteral("[End of message #1]")));
     QVERIFY(session.pane().contains(textLine));
     QVERIFY(session.window().sendBox().text().isEmpty());
-}
-
-void E2ePractice::tacticalCallIsSetAndCleared()
-{
-    PracticeSession session;
-    VERIFY_PANE(session, session.begin());
-    QVERIFY(session.press(QStringLiteral("BBS")));
-    VERIFY_PANE(session, session.shows(QStringLiteral("N0BBS>")));
-
-    session.window().menus().mnuTacticalCall->trigger();
-    auto* dialog = session.window().findChild<FrmTactical*>(QStringLiteral("frmTactical"));
-    QVERIFY(dialog);
-    QVERIFY(dialog->isVisible());
-    QTest::keyClicks(dialog->txtTactical, QStringLiteral("shelter1"));
-    QCOMPARE(dialog->txtTactical->text(), QStringLiteral("SHELTER1"));
-    dialog->cmdOK->click();
-    QVERIFY(!dialog->isVisible());
-    VERIFY_PANE(session, session.shows(QStringLiteral("Tactical call SHELTER1 set; SWITCH to work under it.")));
-    VERIFY_PANE(session, session.shows(QStringLiteral("You are now SHELTER1.")));
-
-    // The dialog keeps the alias; an empty box clears it on the board.
-    session.window().menus().mnuTacticalCall->trigger();
-    QVERIFY(dialog->isVisible());
-    QCOMPARE(dialog->txtTactical->text(), QStringLiteral("SHELTER1"));
-    dialog->txtTactical->clear();
-    dialog->cmdOK->click();
-    VERIFY_PANE(session, session.shows(QStringLiteral("Tactical call SHELTER1 removed; you are N0CALL.")));
-    const QString pane = session.pane();
-    const qsizetype switched = pane.lastIndexOf(QStringLiteral("You are now N0CALL."));
-    QVERIFY(switched > pane.indexOf(QStringLiteral("You are now SHELTER1.")));
-    QVERIFY(switched < pane.indexOf(QStringLiteral("Tactical call SHELTER1 removed")));
 }
 
 void E2ePractice::restartPortBringsBackATncThatWasKilled()

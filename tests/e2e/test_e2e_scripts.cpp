@@ -39,7 +39,7 @@ const QByteArray kStartupScript = "* Start-up for the KAM\r\n"
 // to a KAM. Mode 1's lines are not run.
 const QByteArray kAtActivation = QByteArray("\x1b\x40") + "\x03" + "HBAUD 300\r";
 
-// Button 0 of mode 2: Ctrl-C, a pause, then the beacon command.
+// Button 0 of mode 2 (F5): Ctrl-C, a pause, then the beacon command.
 const QByteArray kAfterF5 = QByteArray("\x03") + "BEACON EVERY 10\r";
 
 } // namespace
@@ -76,7 +76,7 @@ void E2eScripts::startupScriptDrivesTheTncAndBuildsModesButtonsAndChannels()
         QVERIFY(!menus.MnuChannel[i]->isVisible());
 
     program.fromProgram().clear();
-    QTest::keyClick(&window.sendBox(), Qt::Key_F5);
+    window.functionButton(0).click();
     QTRY_COMPARE_WITH_TIMEOUT(program.fromProgram(), kAfterF5, 10000);
     QVERIFY(window.sendBox().hasFocus());
 }

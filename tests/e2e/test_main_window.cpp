@@ -3,6 +3,7 @@
 #include "app/FindBar.h"
 #include "app/ReceiveView.h"
 #include "app/SendBoxEdit.h"
+#include "tnc/TncControl.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -47,17 +48,15 @@ private slots:
     void cleanup();
     void menuBarCarriesEveryItemInOrder();
     void menusCarryTheirHelpTopics();
-    void sendBoxHasTheFocusAndTypedLinesReachTheTnc();
     void closeBoxAsksBeforeUnloading();
     void aWindowNeverActivatedStillOpensThePortAndRunsTheStartupScript();
-    void altTReachesBothCommandsThatShareIt();
     void badPreferenceBeepsOnceAtStartUp();
-    void secondaryWindowsOpenOnceAndKeepTheirContents_data();
-    void secondaryWindowsOpenOnceAndKeepTheirContents();
     void findSelectsMatchesAndSuspendsScrolling();
     void communicationsRefreshesThePortPanelsWhenTheDialogCloses();
     void everythingReceivedAndSentIsLogged();
-    void ctrlShiftFOpensFindWhileCtrlFStillGoesToTheTnc();
+    void receiveIndicatorTurnsRedOnDataUntilTheClockTicks();
+    void coloursReachBothPanesAndTheScrollButton();
+    void everyCaptionedButtonOfAModeShows();
 
 private:
     std::unique_ptr<TestPlatform> m_fakes;
@@ -149,18 +148,6 @@ void MainWindowTest::menusCarryTheirHelpTopics()
     QCOMPARE(m_fakes->help.contentsCommands, QStringList{"Contents()"});
 }
 
-void MainWindowTest::sendBoxHasTheFocusAndTypedLinesReachTheTnc()
-{
-    startWindow();
-    QVERIFY(m_fakes->link.isOpen());
-    QTRY_VERIFY(m_window->sendBox().hasFocus());
-    QTest::keyClicks(&m_window->sendBox(), QStringLiteral("MYCALL N0CALL"));
-    QTest::keyClick(&m_window->sendBox(), Qt::Key_Return);
-    QTest::keyClick(&m_window->sendBox(), Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(m_fakes->link.written, QByteArray("MYCALL N0CALL\r\x03"));
-    QVERIFY(m_window->sendBox().text().isEmpty());
-}
-
 // No keeps the program running; Yes unloads it once and closes the port.
 void MainWindowTest::closeBoxAsksBeforeUnloading()
 {
@@ -185,26 +172,6 @@ void MainWindowTest::closeBoxAsksBeforeUnloading()
     QCOMPARE(shutdown.count(), 1);
 }
 
-void MainWindowTest::altTReachesBothCommandsThatShareIt()
-{
-    startWindow();
-    MainMenus& m = m_window->menus();
-    m.mnuTORMEL->setEnabled(true);
-    m.mnuTacticalCall->setEnabled(true);
-    QSignalSpy tormel(m.mnuTORMEL, &QAction::triggered);
-    QSignalSpy tactical(m.mnuTacticalCall, &QAction::triggered);
-    QMenuBar* bar = m_window->menuBar();
-
-    QTest::keyClick(m_window.get(), Qt::Key_T, Qt::AltModifier);
-    QTRY_COMPARE(bar->activeAction(), m.mnuTORMEL);
-    QTest::keyClick(m_window.get(), Qt::Key_T, Qt::AltModifier);
-    QTRY_COMPARE(bar->activeAction(), m.mnuTacticalCall);
-    QCOMPARE(tormel.count() + tactical.count(), 0);
-    QTest::keyClick(bar, Qt::Key_Return);
-    QTRY_COMPARE(tactical.count(), 1);
-    QCOMPARE(tormel.count(), 0);
-}
-
 void MainWindowTest::badPreferenceBeepsOnceAtStartUp()
 {
     m_fakes->settings.values.insert(QStringLiteral("Properties/MaxLineLength"), QStringLiteral("lots"));
@@ -212,33 +179,6 @@ void MainWindowTest::badPreferenceBeepsOnceAtStartUp()
     startWindow();
     QCOMPARE(m_fakes->beeper.beeps, 1);
     QCOMPARE(m_globals.gMaxLineLength, 0);
-}
-
-void MainWindowTest::secondaryWindowsOpenOnceAndKeepTheirContents_data()
-{
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<QString>("window");
-    QTest::newRow("clipboard") << "mnuEditEditClipboard" << "frmClipboard";
-    QTest::newRow("NTS") << "mnuNTS" << "frmNTS";
-    QTest::newRow("TORMEL") << "mnuTORMEL" << "frmTORMEL";
-    QTest::newRow("tactical call") << "mnuTacticalCall" << "frmTactical";
-}
-
-void MainWindowTest::secondaryWindowsOpenOnceAndKeepTheirContents()
-{
-    QFETCH(QString, menuItem);
-    QFETCH(QString, window);
-    startWindow();
-    auto* item = m_window->findChild<QAction*>(menuItem);
-    QVERIFY(item && item->isEnabled());
-    item->trigger();
-    QWidget* opened = m_window->findChild<QWidget*>(window);
-    QVERIFY(opened);
-    QTRY_VERIFY(opened->isVisible());
-    opened->hide();
-    item->trigger();
-    QCOMPARE(m_window->findChildren<QWidget*>(window).size(), 1);
-    QVERIFY(opened->isVisible());
 }
 
 void MainWindowTest::findSelectsMatchesAndSuspendsScrolling()
@@ -268,8 +208,7 @@ void MainWindowTest::everythingReceivedAndSentIsLogged()
 {
     startWindow();
     m_fakes->link.receive("cmd:");
-    QTest::keyClicks(&m_window->sendBox(), QStringLiteral("C N0BBS"));
-    QTest::keyClick(&m_window->sendBox(), Qt::Key_Return);
+    m_window->SendToTnc(QStringLiteral("C N0BBS\r"));
     QFile log(m_folder->path() + QStringLiteral("/logs/2026-12-05.log"));
     QVERIFY(log.open(QIODevice::ReadOnly));
     QCOMPARE(log.readAll(), QByteArray("14:43:00Z < cmd:\n14:43:00Z > C N0BBS\n"));
@@ -278,16 +217,6 @@ void MainWindowTest::everythingReceivedAndSentIsLogged()
     QCOMPARE(m_fakes->settings.values.value(QStringLiteral("Terminal/SessionLog")), QStringLiteral("False"));
     m_window->menus().mnuFileOpenLogFolder->trigger();
     QCOMPARE(m_fakes->dialogs.shownFolders, QStringList{m_folder->path() + QStringLiteral("/logs")});
-}
-
-void MainWindowTest::ctrlShiftFOpensFindWhileCtrlFStillGoesToTheTnc()
-{
-    startWindow();
-    QTest::keyClick(&m_window->sendBox(), Qt::Key_F, Qt::ControlModifier);
-    QCOMPARE(m_fakes->link.written, QByteArray("\x06"));
-    QTest::keyClick(&m_window->sendBox(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
-    QTRY_VERIFY(m_window->findBar().isVisible());
-    QCOMPARE(m_fakes->link.written, QByteArray("\x06"));
 }
 
 void MainWindowTest::communicationsRefreshesThePortPanelsWhenTheDialogCloses()
@@ -306,6 +235,52 @@ void MainWindowTest::communicationsRefreshesThePortPanelsWhenTheDialogCloses()
     QCOMPARE(m_window->panelLabel(QStringLiteral("Com Port")).text(), QStringLiteral("Com Port: 5"));
     QCOMPARE(m_window->panelLabel(QStringLiteral("Settings")).text(), QStringLiteral("Settings: 4800,E,7,1"));
     QCOMPARE(m_window->panelLabel(QStringLiteral("Settings")).toolTip(), QStringLiteral("Settings: 4800,E,7,1"));
+}
+
+void MainWindowTest::receiveIndicatorTurnsRedOnDataUntilTheClockTicks()
+{
+    startWindow();
+    const auto* indicator = m_window->findChild<QFrame*>(QStringLiteral("shpInput"));
+    const QColor normal = indicator->palette().color(QPalette::Window);
+    m_fakes->link.receive("cmd:");
+    QCOMPARE(indicator->palette().color(QPalette::Window), QColor(255, 0, 0));
+    m_window->statusClock().clockTick();
+    QCOMPARE(indicator->palette().color(QPalette::Window), normal);
+}
+
+// The pane colours of the preferences, and red on the scroll button while
+// received text is held.
+void MainWindowTest::coloursReachBothPanesAndTheScrollButton()
+{
+    m_fakes->settings.values.insert(QStringLiteral("Properties/TextReceivedBackColor"), QStringLiteral("65280"));
+    m_fakes->settings.values.insert(QStringLiteral("Properties/TextSentBoxForeColor"), QStringLiteral("255"));
+    m_fakes->settings.values.insert(QStringLiteral("Properties/TextSentBoxBackColor"), QStringLiteral("16711680"));
+    startWindow();
+    m_window->sendBox().ensurePolished();
+    QCOMPARE(m_window->receiveView().palette().color(QPalette::Base), QColor(0, 255, 0));
+    QCOMPARE(m_window->sendBox().palette().color(QPalette::Text), QColor(255, 0, 0));
+    QCOMPARE(m_window->sendBox().palette().color(QPalette::Base), QColor(0, 0, 255));
+
+    QPushButton& scroll = m_window->scrollButton();
+    const QColor normal = scroll.palette().color(QPalette::Button);
+    m_window->receivePane().suspend();
+    m_fakes->link.receive("held");
+    scroll.ensurePolished();
+    QCOMPARE(scroll.palette().color(QPalette::Button), QColor(255, 0, 0));
+    m_window->menus().mnuActivateScroll->trigger();
+    scroll.ensurePolished();
+    QCOMPARE(scroll.palette().color(QPalette::Button), normal);
+}
+
+void MainWindowTest::everyCaptionedButtonOfAModeShows()
+{
+    startWindow();
+    for (QString line : {"$MODE MENU=&Net", "$BUTTON CAPTION=", "$BUTTON FUNCTION=CHECK", "$BUTTON CAPTION=Traffic"})
+        m_window->tnc().ExecuteScriptLine(line);
+    m_window->tnc().selectMode(1);
+    QVERIFY(!m_window->functionButton(0).isVisible());
+    QVERIFY(m_window->functionButton(1).isVisible());
+    QCOMPARE(m_window->functionButton(1).text(), QStringLiteral("Traffic"));
 }
 
 QTEST_MAIN(MainWindowTest)

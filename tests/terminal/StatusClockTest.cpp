@@ -1,5 +1,4 @@
 #include "Fakes.h"
-#include "terminal/FunctionKeys.h"
 #include "terminal/StatusClock.h"
 
 #include <QSignalSpy>
@@ -75,19 +74,6 @@ private slots:
         QVERIFY(timers.clockRunning());
         QVERIFY(indicatorOff.count() >= 2); // the clock ticked meanwhile
         QCOMPARE(panels.text(StatusPanels::kDate), QStringLiteral("12/05/26  14:43 Z"));
-    }
-
-    void mapsFunctionKeys()
-    {
-        using Kind = FunctionKeyTarget::Kind;
-        QCOMPARE(functionKeyTarget(Qt::Key_F3)->kind, Kind::Command);
-        QCOMPARE(functionKeyTarget(Qt::Key_F4)->kind, Kind::Converse);
-        for (int i = 0; i < 8; ++i) {
-            const std::optional<FunctionKeyTarget> target = functionKeyTarget(Qt::Key_F5 + i);
-            QVERIFY(target && target->kind == Kind::FunctionButton && target->button == i);
-        }
-        for (int key : {Qt::Key_F2, Qt::Key_F13, Qt::Key_A})
-            QVERIFY(!functionKeyTarget(key));
     }
 };
 

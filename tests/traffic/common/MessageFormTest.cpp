@@ -165,21 +165,6 @@ const auto checkFreshForm = [](auto& ui, const FormCase& c) {
     QCOMPARE(ui.template child<QLabel>("labFileName")->text(), QString());
 };
 
-// Exit and the close box only hide the form, which keeps what it holds;
-// once the program is ending, the close goes ahead.
-const auto checkExitAndCloseHide = [](auto& ui, const FormCase& c) {
-    ui.line(c.nameField)->setText(QStringLiteral("Net control"));
-    ui.trigger("mnuFileExit");
-    QVERIFY(!ui.form.isVisible());
-    ui.form.show();
-    QVERIFY(!ui.form.close());
-    QVERIFY(!ui.form.isVisible());
-    ui.form.show();
-    QCOMPARE(ui.line(c.nameField)->text(), QStringLiteral("Net control"));
-    ui.globals.gExiting = true;
-    QVERIFY(ui.form.close());
-};
-
 // No keeps everything; Yes leaves the form as a new one of that day.
 const auto checkNewAsksBeforeClearing = [](auto& ui, const FormCase& c) {
     QTemporaryDir dir;
@@ -292,8 +277,6 @@ class MessageFormTest : public QObject {
 private slots:
     void freshFormShowsItsMenusAndToday_data() { addForms(); }
     void freshFormShowsItsMenusAndToday() { onForm(checkFreshForm); }
-    void exitAndCloseBoxHideTheForm_data() { addForms(); }
-    void exitAndCloseBoxHideTheForm() { onForm(checkExitAndCloseHide); }
     void newAsksBeforeClearing_data() { addForms(); }
     void newAsksBeforeClearing() { onForm(checkNewAsksBeforeClearing); }
     void openedFileIsSentByteForByte_data() { addForms(); }
