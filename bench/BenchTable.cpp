@@ -51,16 +51,30 @@ double percentile(QList<double> values, double fraction)
     return values[at];
 }
 
-double residentMegabytes()
+namespace {
+
+double statusMegabytes(const QByteArray& field)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
     for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+        if (line.startsWith(field))
+            return line.mid(field.size()).trimmed().split(' ').value(0).toDouble() / 1024.0;
     }
     return 0;
+}
+
+} // namespace
+
+double residentMegabytes()
+{
+    return statusMegabytes("VmRSS:");
+}
+
+double peakResidentMegabytes()
+{
+    return statusMegabytes("VmHWM:");
 }
 
 double cpuSeconds()

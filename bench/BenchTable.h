@@ -24,6 +24,8 @@ double median(QList<double> values);
 double percentile(QList<double> values, double fraction);
 // Resident memory of this process in MB.
 double residentMegabytes();
+// The most resident memory the process has had so far.
+double peakResidentMegabytes();
 // CPU time this process has used, in seconds.
 double cpuSeconds();
 QString number(double value, int decimals = 1);

@@ -135,6 +135,22 @@ private slots:
         QVERIFY(prompter.prompts.isEmpty());
     }
 
+    // A far end faster than the program is held back by TCP, not buffered:
+    // the link never holds more than its bound, and nothing is lost.
+    void aFastSenderIsHeldBackAndNothingIsLost()
+    {
+        QTcpSocket* peer = connectLink();
+        QVERIFY(peer);
+        const QByteArray burst = everyByte().repeated(16 * 1024); // 4 MiB
+        peer->write(burst);
+        QTRY_COMPARE(m_link->bytesAvailable(), QtSerialLink::kReadBufferBytes);
+        QTest::qWait(200); // time enough on loopback to take megabytes more
+        QCOMPARE(m_link->bytesAvailable(), QtSerialLink::kReadBufferBytes);
+        QByteArray received;
+        QTRY_VERIFY_WITH_TIMEOUT((received += m_link->read(QtSerialLink::kReadBufferBytes)).size() >= burst.size(), 20000);
+        QCOMPARE(received, burst);
+    }
+
     void openFailuresHaveTheirOwnNumbers_data()
     {
         QTest::addColumn<QString>("device"); // %1: a port nothing listens on

@@ -172,7 +172,7 @@ PortResult QtSerialLink::openSerial(const QString& device)
         connect(m_serial, &QSerialPort::errorOccurred, this, &QtSerialLink::onSerialError);
     }
     m_serial->setPortName(device);
-    m_serial->setReadBufferSize(0);
+    m_serial->setReadBufferSize(kReadBufferBytes);
     if (!m_serial->open(QIODevice::ReadWrite)) {
         const PortFailure why = openFailure(*m_serial);
         m_serial->clearError();
@@ -224,6 +224,7 @@ void QtSerialLink::makeTcpSocket()
     if (m_tcp)
         return;
     m_tcp = new QTcpSocket(this);
+    m_tcp->setReadBufferSize(kReadBufferBytes);
     connect(m_tcp, &QTcpSocket::readyRead, this, [this] { emit portEvent(PortEvents::kDataReceived); });
     connect(m_tcp, &QTcpSocket::errorOccurred, this, &QtSerialLink::onTcpError);
     connect(m_tcp, &QTcpSocket::connected, this, [this] {

@@ -26,6 +26,10 @@ class QtSerialLink : public SerialLink {
     Q_OBJECT
 public:
     static constexpr std::chrono::milliseconds kConnectTimeout{3000};
+    // The most received bytes the link holds for the program. A far end that
+    // sends faster than the window shows is held back by the TCP window or
+    // the serial handshake instead of filling memory.
+    static constexpr qint64 kReadBufferBytes = 64 * 1024;
 
     explicit QtSerialLink(const PortMap& ports, QObject* parent = nullptr);
     ~QtSerialLink() override;
