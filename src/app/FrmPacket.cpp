@@ -192,6 +192,7 @@ void FrmPacket::connectMenus()
     connectWindowMenus();
     connectTncControl();
     setUpRecord();
+    setUpReceivedTraffic();
 }
 
 void FrmPacket::applyStartup()
