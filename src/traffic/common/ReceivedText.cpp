@@ -3,6 +3,8 @@
 #include "terminal/TextFile.h"
 #include "traffic/common/TrafficPatterns.h"
 
+#include <algorithm>
+
 namespace vellicor::ReceivedText {
 
 QStringList lines(const QString& text)
@@ -27,6 +29,11 @@ QStringList withoutBlankEnds(QStringList lines)
 QString joined(const QStringList& lines)
 {
     return lines.join(QStringLiteral("\r\n"));
+}
+
+qsizetype digitCount(const QString& text)
+{
+    return std::count_if(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); });
 }
 
 QString beforeCtrlZ(const QString& text)

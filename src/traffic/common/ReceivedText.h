@@ -30,6 +30,8 @@ bool isBlank(const QString& line);
 QStringList withoutBlankEnds(QStringList lines);
 // The lines joined by CR LF, the line break of the forms' multi-line fields.
 QString joined(const QStringList& lines);
+// Counts the decimal digits of a text.
+qsizetype digitCount(const QString& text);
 // The text before the first Ctrl-Z, the end of a bulletin-board message.
 QString beforeCtrlZ(const QString& text);
 

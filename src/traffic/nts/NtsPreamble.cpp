@@ -1,10 +1,9 @@
 #include "traffic/nts/NtsPreamble.h"
 
+#include "traffic/common/ReceivedText.h"
 #include "traffic/nts/Radiogram.h"
 
 #include <QRegularExpression>
-
-#include <algorithm>
 
 namespace vellicor::NtsPreamble {
 
@@ -19,7 +18,7 @@ bool isWord(const QString& word, const char* expected)
 
 bool hasDigit(const QString& word)
 {
-    return std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.isDigit(); });
+    return ReceivedText::digitCount(word) > 0;
 }
 
 bool allDigits(const QString& word)

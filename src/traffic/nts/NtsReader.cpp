@@ -32,10 +32,11 @@ BtLine btLine(const QString& line)
     return {};
 }
 
+// Digits with the punctuation phone numbers are written with, seven digits at least.
 bool looksLikePhone(const QString& line)
 {
     static const QRegularExpression phone(QStringLiteral("^[0-9 ()./+-]+$"));
-    return phone.match(line).hasMatch() && line.count(QRegularExpression(QStringLiteral("[0-9]"))) >= 7;
+    return phone.match(line).hasMatch() && ReceivedText::digitCount(line) >= 7;
 }
 
 // "BOULDER, CO, 80302" as the program sends it, "BOULDER, CO 80302" or
@@ -51,7 +52,7 @@ void readCityLine(const QString& line, Radiogram& r)
         return;
     }
     QStringList words = parts.last().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    const bool zipFound = !words.isEmpty() && words.last().contains(QRegularExpression(QStringLiteral("[0-9]")));
+    const bool zipFound = !words.isEmpty() && ReceivedText::digitCount(words.last()) > 0;
     r.zip = zipFound ? words.takeLast() : QString();
     if (parts.size() == 2) {
         r.state = words.join(QLatin1Char(' '));
