@@ -44,7 +44,8 @@ std::optional<Message> readReceived(const QString& text, ReceivedReading<Message
 
 void FrmPacket::setUpReceivedTraffic()
 {
-    connect(m_session.get(), &PortSession::received, this, [this](const QString& chunk) { m_boardAnswer.received(chunk); });
+    connect(m_session.get(), &PortSession::received, this,
+            [this](const QString& chunk) { m_boardAnswer.received(chunk); });
     connect(&m_session->writer(), &TncWriter::sent, this, [this](const QString& text) { m_boardAnswer.sent(text); });
     QAction* separator = m_menus.mnuFile->findChild<QAction*>(QStringLiteral("mnuSep1"));
     m_menus.mnuFileOpenAsRadiogram = receivedTrafficItem(*m_menus.mnuFile, separator, "mnuFileOpenAsRadiogram",

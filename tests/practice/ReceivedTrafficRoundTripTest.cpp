@@ -59,7 +59,10 @@ public:
         }
         return text;
     }
-    QString call() { return pick<QString>({"W", "K", "AA", "KD"}) + digits(1) + pick<QString>({"AW", "XYZ", "Q", "DEN"}); }
+    QString call()
+    {
+        return pick<QString>({"W", "K", "AA", "KD"}) + digits(1) + pick<QString>({"AW", "XYZ", "Q", "DEN"});
+    }
     QString clock(const QString& separator) { return padded(number(24), 2) + separator + padded(number(60), 2); }
     QString date() { return padded(1 + number(12), 2) + "/" + padded(1 + number(28), 2) + "/2026"; }
 
@@ -76,7 +79,8 @@ Radiogram generatedRadiogram(FieldGenerator& g)
 {
     Radiogram r;
     r.msgNum = TrafficPatterns::formatNumber000(QString::number(1 + g.number(2000))) + (g.number(5) ? "" : "A");
-    r.precedence = (g.number(6) ? "" : "TEST ") + g.pick<QString>({"R (Routine)", "W (H & W)", "P (Priority)", "Emergency"});
+    r.precedence = (g.number(6) ? "" : "TEST ")
+        + g.pick<QString>({"R (Routine)", "W (H & W)", "P (Priority)", "Emergency"});
     r.handling = g.pick<QString>({"", "", "HXA", "HXC", "HXG"});
     r.station = g.call();
     r.place = g.words(kPlaces, 1, 3);

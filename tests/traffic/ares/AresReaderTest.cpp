@@ -59,8 +59,8 @@ void AresReaderTest::readsEveryField_data()
         << example({{&AresMessage::priority, ""}, {&AresMessage::date, ""}, {&AresMessage::time, ""}});
     QTest::newRow("a radiogram") << QStringLiteral("12 R  W1AW 4 DENVER CO 1430Z 12/05/2026\r\rJOHN DOE\r")
                                  << QStringList{AresReader::kNoAddressLines};
-    QTest::newRow("TO: without FROM: after it") << QString(kSent).remove("FROM: (SHELTER1) Shelter manager, Red Cross\r")
-                                                << QStringList{AresReader::kNoAddressLines};
+    QTest::newRow("TO: without FROM: after it")
+        << QString(kSent).remove("FROM: (SHELTER1) Shelter manager, Red Cross\r") << QStringList{AresReader::kNoAddressLines};
     QTest::newRow("no closing line") << kSent.left(kSent.indexOf("END MSG SENT"))
                                      << QStringList{AresReader::kNoClosingLine};
 }

@@ -59,7 +59,8 @@ void NtsReaderTest::readsEveryField_data()
     QTest::newRow("text not reflowed, BT after its last word")
         << QString(kSent).replace("BOB\r\n  BT", "BOB  BT") << example();
     QTest::newRow("reflowed text keeps the blanks at its line ends")
-        << QString(kSent).replace("SAFE LOVE", "SAFE \r\nLOVE") << example({{&R::message, "ARRIVED SAFE \r\nLOVE BOB\r\n"}});
+        << QString(kSent).replace("SAFE LOVE", "SAFE \r\nLOVE")
+        << example({{&R::message, "ARRIVED SAFE \r\nLOVE BOB\r\n"}});
     QTest::newRow("other station") << kOtherStation
                                    << QStringList{"207", "P (Priority)", "HXC HXG", "K0XYZ", "ARL 5", "FORT COLLINS CO",
                                                   "1830Z", "DEC 5", "ANNA LOPEZ", "1450 PINE ST\r\nAPT 4", "BOULDER",
