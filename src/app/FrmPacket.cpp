@@ -197,6 +197,7 @@ void FrmPacket::connectMenus()
     connectWindowMenus();
     connectTncControl();
     setUpRecord();
+    setUpReceivedTraffic();
 }
 
 void FrmPacket::applyStartup()

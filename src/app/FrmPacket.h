@@ -3,6 +3,7 @@
 #include "app/Globals.h"
 #include "app/MainMenus.h"
 #include "platform/api/Platform.h"
+#include "terminal/BoardAnswer.h"
 #include "terminal/PaneDocument.h"
 #include "terminal/PortSession.h"
 #include "terminal/ProgramFolder.h"
@@ -164,6 +165,10 @@ private:
     void applyTerminalPreferences();
     void setLogging(bool on);
     void openLogFolder();
+    void setUpReceivedTraffic();
+    QString receivedTextToOpen() const;
+    void openReceivedAsRadiogram();
+    void openReceivedAsAres();
 
     Globals& m_globals;
     Platform m_platform;
@@ -185,6 +190,7 @@ private:
     FrmTORMEL* m_tormel = nullptr;
     TncControl* m_tnc = nullptr;
     QMap<int, QAction*> m_modeItems;
+    BoardAnswer m_boardAnswer;
 
     ReceiveView* m_txtReceived = nullptr;
     SendBoxEdit* m_txtSent = nullptr;

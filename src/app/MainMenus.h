@@ -16,6 +16,8 @@ struct MainMenus {
     QAction* mnuFilePrintSelectedText = nullptr;
     QAction* mnuFileFind = nullptr;
     QAction* mnuFileOpenLogFolder = nullptr;
+    QAction* mnuFileOpenAsRadiogram = nullptr; // added with the received-traffic commands
+    QAction* mnuFileOpenAsAres = nullptr;
     QAction* mnuActivateScroll = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuTORMEL = nullptr;

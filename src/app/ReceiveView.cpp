@@ -4,7 +4,10 @@
 #include "terminal/FunctionKeys.h"
 
 #include <QKeyEvent>
+#include <QMenu>
 #include <QTextCharFormat>
+
+#include <memory>
 
 namespace vellicor {
 
@@ -52,6 +55,15 @@ void ReceiveView::focusInEvent(QFocusEvent* event)
     QPlainTextEdit::focusInEvent(event);
     resetInsertionSize();
     emit focusTaken();
+}
+
+void ReceiveView::contextMenuEvent(QContextMenuEvent* event)
+{
+    std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    menu->setObjectName(QStringLiteral("receivePaneMenu"));
+    menu->addSeparator();
+    menu->addActions(m_contextActions);
+    menu->exec(event->globalPos());
 }
 
 } // namespace vellicor

@@ -11,6 +11,8 @@ class ReceiveView : public QPlainTextEdit {
 public:
     explicit ReceiveView(QWidget* parent = nullptr);
     void resetInsertionSize();
+    // Commands the pane's context menu offers after its own (Copy, Select All).
+    void setContextActions(const QList<QAction*>& actions) { m_contextActions = actions; }
 
 signals:
     void focusTaken();
@@ -20,6 +22,10 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    QList<QAction*> m_contextActions;
 };
 
 } // namespace vellicor

@@ -4,9 +4,28 @@
 #include "terminal/FunctionKeys.h"
 #include "terminal/SendBox.h"
 
+#include <QAction>
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace vellicor {
+
+namespace {
+
+// Ctrl+Shift with a key that a menu command of the window has as its
+// shortcut (File > Find..., Open as Radiogram, ...) runs that command.
+bool isMenuShortcut(const QWidget& box, const QKeyEvent& key)
+{
+    if (key.modifiers() != (Qt::ControlModifier | Qt::ShiftModifier))
+        return false;
+    const QKeySequence pressed(key.keyCombination());
+    const QList<QAction*> actions = box.window()->findChildren<QAction*>();
+    return std::any_of(actions.cbegin(), actions.cend(),
+                       [&](const QAction* action) { return action->shortcut() == pressed; });
+}
+
+} // namespace
 
 SendBoxEdit::SendBoxEdit(QWidget* parent)
     : QLineEdit(parent)
@@ -44,9 +63,7 @@ bool SendBoxEdit::event(QEvent* event)
     }
     if (event->type() == QEvent::ShortcutOverride) {
         auto* key = static_cast<QKeyEvent*>(event);
-        const bool findShortcut = key->key() == Qt::Key_F
-            && key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
-        if (!findShortcut && !typedText(*key).isEmpty()) {
+        if (!isMenuShortcut(*this, *key) && !typedText(*key).isEmpty()) {
             event->accept();
             return true;
         }

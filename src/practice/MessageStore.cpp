@@ -47,6 +47,7 @@ QString MessageStore::open()
         return QStringLiteral("cannot create the folder %1").arg(m_folder);
     m_messages.clear();
     QFile index(QDir(m_folder).filePath(kIndexName));
+    m_new = !index.exists() && highestNumberOnDisk() == 0;
     if (!index.exists())
         return {};
     if (!index.open(QIODevice::ReadOnly))

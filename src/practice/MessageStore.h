@@ -20,6 +20,8 @@ public:
 
     // Creates the folder when missing and reads the index of an earlier run.
     QString open();
+    // The folder held no index and no message when it was opened.
+    bool isNew() const { return m_new; }
     const QList<BoardMessage>& messages() const { return m_messages; }
     std::optional<BoardMessage> find(int number) const;
 
@@ -41,6 +43,7 @@ private:
 
     QString m_folder;
     QList<BoardMessage> m_messages;
+    bool m_new = false;
 };
 
 } // namespace vellicor

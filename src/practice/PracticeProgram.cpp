@@ -1,12 +1,13 @@
 #include "practice/PracticeProgram.h"
 
 #include "practice/PracticeServer.h"
+#include "practice/PracticeTraffic.h"
 #include "practice/PtyEndpoint.h"
 
 namespace vellicor {
 
 PracticeProgram::PracticeProgram(const PracticeOptions& options, PracticeClock clock)
-    : m_options(options), m_store(options.storeDir), m_stations(m_store, clock),
+    : m_options(options), m_clock(clock), m_store(options.storeDir), m_stations(m_store, clock),
       m_server(std::make_unique<PracticeServer>(m_stations, m_transcript, clock))
 {
     if (options.pty)
@@ -18,6 +19,8 @@ PracticeProgram::~PracticeProgram() = default;
 QString PracticeProgram::start()
 {
     QString failure = m_store.open();
+    if (failure.isEmpty() && m_store.isNew())
+        failure = PracticeTraffic::addTo(m_store, m_clock());
     if (!failure.isEmpty())
         return QStringLiteral("message folder %1: %2").arg(m_options.storeDir, failure);
     if (!m_options.transcriptFile.isEmpty()) {

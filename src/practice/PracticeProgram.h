@@ -12,8 +12,9 @@ namespace vellicor {
 class PracticeServer;
 class PtyEndpoint;
 
-// The whole practice TNC as the executable runs it: the board's store, the
-// transcript, the TCP port and, on request, the pseudo-terminal.
+// The whole practice TNC as the executable runs it: the board's store (a new
+// one gets the practice traffic), the transcript, the TCP port and, on
+// request, the pseudo-terminal.
 class PracticeProgram {
 public:
     PracticeProgram(const PracticeOptions& options, PracticeClock clock);
@@ -27,6 +28,7 @@ public:
 
 private:
     PracticeOptions m_options;
+    PracticeClock m_clock;
     MessageStore m_store;
     Transcript m_transcript;
     PracticeStations m_stations;

@@ -3,6 +3,7 @@
 // in a process of their own, as a newcomer runs them.
 #include "AresExample.h"
 #include "E2eFixture.h"
+#include "MessageFields.h"
 #include "ModalAnswers.h"
 #include "NtsExample.h"
 #include "PracticeTncProcess.h"
@@ -11,6 +12,11 @@
 #include "app/SendBoxEdit.h"
 #include "traffic/ares/FrmTORMEL.h"
 
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -117,6 +123,31 @@ QStringList visibleButtonCaptions(FrmPacket& window)
     return captions;
 }
 
+// Opens the receive pane's context menu as the menu key does and runs the
+// command with this name from it.
+bool runFromPaneMenu(ReceiveView& pane, const QString& name)
+{
+    bool offered = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        poll.stop();
+        for (QAction* action : menu->actions()) {
+            if (action->objectName() == name) {
+                offered = true;
+                menu->setActiveAction(action);
+            }
+        }
+        QTest::keyClick(menu, offered ? Qt::Key_Return : Qt::Key_Escape);
+    });
+    poll.start(20);
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5), pane.viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(pane.viewport(), &event);
+    return offered;
+}
+
 QList<QAction*> modeItems(FrmPacket& window)
 {
     QList<QAction*> items;
@@ -137,6 +168,7 @@ private slots:
     void startupScriptBuildsTheModeMenuWhoseButtonsDriveTheTnc();
     void messageIsStoredOnTheBoardByteForByteAndReadBack_data();
     void messageIsStoredOnTheBoardByteForByteAndReadBack();
+    void receivedTrafficOpensInTheFormsToBeRelayed();
     void restartPortBringsBackATncThatWasKilled();
 };
 
@@ -225,15 +257,88 @@ void E2ePractice::messageIsStoredOnTheBoardByteForByteAndReadBack()
     QCOMPARE(boxTexts, (QStringList{question, kTransmittingNote}));
     QVERIFY(!form->isVisible());
 
-    VERIFY_PANE(session, session.shows(QStringLiteral("Message #1 saved")));
-    QCOMPARE(session.storedMessage(1), stored);
+    // The practice traffic is #1 and #2.
+    VERIFY_PANE(session, session.shows(QStringLiteral("Message #3 saved")));
+    QCOMPARE(session.storedMessage(3), stored);
     QVERIFY(session.press(QStringLiteral("List")));
     VERIFY_PANE(session, session.shows(listed));
-    QTest::keyClicks(&session.window().sendBox(), QStringLiteral("1"));
+    QTest::keyClicks(&session.window().sendBox(), QStringLiteral("3"));
     QVERIFY(session.press(QStringLiteral("Read")));
-    VERIFY_PANE(session, session.shows(QStringLiteral("[End of message #1]")));
+    VERIFY_PANE(session, session.shows(QStringLiteral("[End of message #3]")));
     QVERIFY(session.pane().contains(textLine));
     QVERIFY(session.window().sendBox().text().isEmpty());
+}
+
+// The drill with the practice traffic: read the radiogram, open the board's
+// answer with Ctrl+Shift+N, see its check agree, and relay it; open the ARES
+// message from a selection through the pane's menu. Text that is no
+// radiogram opens nothing, and a form with received text asks first.
+void E2ePractice::receivedTrafficOpensInTheFormsToBeRelayed()
+{
+    PracticeSession session;
+    VERIFY_PANE(session, session.begin());
+    FrmPacket& window = session.window();
+    QVERIFY(session.press(QStringLiteral("BBS")));
+    VERIFY_PANE(session, session.shows(QStringLiteral("N0BBS>")));
+    session.type(QStringLiteral("R 1"));
+    VERIFY_PANE(session, session.shows(QStringLiteral("[End of message #1]\nN0BBS>")));
+    QTest::keyClick(&window.sendBox(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    FrmNTS* nts = window.ntsForm();
+    QVERIFY(nts && nts->isVisible());
+    QCOMPARE(fieldsOf(nts->radiogram()),
+             (QStringList{"207", "W (H & W)", "HXG", "N0DEN", "11", "DENVER CO", "1830Z", "MAY 12", "ANNA LOPEZ",
+                          "1450 PINE ST", "BOULDER", "CO", "80302", "303 555 0188",
+                          "ARRIVED SAFELY AT RED CROSS SHELTER\r\nIN LONGMONT ALL WELL LOVE\r\n", "CARLOS"}));
+    QCOMPARE(nts->findChild<QLabel*>(QStringLiteral("labCheckVerdict"))->text(),
+             QStringLiteral("Check 11 agrees with the text"));
+    QCOMPARE(nts->findChild<QLabel*>(QStringLiteral("labFileName"))->text(), QString());
+    QVERIFY(window.sendBox().text().isEmpty());
+
+    // A listing is no radiogram; the form keeps what it holds.
+    session.type(QStringLiteral("L"));
+    VERIFY_PANE(session, session.shows(QStringLiteral("P, Cots and blankets")));
+    window.menus().mnuFileOpenAsRadiogram->trigger();
+    QCOMPARE(window.panelLabel(QStringLiteral("Status")).text(), QStringLiteral("Status: No preamble line found"));
+    QCOMPARE(nts->radiogram().msgNum, QStringLiteral("207"));
+
+    session.type(QStringLiteral("R 2"));
+    VERIFY_PANE(session, session.shows(QStringLiteral("[End of message #2]\nN0BBS>")));
+    const QString pane = session.pane();
+    QTextCursor selection = window.receiveView().textCursor();
+    selection.setPosition(pane.lastIndexOf(QStringLiteral("Title: P, Cots")));
+    selection.setPosition(pane.lastIndexOf(QStringLiteral("BY N0EOC")) + 8, QTextCursor::KeepAnchor);
+    window.receiveView().setTextCursor(selection);
+    QVERIFY(runFromPaneMenu(window.receiveView(), QStringLiteral("mnuFileOpenAsAres")));
+    FrmTORMEL* tormel = window.tormelForm();
+    QVERIFY(tormel && tormel->isVisible());
+    const QString slashed(QChar(0x00D8));
+    QCOMPARE(fieldsOf(tormel->message()),
+             (QStringList{"P", "Cots and blankets", "05/12/2026", "14:05", "SHELTER1", "Shelter manager",
+                          "EOC", "Logistics, County EOC",
+                          "Truck 2 leaves the warehouse at 15:30 with 40 cots\r\nand 80 blankets. Please have two "
+                          "volunteers at the\r\nnorth door to unload.",
+                          "14:10", "N" + slashed + "EOC"}));
+
+    // The radiogram again over the one on the form, which was never saved.
+    QStringList boxTexts;
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.receiveView().moveCursor(QTextCursor::End);
+    session.type(QStringLiteral("R 1"));
+    VERIFY_PANE(session, session.shows(QStringLiteral("[End of message #1]\nN0BBS>"), 2));
+    {
+        ModalAnswers keep({clickBox(QMessageBox::No, boxTexts)});
+        QTest::keyClick(&window.sendBox(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(keep.unexpected(), 0);
+    }
+    QCOMPARE(boxTexts, QStringList{QStringLiteral("Clear all information on the NTS screen?")});
+
+    // Relayed, it goes out in the program's own layout.
+    ModalAnswers send({clickBox(QMessageBox::Yes, boxTexts), clickBox(QMessageBox::Ok, boxTexts)});
+    nts->findChild<QAction*>(QStringLiteral("mnuSend"))->trigger();
+    QCOMPARE(send.unexpected(), 0);
+    VERIFY_PANE(session, session.shows(QStringLiteral("Message #3 saved")));
+    QVERIFY(session.storedMessage(3).startsWith("207 W HXG N0DEN 11 DENVER CO 1830Z MAY 12\r\rANNA LOPEZ\r"));
 }
 
 void E2ePractice::restartPortBringsBackATncThatWasKilled()

@@ -117,8 +117,9 @@ void MainWindowTest::menuBarCarriesEveryItemInOrder()
              (QStringList{"&File", "&TORMEL...", "&NTS...", "&Connect...", "&Tactical Call...", "&User",
                           "&Options", "&Mode", "&Help"}));
     QCOMPARE(captions(m.mnuFile->actions()),
-             (QStringList{"&Edit Clipboard...", "&Print Selected Text", "&Find...", "Open &Log Folder", "-",
-                          "&Activate Scroll", "-", "E&xit Vellicor"}));
+             (QStringList{"&Edit Clipboard...", "&Print Selected Text", "&Find...", "Open &Log Folder",
+                          "Open as &Radiogram", "Open as &ARES Message", "-", "&Activate Scroll", "-",
+                          "E&xit Vellicor"}));
     QCOMPARE(captions(m.mnuOptions->actions()),
              (QStringList{"Clear Screen", "&Communications...", "&Initialize TNC", "&Preferences...",
                           "Send &Autobaud Characters", "&Log Session"}));

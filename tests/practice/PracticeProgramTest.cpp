@@ -1,5 +1,6 @@
 #include "practice/PracticeOptions.h"
 #include "practice/PracticeProgram.h"
+#include "practice/PracticeTraffic.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -99,6 +100,25 @@ private slots:
         }
     }
 
+    // A new board holds the practice traffic; a board with messages of an
+    // earlier run gets none added.
+    void newStoreGetsThePracticeTrafficOnce()
+    {
+        QTemporaryDir folder;
+        PracticeOptions options;
+        options.address = QHostAddress::LocalHost;
+        options.storeDir = folder.path();
+        for (int run = 0; run < 2; ++run) {
+            PracticeProgram program(options, fixedClock);
+            QCOMPARE(program.start(), QString());
+        }
+        QCOMPARE(QDir(folder.path()).entryList({"msg*.txt"}, QDir::Files, QDir::Name),
+                 (QStringList{"msg00001.txt", "msg00002.txt"}));
+        QFile radiogram(folder.filePath("msg00001.txt"));
+        QVERIFY(radiogram.open(QIODevice::ReadOnly));
+        QCOMPARE(radiogram.readAll(), PracticeTraffic::kRadiogram);
+    }
+
     void pseudoTerminalServesTheTnc()
     {
         QTemporaryDir folder;
@@ -162,8 +182,9 @@ private slots:
 
         otherSeen.clear();
         other.write("C N0BBS\rL\r");
-        QVERIFY(awaitText(other, otherSeen, "No messages.\r\nN0BBS>\r\n"));
-        QCOMPARE(QDir(folder.filePath("store")).entryList({"msg*.txt"}, QDir::Files), QStringList());
+        QVERIFY(awaitText(other, otherSeen, "QTC 1 BOULDER, CO\r\nN0BBS>\r\n")); // the oldest of the practice traffic
+        QCOMPARE(QDir(folder.filePath("store")).entryList({"msg*.txt"}, QDir::Files, QDir::Name),
+                 (QStringList{"msg00001.txt", "msg00002.txt"}));
         QCOMPARE(tnc.state(), QProcess::Running);
         QFile transcript(folder.filePath("transcript"));
         QVERIFY(transcript.open(QIODevice::ReadOnly));

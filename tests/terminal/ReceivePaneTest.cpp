@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "terminal/BoardAnswer.h"
 #include "terminal/ReceivePane.h"
 #include "terminal/Windows1252.h"
 
@@ -59,6 +60,8 @@ private slots:
     void clearScreenAsks();
     void printsTheSelectionLineByLine();
     void largeAndRandomInputIsShown();
+    void boardAnswerIsWhatCameSinceTheLastLineSent_data();
+    void boardAnswerIsWhatCameSinceTheLastLineSent();
 };
 
 void ReceivePaneTest::showsChunks_data()
@@ -284,6 +287,35 @@ void ReceivePaneTest::largeAndRandomInputIsShown()
     }
     p.pane.ShowReceivedText(QStringLiteral("\r\nEND"));
     QVERIFY(p.shown().endsWith(QStringLiteral("\nEND")));
+}
+
+// What the commands that open received traffic read when nothing is
+// selected. "|" separates chunks; a chunk starting with ">" was sent.
+void ReceivePaneTest::boardAnswerIsWhatCameSinceTheLastLineSent_data()
+{
+    QTest::addColumn<QString>("traffic");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("board prompt dropped") << ">R 1\r|Msg #1\r\nTEXT\r\n[End of message #1]\r\nN0BBS>\r\n"
+                                          << "Msg #1\r\nTEXT\r\n[End of message #1]\r\n";
+    QTest::newRow("TNC prompt dropped") << ">MYCALL\r|MYCALL N0CALL\r\ncmd:" << "MYCALL N0CALL\r\n";
+    QTest::newRow("earlier answers dropped") << "L1\r\n|>R 1\r|ONE\r\n|>R 2\r|TW|O\r\nN0BBS>\r\n" << "TWO\r\n";
+    QTest::newRow("keys without a line end keep the answer") << ">R 1\r|ONE\r\n|>\x03|>\b \b" << "ONE\r\n";
+    QTest::newRow("no prompt yet") << ">R 1\r|ONE\r\nTWO" << "ONE\r\nTWO";
+}
+
+void ReceivePaneTest::boardAnswerIsWhatCameSinceTheLastLineSent()
+{
+    QFETCH(QString, traffic);
+    QFETCH(QString, answer);
+    BoardAnswer board;
+    for (const QString& chunk : traffic.split(QLatin1Char('|'))) {
+        if (chunk.startsWith(QLatin1Char('>')))
+            board.sent(chunk.mid(1));
+        else
+            board.received(chunk);
+    }
+    QCOMPARE(board.answer(), answer);
+    QCOMPARE(board.textToOpen(QStringLiteral("SELECTED")), QStringLiteral("SELECTED"));
 }
 
 QTEST_MAIN(ReceivePaneTest)

@@ -18,14 +18,14 @@ bool AresFileCommands::open(AresMessage& message, const QDate& today)
     });
 }
 
-void AresFileCommands::save(const AresMessage& message)
+bool AresFileCommands::save(const AresMessage& message)
 {
-    MessageFileCommands::save(writerFor(message));
+    return MessageFileCommands::save(writerFor(message));
 }
 
-void AresFileCommands::saveAs(const AresMessage& message)
+bool AresFileCommands::saveAs(const AresMessage& message)
 {
-    MessageFileCommands::saveAs(writerFor(message));
+    return MessageFileCommands::saveAs(writerFor(message));
 }
 
 MessageFileCommands::Writer AresFileCommands::writerFor(const AresMessage& message)

@@ -19,11 +19,11 @@ public:
     // is in the layout. False (form unchanged) when the operator cancels or
     // the file cannot be opened.
     bool open(AresMessage& message, const QDate& today);
-    // Writes to the current file without asking; a failure is shown.
-    void save(const AresMessage& message);
+    // Writes to the current file without asking; a failure is shown. True when written.
+    bool save(const AresMessage& message);
     // Writes to a chosen file, asking before replacing one. The file becomes
-    // the current one only when it was written; a failure is shown.
-    void saveAs(const AresMessage& message);
+    // the current one only when it was written; a failure is shown. True when written.
+    bool saveAs(const AresMessage& message);
 
 private:
     static Writer writerFor(const AresMessage& message);

@@ -47,6 +47,7 @@ FrmTORMEL::FrmTORMEL(Globals& globals, const Platform& platform, TncWriter& writ
     watchControls();
     watchFileState(m_ui.labFileName, m_files);
     showMessage(AresMessage::cleared(today()));
+    m_kept = message();
     showFileState();
     resize(640, 560);
 }
@@ -89,6 +90,7 @@ void FrmTORMEL::ClearForm()
     m_files.forgetFile();
     showFileState();
     showMessage(AresMessage::cleared(today()));
+    m_kept = message();
 }
 
 void FrmTORMEL::newForm()
@@ -100,21 +102,35 @@ void FrmTORMEL::newForm()
 void FrmTORMEL::openFile()
 {
     AresMessage m = message();
-    if (m_files.open(m, today()))
+    if (m_files.open(m, today())) {
         showMessage(m);
+        m_kept = message();
+    }
     showFileState();
 }
 
 void FrmTORMEL::saveFile()
 {
-    m_files.save(message());
+    if (m_files.save(message()))
+        m_kept = message();
     showFileState();
 }
 
 void FrmTORMEL::saveFileAs()
 {
-    m_files.saveAs(message());
+    if (m_files.saveAs(message()))
+        m_kept = message();
     showFileState();
+}
+
+bool FrmTORMEL::openReceived(const AresMessage& received)
+{
+    if (holdsUnsavedText() && !confirmClear())
+        return false;
+    m_files.forgetFile();
+    showMessage(received);
+    showFileState();
+    return true;
 }
 
 void FrmTORMEL::printForm()

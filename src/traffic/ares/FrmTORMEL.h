@@ -2,11 +2,10 @@
 
 #include "traffic/ares/AresFileCommands.h"
 #include "traffic/ares/AresFormWidgets.h"
+#include "traffic/ares/AresMessage.h"
 #include "traffic/common/MessageForm.h"
 
 namespace vellicor {
-
-struct AresMessage;
 
 // The ARES (TORMEL) message form. It only wires its controls to the
 // message logic: the field rules, the message file, the printout, the
@@ -31,6 +30,11 @@ public:
     void sendForm() override;
     void showOptions() override;
 
+    // A message read from received text: after the New question when the
+    // form holds text not saved, it fills the form with no file named.
+    // False when the operator kept the form as it was.
+    bool openReceived(const AresMessage& received);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -39,9 +43,12 @@ private:
     void priorityTextChanged(const QString& text);
     bool callSignTyped(QObject* watched, QEvent* event);
     void selectWholeText(QObject* watched, QEvent* event);
+    bool holdsUnsavedText() const { return message() != m_kept; }
 
     AresFileCommands m_files;
     AresFormWidgets m_ui;
+    // What the form held when it was last cleared, opened from or written to a file.
+    AresMessage m_kept;
 };
 
 } // namespace vellicor

@@ -46,26 +46,26 @@ bool MessageFileCommands::open(const Reader& fillClearedForm)
     return true;
 }
 
-void MessageFileCommands::save(const Writer& write)
+bool MessageFileCommands::save(const Writer& write)
 {
-    if (m_saveEnabled && !m_currentFile.isEmpty())
-        writeShowingFailure(m_currentFile, write);
+    return m_saveEnabled && !m_currentFile.isEmpty() && writeShowingFailure(m_currentFile, write);
 }
 
-void MessageFileCommands::saveAs(const Writer& write)
+bool MessageFileCommands::saveAs(const Writer& write)
 {
     const std::optional<QString> path =
         m_dialogs.saveFile({QStringLiteral("Save As"), m_dialogFilter, QString(), m_lastDialogName});
     if (!path)
-        return;
+        return false;
     m_lastDialogName = *path;
     const QString fullPath = QFileInfo(*path).absoluteFilePath();
     if (QFileInfo::exists(fullPath) && !confirmOverwrite(fullPath))
-        return;
+        return false;
     if (!writeShowingFailure(fullPath, write))
-        return;
+        return false;
     m_currentFile = fullPath;
     m_saveEnabled = true;
+    return true;
 }
 
 bool MessageFileCommands::confirmOverwrite(const QString& path)

@@ -37,11 +37,12 @@ public:
     // run, current file kept) when the operator cancels or the file cannot
     // be read whole; a file too large to read is refused with an error box.
     bool open(const Reader& fillClearedForm);
-    // Writes to the current file without asking; a failure is shown.
-    void save(const Writer& write);
+    // Writes to the current file without asking; a failure is shown. True
+    // when the file was written.
+    bool save(const Writer& write);
     // Writes to a chosen file, asking before replacing one. The file becomes
-    // the current one only when it was written; a failure is shown.
-    void saveAs(const Writer& write);
+    // the current one only when it was written (true); a failure is shown.
+    bool saveAs(const Writer& write);
 
 protected:
     Prompter& prompter() const { return m_prompter; }

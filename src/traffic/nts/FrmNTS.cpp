@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -61,6 +62,7 @@ FrmNTS::FrmNTS(Globals& globals, const Platform& platform, TncWriter& writer, QW
     watchControls();
     watchFileState(m_ui.labFileName, m_files);
     showRadiogram(Radiogram::cleared(today()));
+    m_kept = radiogram();
     showFileState();
 }
 
@@ -112,31 +114,51 @@ void FrmNTS::newForm()
         return;
     m_files.disableSave();
     showRadiogram(Radiogram::cleared(today()));
+    m_kept = radiogram();
+    m_ui.labCheckVerdict->clear();
     showFileState();
 }
 
 void FrmNTS::openFile()
 {
     Radiogram r = radiogram();
-    if (m_files.open(r, today()))
+    if (m_files.open(r, today())) {
         showRadiogram(r);
+        m_kept = radiogram();
+        m_ui.labCheckVerdict->clear();
+    }
     showFileState();
 }
 
 void FrmNTS::saveFile()
 {
     Radiogram r = radiogram();
-    m_files.save(r);
+    const bool written = m_files.save(r);
     showRadiogram(r);
+    if (written)
+        m_kept = radiogram();
     showFileState();
 }
 
 void FrmNTS::saveFileAs()
 {
     Radiogram r = radiogram();
-    m_files.saveAs(r);
+    const bool written = m_files.saveAs(r);
     showRadiogram(r);
+    if (written)
+        m_kept = radiogram();
     showFileState();
+}
+
+bool FrmNTS::openReceived(const Radiogram& received)
+{
+    if (holdsUnsavedText() && !confirmClear())
+        return false;
+    m_files.forgetFile();
+    showRadiogram(received);
+    showFileState();
+    showCheckVerdict();
+    return true;
 }
 
 void FrmNTS::printForm()
@@ -161,8 +183,25 @@ void FrmNTS::showOptions()
     showSendOptions(SendOptionsBindings::nts(), m_ui.txtMessage);
 }
 
+bool FrmNTS::holdsUnsavedText() const
+{
+    return radiogram() != m_kept;
+}
+
+void FrmNTS::showCheckVerdict()
+{
+    m_ui.labCheckVerdict->setText(NtsCheck::verdict(m_ui.txtCheck->text(), editorText(*m_ui.txtMessage->document())));
+}
+
 void FrmNTS::watchControls()
 {
+    // The verdict of a received radiogram follows the text and the check as they change.
+    const auto followVerdict = [this] {
+        if (!m_ui.labCheckVerdict->text().isEmpty())
+            showCheckVerdict();
+    };
+    connect(m_ui.txtCheck, &QLineEdit::textChanged, this, followVerdict);
+    connect(m_ui.txtMessage, &QPlainTextEdit::textChanged, this, followVerdict);
     for (QWidget* field : {static_cast<QWidget*>(m_ui.txtStation), static_cast<QWidget*>(m_ui.txtState),
                            static_cast<QWidget*>(m_ui.txtZip), static_cast<QWidget*>(m_ui.txtMsgNum),
                            static_cast<QWidget*>(m_ui.txtPhone), static_cast<QWidget*>(m_ui.txtMessage)})

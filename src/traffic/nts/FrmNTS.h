@@ -3,10 +3,9 @@
 #include "traffic/common/MessageForm.h"
 #include "traffic/nts/NtsFileCommands.h"
 #include "traffic/nts/NtsFormWidgets.h"
+#include "traffic/nts/Radiogram.h"
 
 namespace vellicor {
-
-struct Radiogram;
 
 // The NTS radiogram form. It only wires its controls to the radiogram
 // logic: the check, the patterns, the message file, the printout, the
@@ -30,6 +29,12 @@ public:
     void sendForm() override;
     void showOptions() override;
 
+    // A radiogram read from received text: after the New question when the
+    // form holds text not saved, it fills the form with no file named and
+    // shows whether its check agrees with its text (the check itself stays
+    // as received). False when the operator kept the form as it was.
+    bool openReceived(const Radiogram& received);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -38,9 +43,13 @@ private:
     bool upperCaseTyped(QObject* watched, QEvent* event);
     void leftField(QObject* field);
     void verifyCheck();
+    bool holdsUnsavedText() const;
+    void showCheckVerdict();
 
     NtsFileCommands m_files;
     NtsFormWidgets m_ui;
+    // What the form held when it was last cleared, opened from or written to a file.
+    Radiogram m_kept;
 };
 
 } // namespace vellicor

@@ -56,6 +56,15 @@ QString checkText(qsizetype count, bool arl)
     return (arl ? QStringLiteral("ARL ") : QString()) + QString::number(count);
 }
 
+QString verdict(const QString& check, const QString& text)
+{
+    const qsizetype count = ComputeCheck(text);
+    const QString shown = QStringLiteral("Check ") + TrafficPatterns::trimSpaces(check);
+    if (readCheckField(check).count == static_cast<double>(count))
+        return shown + QStringLiteral(" agrees with the text");
+    return shown + QStringLiteral(", text has %1 word%2").arg(count).arg(count == 1 ? "" : "s");
+}
+
 void verifyCheck(Radiogram& radiogram, Prompter& prompter)
 {
     const qsizetype count = ComputeCheck(radiogram.message);

@@ -34,6 +34,11 @@ CheckField readCheckField(const QString& check);
 // The field's text for a count, in the style of the field it replaces.
 QString checkText(qsizetype count, bool arl);
 
+// Whether the check agrees with the text's word count, as the form shows it
+// for a received radiogram without touching the check: "Check 4 agrees with
+// the text" or "Check 4, text has 5 words". "ARL 4" reads as 4.
+QString verdict(const QString& check, const QString& text);
+
 // Fills an empty check with the count; asks before replacing one that
 // disagrees (No keeps the operator's check).
 void verifyCheck(Radiogram& radiogram, Prompter& prompter);

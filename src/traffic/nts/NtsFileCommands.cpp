@@ -18,14 +18,14 @@ bool NtsFileCommands::open(Radiogram& radiogram, const QDate& today)
     });
 }
 
-void NtsFileCommands::save(Radiogram& radiogram)
+bool NtsFileCommands::save(Radiogram& radiogram)
 {
-    MessageFileCommands::save(writerFor(radiogram));
+    return MessageFileCommands::save(writerFor(radiogram));
 }
 
-void NtsFileCommands::saveAs(Radiogram& radiogram)
+bool NtsFileCommands::saveAs(Radiogram& radiogram)
 {
-    MessageFileCommands::saveAs(writerFor(radiogram));
+    return MessageFileCommands::saveAs(writerFor(radiogram));
 }
 
 MessageFileCommands::Writer NtsFileCommands::writerFor(Radiogram& radiogram)

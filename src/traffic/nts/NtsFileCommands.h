@@ -19,11 +19,11 @@ public:
     // unchanged) when the operator cancels or the file cannot be read.
     bool open(Radiogram& radiogram, const QDate& today);
     // Writes to the current file without asking; a failure is shown. The
-    // check and the phone on the form are made ready first.
-    void save(Radiogram& radiogram);
+    // check and the phone on the form are made ready first. True when written.
+    bool save(Radiogram& radiogram);
     // Writes to a chosen file, asking before replacing one. The file becomes
-    // the current one only when it was written; a failure is shown.
-    void saveAs(Radiogram& radiogram);
+    // the current one only when it was written; a failure is shown. True when written.
+    bool saveAs(Radiogram& radiogram);
 
 private:
     Writer writerFor(Radiogram& radiogram);

@@ -76,6 +76,9 @@ NtsFormWidgets NtsFormWidgets::build(QWidget* page)
     w.txtMessage = multiLine(place<QPlainTextEdit>(grid, page, "txtMessage", kMessageLabel, 8, 0, 4));
     w.txtMessage->setFont(MessageFormStyle::messageFont());
     w.txtSigned = place<QLineEdit>(grid, page, "txtSigned", QStringLiteral("Signed"), 10, 0, 2);
+    w.labCheckVerdict = new QLabel(page);
+    w.labCheckVerdict->setObjectName(QStringLiteral("labCheckVerdict"));
+    grid->addWidget(w.labCheckVerdict, 11, 2, 1, 2);
     w.labFileName = new QLabel(page);
     w.labFileName->setObjectName(QStringLiteral("labFileName"));
     grid->addWidget(w.labFileName, 12, 0, 1, 4);

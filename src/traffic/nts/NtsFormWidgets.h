@@ -31,6 +31,8 @@ struct NtsFormWidgets {
     QPlainTextEdit* txtMessage = nullptr;
     QLineEdit* txtSigned = nullptr;
     QLabel* labFileName = nullptr;
+    // Beside the signature: whether a received radiogram's check agrees with its text.
+    QLabel* labCheckVerdict = nullptr;
 
     // Builds the controls on the page.
     static NtsFormWidgets build(QWidget* page);

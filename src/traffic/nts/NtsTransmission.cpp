@@ -55,6 +55,9 @@ void prepareForSend(Radiogram& radiogram, Globals& globals)
 
 QString precedenceWord(const QString& precedence)
 {
+    const QString test = QStringLiteral("TEST ");
+    if (precedence.startsWith(test))
+        return test + precedenceWord(precedence.mid(test.size()));
     if (precedence.startsWith(QLatin1Char('E')))
         return precedence;
     return precedence.left(1);

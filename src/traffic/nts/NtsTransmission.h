@@ -20,7 +20,8 @@ inline const QString kQuestion = QStringLiteral("Send the NTS formatted traffic 
 void prepareForSend(Radiogram& radiogram, Globals& globals);
 
 // The precedence as written: the whole text when it begins with a capital
-// "E" ("Emergency"), otherwise its first character.
+// "E" ("Emergency"), otherwise its first character. Test traffic keeps its
+// "TEST " in front: "TEST P (Priority)" is written "TEST P".
 QString precedenceWord(const QString& precedence);
 
 // The exact stream for a prepared radiogram, with its pauses.

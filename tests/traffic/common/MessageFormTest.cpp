@@ -1,6 +1,6 @@
 // What both message forms do alike as windows, checked once on each form:
-// the menus, the hiding close, New, Open and Save As, Send, Print and the
-// send options. Each form's own field rules are in its own test.
+// the menus, the hiding close, New, Open and Save As, Send, Print, the
+// send options and received text. Each form's own field rules are in its own test.
 #include "AresExample.h"
 #include "MessageFormFixture.h"
 #include "traffic/ares/FrmTORMEL.h"
@@ -270,6 +270,36 @@ const auto checkOptionsDialogReflowsTheFormsText = [](auto& ui, const FormCase& 
     QCOMPARE(ui.box("txtMessage")->toPlainText(), QStringLiteral("ab \ncd\n"));
 };
 
+// A message read from received text, for each form; the name is the addressee's.
+Radiogram receivedOn(const FrmNTS&, const QString& name)
+{
+    return with(Radiogram{}, {{&Radiogram::name, name}, {&Radiogram::check, "1"}, {&Radiogram::message, "ARRIVED"}});
+}
+
+AresMessage receivedOn(const FrmTORMEL&, const QString& name)
+{
+    return with(aresexample::message(), {{&AresMessage::toName, name}});
+}
+
+// Received text opens with no file named, after New's question when the
+// form holds text not saved (a message received earlier is not saved).
+const auto checkReceivedTextOpensUnnamed = [](auto& ui, const FormCase& c) {
+    QTemporaryDir dir;
+    openExample(ui, dir, c);
+    QVERIFY(ui.form.openReceived(receivedOn(ui.form, QStringLiteral("Ann Lee"))));
+    QVERIFY(ui.fakes.prompter.prompts.isEmpty());
+    QCOMPARE(ui.line(c.nameField)->text(), QStringLiteral("Ann Lee"));
+    QCOMPARE(ui.template child<QLabel>("labFileName")->text(), QString());
+    QVERIFY(!ui.template child<QAction>("mnuFileSave")->isEnabled());
+    const auto shown = snapshot(ui.form);
+    ui.fakes.prompter.answers = {PromptAnswer::No, PromptAnswer::Yes};
+    QVERIFY(!ui.form.openReceived(receivedOn(ui.form, QStringLiteral("Jane Roe"))));
+    QCOMPARE(ui.fakes.prompter.prompts.value(0).text, c.clearQuestion);
+    QCOMPARE(snapshot(ui.form), shown);
+    QVERIFY(ui.form.openReceived(receivedOn(ui.form, QStringLiteral("Jane Roe"))));
+    QCOMPARE(ui.line(c.nameField)->text(), QStringLiteral("Jane Roe"));
+};
+
 } // namespace
 
 class MessageFormTest : public QObject {
@@ -289,6 +319,8 @@ private slots:
     void printGoesToThePrintService() { onForm(checkPrintGoesToThePrintService); }
     void optionsDialogReflowsTheFormsText_data() { addForms(); }
     void optionsDialogReflowsTheFormsText() { onForm(checkOptionsDialogReflowsTheFormsText); }
+    void receivedTextOpensUnnamed_data() { addForms(); }
+    void receivedTextOpensUnnamed() { onForm(checkReceivedTextOpensUnnamed); }
 };
 
 QTEST_MAIN(MessageFormTest)

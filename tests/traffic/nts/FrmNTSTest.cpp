@@ -4,6 +4,7 @@
 #include "traffic/nts/FrmNTS.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QtTest>
 
 using namespace vellicor;
@@ -31,6 +32,7 @@ private slots:
     void leavingFieldsCleansThemUp();
     void leavingTheTextVerifiesTheCheck();
     void saveAsShowsTheFieldsAsSaved();
+    void receivedRadiogramShowsWhetherItsCheckAgrees();
 };
 
 void FrmNTSTest::startsWithRoutinePrecedenceAndNoHandling()
@@ -139,6 +141,25 @@ void FrmNTSTest::saveAsShowsTheFieldsAsSaved()
     QCOMPARE(ui.line("txtCheck")->text(), QStringLiteral("0"));
     QCOMPARE(ui.line("txtPhone")->text(), QStringLiteral("(303) 555-1212"));
     QVERIFY(fileBytes(path).startsWith("007\r\nR (Routine)\r\n\r\n\r\n0\r\n"));
+}
+
+// The verdict follows the text; the received check is never changed.
+void FrmNTSTest::receivedRadiogramShowsWhetherItsCheckAgrees()
+{
+    FormUnderTest ui;
+    Radiogram received;
+    received.check = QStringLiteral("ARL 4");
+    received.message = QStringLiteral("ARL FIFTY\r\nLOVE BOB\r\n");
+    ui.form.openReceived(received);
+    auto* verdict = ui.child<QLabel>("labCheckVerdict");
+    QCOMPARE(verdict->text(), QStringLiteral("Check ARL 4 agrees with the text"));
+    ui.box("txtMessage")->moveCursor(QTextCursor::End);
+    QTest::keyClicks(ui.box("txtMessage"), QStringLiteral("XOXO"));
+    QCOMPARE(verdict->text(), QStringLiteral("Check ARL 4, text has 5 words"));
+    QCOMPARE(ui.line("txtCheck")->text(), QStringLiteral("ARL 4"));
+    ui.fakes.prompter.answers = {PromptAnswer::Yes};
+    ui.trigger("mnuFileNew");
+    QCOMPARE(verdict->text(), QString());
 }
 
 QTEST_MAIN(FrmNTSTest)

@@ -14,6 +14,8 @@ private slots:
     void countsWords();
     void verification_data();
     void verification();
+    void verdictOfAReceivedCheck_data();
+    void verdictOfAReceivedCheck();
 };
 
 void NtsCheckTest::countsWords_data()
@@ -87,6 +89,25 @@ void NtsCheckTest::verification()
         QCOMPARE(prompter.prompts[0].buttons, PromptButtons::YesNo);
         QCOMPARE(prompter.prompts[0].icon, PromptIcon::Question);
     }
+}
+
+void NtsCheckTest::verdictOfAReceivedCheck_data()
+{
+    QTest::addColumn<QString>("check");
+    QTest::addColumn<int>("words");
+    QTest::addColumn<QString>("verdict");
+    QTest::newRow("agrees") << "4" << 4 << "Check 4 agrees with the text";
+    QTest::newRow("text longer") << "4" << 5 << "Check 4, text has 5 words";
+    QTest::newRow("ARL agrees") << "ARL 4" << 4 << "Check ARL 4 agrees with the text";
+    QTest::newRow("ARL, one word") << "ARL 4" << 1 << "Check ARL 4, text has 1 word";
+}
+
+void NtsCheckTest::verdictOfAReceivedCheck()
+{
+    QFETCH(QString, check);
+    QFETCH(int, words);
+    QFETCH(QString, verdict);
+    QCOMPARE(NtsCheck::verdict(check, QStringLiteral("WORD\r\n").repeated(words)), verdict);
 }
 
 QTEST_GUILESS_MAIN(NtsCheckTest)

@@ -57,6 +57,8 @@ void NtsTransmissionTest::sendsTheRadiogramAsTheBoardExpects_data()
                               << withPrecedence("P");
     QTest::newRow("Health and welfare") << exampleRadiogram({{&R::precedence, "W (H & W)"}}) << false << true << 70
                                         << withPrecedence("W");
+    QTest::newRow("test traffic keeps TEST") << exampleRadiogram({{&R::precedence, "TEST P (Priority)"}}) << false
+                                             << true << 70 << withPrecedence("TEST P");
     QTest::newRow("lower-case e") << exampleRadiogram({{&R::precedence, "emergency"}}) << false << true << 70
                                   << withPrecedence("e");
     QTest::newRow("empty precedence") << exampleRadiogram({{&R::precedence, ""}}) << false << true << 70 << withPrecedence("");
