@@ -51,7 +51,7 @@ void FrmPacket::setUpReceivedTraffic()
     m_menus.mnuFileOpenAsRadiogram = receivedTrafficItem(*m_menus.mnuFile, separator, "mnuFileOpenAsRadiogram",
                                                          QStringLiteral("Open as &Radiogram"), Qt::Key_N);
     m_menus.mnuFileOpenAsAres = receivedTrafficItem(*m_menus.mnuFile, separator, "mnuFileOpenAsAres",
-                                                    QStringLiteral("Open as &ARES Message"), Qt::Key_T);
+                                                    QStringLiteral("Open as ARES &Message"), Qt::Key_T);
     connect(m_menus.mnuFileOpenAsRadiogram, &QAction::triggered, this, &FrmPacket::openReceivedAsRadiogram);
     connect(m_menus.mnuFileOpenAsAres, &QAction::triggered, this, &FrmPacket::openReceivedAsAres);
     m_txtReceived->setContextActions({m_menus.mnuFileOpenAsRadiogram, m_menus.mnuFileOpenAsAres});

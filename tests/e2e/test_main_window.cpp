@@ -118,7 +118,7 @@ void MainWindowTest::menuBarCarriesEveryItemInOrder()
                           "&Options", "&Mode", "&Help"}));
     QCOMPARE(captions(m.mnuFile->actions()),
              (QStringList{"&Edit Clipboard...", "&Print Selected Text", "&Find...", "Open &Log Folder",
-                          "Open as &Radiogram", "Open as &ARES Message", "-", "&Activate Scroll", "-",
+                          "Open as &Radiogram", "Open as ARES &Message", "-", "&Activate Scroll", "-",
                           "E&xit Vellicor"}));
     QCOMPARE(captions(m.mnuOptions->actions()),
              (QStringList{"Clear Screen", "&Communications...", "&Initialize TNC", "&Preferences...",

@@ -47,12 +47,14 @@ QByteArray hashOfLoggedReceived(const QString& folder, int& strayLines)
             continue;
         }
         while (!file.atEnd()) {
-            const QByteArray line = file.readLine(); // "HH:MM:SSZ < text\n"
+            // "HH:MM:SSZ < text\n"; the last line may still be open, without its line end.
+            const QByteArray line = file.readLine();
             const QByteArray mark = line.mid(8, 4);
-            if (line.size() < 13 || !line.endsWith('\n') || (mark != "Z < " && mark != "Z > "))
+            const qsizetype end = line.endsWith('\n') ? line.size() - 1 : line.size();
+            if (line.size() < 12 || (end == line.size() && !file.atEnd()) || (mark != "Z < " && mark != "Z > "))
                 ++strayLines;
             else if (mark == "Z < ")
-                hash.addData(QByteArrayView(line).sliced(12, line.size() - 13));
+                hash.addData(QByteArrayView(line).sliced(12, end - 12));
         }
     }
     return hash.result();

@@ -128,7 +128,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         dialog.cmbStationList->setFocus();
         dialog.cmbStationList->clearEditText();
-        QTest::keyClicks(dialog.cmbStationList->lineEdit(), QStringLiteral("kb1"));
+        QTest::keyClicks(dialog.cmbStationList, QStringLiteral("kb1"));
         QCOMPARE(dialog.labConnect->text(), QStringLiteral("KB1")); // never completed to the entry
         dialog.cmbStationList->setEditText(QStringLiteral("TYPED"));
         dialog.mnuDeleteFromList->trigger(); // the typed text is not an entry: nothing goes
