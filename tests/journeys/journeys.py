@@ -218,6 +218,13 @@ NTS_SENT = (b"\x03CONV\rST 80302 @NTSCO\rQTC 1 BOULDER, CO\r005 Q ZZ W1AW 2 DENV
             b"JOHN DOE\r12 MAIN ST\rBOULDER, CO, 80302\r(303) 555-1212  BT\r\rARRIVED SAFE\r\n  BT\r\rMARY\r\x1a\r")
 TORMEL_SENT = (b"\x03CONV\rS EOC\rP, Shelter status\r12/05/2026    14:05\r\rTO:   (EOC) Net control\r"
                b"FROM: (SHELTER1) Red Cross\r\rNeed cots\r\n\rEND MSG SENT 14:20    BY N1CALL\r\x1a\r")
+# The practice board's answers to "R 1" and "R 2", its prompt after them.
+BOARD_NTS = (b"Msg #1  Type: T  Status: N  Size: 135\r\nTitle: QTC 1 BOULDER, CO\r\n\r\n"
+             b"12 R  W1AW 4 DENVER CO 1430Z 12/05/2026\r\n\r\nJOHN DOE\r\n12 MAIN ST\r\nBOULDER, CO, 80302\r\n"
+             b"(303) 555-1212  BT\r\n\r\nARRIVED SAFE LOVE BOB\r\n  BT\r\n\r\nMARY\r\n[End of message #1]\r\nN0BBS>")
+BOARD_ARES = (b"Msg #2  Type: P  Status: N  Size: 131\r\nTitle: R, Shelter status\r\n\r\n12/05/2026    14:05\r\n\r\n"
+              b"TO:   (EOC) Net control\r\nFROM: (SHELTER1) Red Cross\r\n\r\nAll quiet.\r\n\r\n"
+              b"END MSG SENT 14:20    BY N0CALL\r\n[End of message #2]\r\nN0BBS>")
 SEND_WITH_YES = [keys("alt+s"), ("window", QUESTION), keys("y")]
 OPEN_TACTICAL = [keys("alt+t", "alt+t", "Return"), ("window", TACTICAL)]
 CUSTOM_SCRIPT = [keys("alt+o", "i", "s"), ("window", "^Custom Script$")]
@@ -257,6 +264,12 @@ JOURNEYS = [
     ("Alt+F A activates scrolling again", [keys("Prior"), ("receive", b"HELD\r\n"),
         ("holds", "data/Vellicor/logs/*.log", b"< HELD"), keys("alt+f", "a", "alt+o", "Return"),
         ("window", QUESTION), keys("y"), ("gone", QUESTION), *NOTHING_ELSE_SENT], {}),
+    ("Alt+F R and Alt+F M open the board's answer in the forms", [("type", "r 1"), keys("Return"),
+        ("sent", b"r 1\r"), ("receive", BOARD_NTS),
+        keys("alt+f", "r"), ("window", NTS), keys("alt+f", "x"), ("window", MAIN), ("type", "r 2"),
+        keys("Return"), ("sent", b"r 2\r"),
+        ("receive", BOARD_ARES),
+        keys("alt+f", "m"), ("window", TORMEL), keys("alt+f", "x"), ("window", MAIN), *NOTHING_ELSE_SENT], {}),
     ("Alt+F E opens the clipboard editor", [keys("alt+f", "e"), ("window", "^Vellicor Clipboard$")], {}),
     ("Alt+F P prints the selected text", [keys("alt+f", "p"), ("holds", "prints/*.pdf", b"%PDF")], {}),
     ("Alt+F F opens Find", [keys("alt+f", "f"), ("type", "zz"), keys("Return"), *NOTHING_ELSE_SENT], {}),
