@@ -12,6 +12,7 @@
 // "END MSG SENT ", and four blanks inside a date longer than ten characters.
 #include "FileFuzzing.h"
 #include "terminal/TextFile.h"
+#include "terminal/Windows1252.h"
 #include "traffic/ares/AresFields.h"
 #include "traffic/ares/AresFile.h"
 #include "traffic/ares/AresMessage.h"
@@ -56,7 +57,7 @@ AresMessage filledForm(const QStringList& lines)
     const QList<QString*> fields{&m.priority, &m.subject, &m.date, &m.time, &m.to, &m.toName, &m.from, &m.fromName, &m.msgSentTime, &m.by};
     for (qsizetype i = 0; i < fields.size(); ++i)
         *fields[i] = TrafficPatterns::trimSpaces(lines.value(i));
-    m.priority = AresFields::upperCased(m.priority.left(1));
+    m.priority = upperWindows1252(m.priority.left(1));
     for (qsizetype i = fields.size(); i < lines.size(); ++i)
         m.message += lines[i] + kCrLf;
     return m;
@@ -81,7 +82,7 @@ void checkFormComesBack(const QStringList& lines)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QString path = fuzz::writeScratchFile(QStringLiteral("TORMELM1.txt"), fuzz::bytesOf(data, size));
-    const AresFile::ReadResult read = AresFile::readLines(path);
+    const TextFile::ReadResult read = TextFile::readLines(path);
     if (read.error)
         fuzz::fail("a readable file reported an error");
     AresMessage message = AresMessage::cleared(kToday);

@@ -24,7 +24,7 @@ void checkSavedTwiceAlike(const Radiogram& read)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QString path = fuzz::writeScratchFile(QStringLiteral("NTS1.txt"), fuzz::bytesOf(data, size));
-    const NtsFile::ReadResult read = NtsFile::readLines(path);
+    const TextFile::ReadResult read = TextFile::readLines(path);
     if (read.error)
         fuzz::fail("a readable file reported an error");
     Radiogram radiogram = Radiogram::cleared(QDate(2026, 12, 5));
