@@ -14,7 +14,7 @@ namespace {
 
 struct ListRig {
     test::TestPlatform fakes;
-    Globals globals;
+    TncGlobals globals;
     test::FakeScriptHost host;
     TncWriter writer{fakes.link};
     ConnectList list{globals, ProgramFolder(fuzz::scratchFolder().path()), writer, fakes.beeper, host};

@@ -34,7 +34,7 @@ Settings settingsFrom(QByteArrayView head)
 struct Pane {
     QTextDocument document;
     PaneDocument doc{document};
-    Globals globals;
+    TerminalGlobals globals;
     StatusPanels status;
     ReceivePane pane{doc, globals, status};
 };

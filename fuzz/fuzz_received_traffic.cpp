@@ -4,7 +4,7 @@
 // read gives bytes that read back into the same message: sending that
 // again gives the same bytes.
 #include "FuzzSupport.h"
-#include "app/Globals.h"
+#include "traffic/common/TrafficGlobals.h"
 #include "terminal/Windows1252.h"
 #include "traffic/ares/AresFields.h"
 #include "traffic/ares/AresReader.h"
@@ -19,14 +19,14 @@ namespace {
 // What Send writes for a message as read, reflowing nothing.
 QString resent(const Radiogram& radiogram)
 {
-    return writtenText(NtsTransmission::build(radiogram, Globals{}));
+    return writtenText(NtsTransmission::build(radiogram, TrafficGlobals{}));
 }
 
 QString resent(AresMessage message)
 {
     for (QString* call : {&message.to, &message.from, &message.by})
         *call = AresFields::RestoreZeros(*call);
-    return writtenText(AresTransmission::build(message, Globals{}));
+    return writtenText(AresTransmission::build(message, TrafficGlobals{}));
 }
 
 template <typename Message>

@@ -77,7 +77,7 @@ void FrmPacket::showTormel()
 void FrmPacket::showAbout()
 {
     FrmAbout about({m_options.versionMajor, m_options.versionMinor, m_options.versionRevision},
-                   *m_platform.sound, *m_platform.prompter, this);
+                   *m_platform.sound, *m_platform.prompter, *m_platform.launcher, this);
     about.exec();
 }
 

@@ -4,7 +4,10 @@
 #include "platform/api/PortMap.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtPrintService.h"
+#include "platform/qt/QtProgramLauncher.h"
+#include "platform/qt/QtSerialDevices.h"
 #include "platform/qt/QtSerialLink.h"
+#include "windows/HelpTopics.h"
 
 #include <memory>
 
@@ -12,7 +15,7 @@ namespace vellicor {
 
 // The program's real outside world: the INI preferences, the port map, the
 // serial or TCP link, message boxes, dialogs, printer, clock, beep, help and
-// sound. Created once by the program (and by whole-program tests).
+// sound, the program launcher and the serial device scan. Created once by the program (and by whole-program tests).
 class RealPlatform {
 public:
     RealPlatform();
@@ -31,6 +34,9 @@ private:
     EventLoopPauser m_pauser;
     QtFileDialogs m_dialogs;
     QtPrintService m_printer;
+    QtProgramLauncher m_launcher;
+    QtSerialDevices m_devices;
+    BuiltInHelp m_helpBook; // registers the help pages and sounds
     std::unique_ptr<HelpViewer> m_help;
     std::unique_ptr<SoundPlayer> m_sound;
 };

@@ -11,7 +11,7 @@ namespace {
 constexpr int kErrorsBeforeQuestion = 10;
 }
 
-PortSession::PortSession(SerialLink& link, Globals& globals, StatusPanels& status, StatusClock& clock,
+PortSession::PortSession(SerialLink& link, TerminalGlobals& globals, StatusPanels& status, StatusClock& clock,
                          Prompter& prompter, Beeper& beeper, QObject* parent)
     : QObject(parent)
     , m_link(link)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Globals.h"
+#include "terminal/TerminalGlobals.h"
 #include "platform/api/Beeper.h"
 #include "platform/api/Prompter.h"
 #include "platform/api/SerialLink.h"
@@ -27,7 +27,7 @@ public:
     static constexpr int kWatchdogMs = 8000;
     static constexpr int kReconnectMs = 5000;
 
-    PortSession(SerialLink& link, Globals& globals, StatusPanels& status, StatusClock& clock,
+    PortSession(SerialLink& link, TerminalGlobals& globals, StatusPanels& status, StatusClock& clock,
                 Prompter& prompter, Beeper& beeper, QObject* parent = nullptr);
 
     TncWriter& writer() { return m_writer; }
@@ -75,7 +75,7 @@ private:
     void closedByTheLink();
 
     SerialLink& m_link;
-    Globals& m_globals;
+    TerminalGlobals& m_globals;
     StatusPanels& m_status;
     StatusClock& m_clock;
     Prompter& m_prompter;

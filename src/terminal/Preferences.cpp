@@ -26,7 +26,7 @@ QString trueFalse(bool value)
 
 } // namespace
 
-LoadResult load(const SettingsStore& store, Globals& globals, SerialLink& link)
+LoadResult load(const SettingsStore& store, TerminalGlobals& globals, SerialLink& link)
 {
     LoadResult result;
     auto fail = [&result] { result.anyFailed = true; };
@@ -80,7 +80,7 @@ LoadResult load(const SettingsStore& store, Globals& globals, SerialLink& link)
     return result;
 }
 
-void storePortAndTyping(SettingsStore& store, const Globals& globals, const SerialLink& link)
+void storePortAndTyping(SettingsStore& store, const TerminalGlobals& globals, const SerialLink& link)
 {
     if (globals.gSettingsFromPrefs)
         store.setValue(kGroup, kSettings, link.settings());
@@ -91,7 +91,7 @@ void storePortAndTyping(SettingsStore& store, const Globals& globals, const Seri
     store.setValue(kGroup, kMaxLineLength, QString::number(globals.gMaxLineLength));
 }
 
-void storeColors(SettingsStore& store, const Globals& globals, quint32 receivedBack,
+void storeColors(SettingsStore& store, const TerminalGlobals& globals, quint32 receivedBack,
                  quint32 sentBoxFore, quint32 sentBoxBack)
 {
     store.setValue(kGroup, kRxFore, QString::number(globals.gRxForeColor));

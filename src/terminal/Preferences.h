@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Globals.h"
+#include "terminal/TerminalGlobals.h"
 #include "platform/api/SerialLink.h"
 #include "platform/api/SettingsStore.h"
 
@@ -39,12 +39,12 @@ struct LoadResult {
 
 // Start-up steps 7 to 13: settings, port number, handshaking, echo, line
 // length and colours, each read, converted and applied; a failing step is skipped.
-LoadResult load(const SettingsStore& store, Globals& globals, SerialLink& link);
+LoadResult load(const SettingsStore& store, TerminalGlobals& globals, SerialLink& link);
 
 // What the Properties dialog's OK stores, in its order.
-void storePortAndTyping(SettingsStore& store, const Globals& globals, const SerialLink& link);
+void storePortAndTyping(SettingsStore& store, const TerminalGlobals& globals, const SerialLink& link);
 // All five colours, in decimal.
-void storeColors(SettingsStore& store, const Globals& globals, quint32 receivedBack,
+void storeColors(SettingsStore& store, const TerminalGlobals& globals, quint32 receivedBack,
                  quint32 sentBoxFore, quint32 sentBoxBack);
 
 } // namespace Preferences

@@ -11,7 +11,7 @@ constexpr QChar kBs = QLatin1Char('\b');
 constexpr qsizetype kMostPending = 64 * 1024;
 }
 
-ReceivePane::ReceivePane(PaneDocument& pane, const Globals& globals, StatusPanels& status,
+ReceivePane::ReceivePane(PaneDocument& pane, const TerminalGlobals& globals, StatusPanels& status,
                          QObject* parent)
     : QObject(parent)
     , m_pane(pane)

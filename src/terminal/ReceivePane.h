@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Globals.h"
+#include "terminal/TerminalGlobals.h"
 #include "platform/api/PrintService.h"
 #include "platform/api/Prompter.h"
 #include "terminal/PaneDocument.h"
@@ -20,7 +20,7 @@ namespace vellicor {
 class ReceivePane : public QObject {
     Q_OBJECT
 public:
-    ReceivePane(PaneDocument& pane, const Globals& globals, StatusPanels& status,
+    ReceivePane(PaneDocument& pane, const TerminalGlobals& globals, StatusPanels& status,
                 QObject* parent = nullptr);
 
     // A trailing lone CR becomes a space; a BS removes the character before
@@ -69,7 +69,7 @@ private:
     void limitHeldText();
 
     PaneDocument& m_pane;
-    const Globals& m_globals;
+    const TerminalGlobals& m_globals;
     StatusPanels& m_status;
     bool m_scrollActive = true;
     bool m_buttonRed = false;

@@ -14,7 +14,7 @@ bool isLineEnd(QChar c)
 }
 }
 
-SendBox::SendBox(Globals& globals, TncWriter& writer, Beeper& beeper, Hooks hooks)
+SendBox::SendBox(TerminalGlobals& globals, TncWriter& writer, Beeper& beeper, Hooks hooks)
     : m_globals(globals)
     , m_writer(writer)
     , m_beeper(beeper)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Globals.h"
+#include "terminal/TerminalGlobals.h"
 #include "platform/api/Beeper.h"
 #include "terminal/TncWriter.h"
 
@@ -26,7 +26,7 @@ public:
         std::function<void(const QString&)> insertIntoPane; // at the receive pane's caret
     };
 
-    SendBox(Globals& globals, TncWriter& writer, Beeper& beeper, Hooks hooks);
+    SendBox(TerminalGlobals& globals, TncWriter& writer, Beeper& beeper, Hooks hooks);
 
     // Applies the key to the state; true when the key was consumed (not to
     // be typed into the box by the text box itself).
@@ -39,7 +39,7 @@ private:
     bool handleKey(QChar key, SendBoxState& box);
     void sendLine(SendBoxState& box);
 
-    Globals& m_globals;
+    TerminalGlobals& m_globals;
     TncWriter& m_writer;
     Beeper& m_beeper;
     Hooks m_hooks;

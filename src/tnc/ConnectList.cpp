@@ -14,7 +14,7 @@ bool isBlankEntry(const QString& text)
 
 } // namespace
 
-ConnectList::ConnectList(Globals& globals, const ProgramFolder& folder, TncWriter& writer, Beeper& beeper,
+ConnectList::ConnectList(TncGlobals& globals, const ProgramFolder& folder, TncWriter& writer, Beeper& beeper,
                          ScriptHost& host)
     : m_globals(globals)
     , m_folder(folder)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Globals.h"
+#include "tnc/TncGlobals.h"
 #include "platform/api/Beeper.h"
 #include "terminal/FileErrors.h"
 #include "terminal/ProgramFolder.h"
@@ -19,7 +19,7 @@ namespace vellicor {
 // a failed save leaves the old file whole and is told in the status panel.
 class ConnectList {
 public:
-    ConnectList(Globals& globals, const ProgramFolder& folder, TncWriter& writer, Beeper& beeper,
+    ConnectList(TncGlobals& globals, const ProgramFolder& folder, TncWriter& writer, Beeper& beeper,
                 ScriptHost& host);
 
     // The call part of an entry: the trimmed entry up to its first ";".
@@ -42,7 +42,7 @@ public:
     bool SaveStationList();
 
 private:
-    Globals& m_globals;
+    TncGlobals& m_globals;
     ProgramFolder m_folder;
     TncWriter& m_writer;
     Beeper& m_beeper;

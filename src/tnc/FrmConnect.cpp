@@ -22,7 +22,7 @@ QFont terminalFont()
 }
 }
 
-FrmConnect::FrmConnect(Globals& globals, const ProgramFolder& folder, TncWriter& writer,
+FrmConnect::FrmConnect(TncGlobals& globals, const ProgramFolder& folder, TncWriter& writer,
                        const Platform& platform, ScriptHost& host, QWidget* parent)
     : QDialog(parent)
     , m_list(globals, folder, writer, *platform.beeper, host)

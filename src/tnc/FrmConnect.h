@@ -20,7 +20,7 @@ public:
     static constexpr int kHelpContext = 760;
     static constexpr int kHelpMenuContext = 1010;
 
-    FrmConnect(Globals& globals, const ProgramFolder& folder, TncWriter& writer, const Platform& platform,
+    FrmConnect(TncGlobals& globals, const ProgramFolder& folder, TncWriter& writer, const Platform& platform,
                ScriptHost& host, QWidget* parent = nullptr);
 
     QComboBox* cmbStationList = nullptr;

@@ -53,7 +53,7 @@ bool ModeSelection::runModeLine(int mode, int number)
     // Read when reached: an earlier line may have changed the tables.
     const QString line = m_session.state.tables.modeLine(mode, number);
     const QString upperLine = AnsiText::upper(line);
-    Globals& globals = m_session.globals;
+    TncGlobals& globals = m_session.globals;
     if (upperLine.contains(QLatin1StringView("WO"))) {
         if (m_session.state.isAeaFamily()) {
             const QPointer<TncControl> alive(&m_control);

@@ -39,7 +39,7 @@ private:
 
 } // namespace
 
-TncControl::TncControl(Globals& globals, ScriptHost& host, TncWriter& writer, const Platform& platform,
+TncControl::TncControl(TncGlobals& globals, ScriptHost& host, TncWriter& writer, const Platform& platform,
                        ProgramFolder folder, QObject* parent)
     : QObject(parent)
     , m_session{globals, host, writer, platform, std::move(folder), {}}

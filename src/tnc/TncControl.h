@@ -28,7 +28,7 @@ class TncCommands;
 class TncControl : public QObject {
     Q_OBJECT
 public:
-    TncControl(Globals& globals, ScriptHost& host, TncWriter& writer, const Platform& platform,
+    TncControl(TncGlobals& globals, ScriptHost& host, TncWriter& writer, const Platform& platform,
                ProgramFolder folder, QObject* parent = nullptr);
     ~TncControl() override;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Globals.h"
+#include "tnc/TncGlobals.h"
 #include "platform/api/Platform.h"
 #include "terminal/ProgramFolder.h"
 #include "terminal/TncWriter.h"
@@ -57,7 +57,7 @@ struct TncState {
 
 // The main window's parts the TNC control works with, and its state.
 struct TncSession {
-    Globals& globals;
+    TncGlobals& globals;
     ScriptHost& host;
     TncWriter& writer;
     Platform platform;

@@ -44,12 +44,6 @@ QPixmap emblem(int size, const QColor& background)
 
 } // namespace
 
-FrmAbout::FrmAbout(ProgramVersion version, SoundPlayer& sound, Prompter& prompter, QWidget* parent)
-    : FrmAbout(version, sound, prompter, *new QtProgramLauncher, parent)
-{
-    m_ownLauncher.reset(&m_launcher);
-}
-
 FrmAbout::FrmAbout(ProgramVersion version, SoundPlayer& sound, Prompter& prompter,
                    ProgramLauncher& launcher, QWidget* parent)
     : QDialog(parent)

@@ -6,7 +6,6 @@
 
 #include <QDialog>
 
-#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -27,8 +26,6 @@ struct ProgramVersion {
 class FrmAbout : public QDialog {
     Q_OBJECT
 public:
-    // Starts system-information tools found on PATH.
-    FrmAbout(ProgramVersion version, SoundPlayer& sound, Prompter& prompter, QWidget* parent = nullptr);
     FrmAbout(ProgramVersion version, SoundPlayer& sound, Prompter& prompter,
              ProgramLauncher& launcher, QWidget* parent = nullptr);
     ~FrmAbout() override;
@@ -44,7 +41,6 @@ private:
 
     SoundPlayer& m_sound;
     Prompter& m_prompter;
-    std::unique_ptr<ProgramLauncher> m_ownLauncher;
     ProgramLauncher& m_launcher;
     bool m_playedOnShow = false;
 };

@@ -5,7 +5,6 @@
 
 #include "windows/HelpFacility.h"
 #include "windows/PropertyLists.h"
-#include "windows/SerialDevices.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -19,12 +18,13 @@
 
 namespace vellicor {
 
-FrmProperties::FrmProperties(Globals& globals, const Platform& platform, PortMap& ports,
+FrmProperties::FrmProperties(PropertiesGlobals& globals, const Platform& platform, PortMap& ports,
                              PaneColorsHost& panes, HelpFacility& help, QWidget* parent)
     : QDialog(parent)
     , m_globals(globals)
     , m_settings(*platform.settings)
     , m_link(*platform.link)
+    , m_devices(platform.devices)
     , m_help(help)
     , m_logic(globals, *platform.link, *platform.settings, *platform.prompter, *platform.dialogs,
               panes, ports)
@@ -80,7 +80,8 @@ void FrmProperties::fillLists()
         list->setCurrentIndex(-1);
     }
     m_cboDevice->clear();
-    m_cboDevice->addItems(SerialDevices::present());
+    if (m_devices)
+        m_cboDevice->addItems(m_devices->present());
 }
 
 void FrmProperties::LoadPropertySettings()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Globals.h"
+#include "windows/WindowsGlobals.h"
 #include "platform/api/Platform.h"
 #include "platform/api/PortMap.h"
 #include "windows/PaneColorsHost.h"
@@ -29,7 +29,7 @@ class HelpFacility;
 class FrmProperties : public QDialog {
     Q_OBJECT
 public:
-    FrmProperties(Globals& globals, const Platform& platform, PortMap& ports, PaneColorsHost& panes,
+    FrmProperties(PropertiesGlobals& globals, const Platform& platform, PortMap& ports, PaneColorsHost& panes,
                   HelpFacility& help, QWidget* parent = nullptr);
 
     // Fills the lists and sets the Communications tab from the live port.
@@ -62,9 +62,10 @@ private:
     void storeTerminalPreferences();
     PropertiesEntries entries() const;
 
-    Globals& m_globals;
+    PropertiesGlobals& m_globals;
     SettingsStore& m_settings;
     SerialLink& m_link;
+    const SerialDeviceScan* m_devices;
     HelpFacility& m_help;
     PropertiesLogic m_logic;
     int m_flowChoice = 0;

@@ -3,8 +3,10 @@
 #include "windows/WindowsResources.h"
 
 #include <QFile>
+#include <QTextDocument>
 
-namespace vellicor::HelpTopics {
+namespace vellicor {
+namespace HelpTopics {
 
 namespace {
 
@@ -59,12 +61,6 @@ QUrl urlFor(int contextId)
     return contentsUrl();
 }
 
-QUrl urlForCommand(const QString& command)
-{
-    Q_UNUSED(command)
-    return contentsUrl();
-}
-
 QString pageHtml(const QUrl& url)
 {
     initWindowsResources();
@@ -74,4 +70,36 @@ QString pageHtml(const QUrl& url)
     return QString::fromUtf8(file.readAll());
 }
 
-} // namespace vellicor::HelpTopics
+} // namespace HelpTopics
+
+BuiltInHelp::BuiltInHelp()
+{
+    initWindowsResources();
+}
+
+QUrl BuiltInHelp::contents() const
+{
+    return HelpTopics::contentsUrl();
+}
+
+QUrl BuiltInHelp::topic(int contextId) const
+{
+    return HelpTopics::urlFor(contextId);
+}
+
+QList<QUrl> BuiltInHelp::pages() const
+{
+    QList<QUrl> all = {contents()};
+    for (const HelpTopic& entry : HelpTopics::all())
+        all.append(topic(entry.contextId));
+    return all;
+}
+
+QString BuiltInHelp::pageText(const QUrl& page) const
+{
+    QTextDocument document;
+    document.setHtml(HelpTopics::pageHtml(page));
+    return document.toPlainText();
+}
+
+} // namespace vellicor

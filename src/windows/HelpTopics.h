@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/api/HelpBook.h"
+
 #include <QList>
 #include <QString>
 #include <QUrl>
@@ -21,10 +23,18 @@ const QList<HelpTopic>& all();
 QUrl contentsUrl();
 // The topic's page; an unknown context id gives the contents.
 QUrl urlFor(int contextId);
-// The page of a help command such as "Contents()": every command opens the contents.
-QUrl urlForCommand(const QString& command);
 // The HTML of a page among the help resources; empty when there is none.
 QString pageHtml(const QUrl& url);
 
 } // namespace HelpTopics
+
+// The built-in help pages as the book the help viewer shows.
+class BuiltInHelp : public HelpBook {
+public:
+    BuiltInHelp();
+    QUrl contents() const override;
+    QUrl topic(int contextId) const override;
+    QList<QUrl> pages() const override;
+    QString pageText(const QUrl& page) const override;
+};
 } // namespace vellicor

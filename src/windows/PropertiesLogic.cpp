@@ -8,7 +8,7 @@
 
 namespace vellicor {
 
-PropertiesLogic::PropertiesLogic(Globals& globals, SerialLink& link, SettingsStore& settings,
+PropertiesLogic::PropertiesLogic(TerminalGlobals& globals, SerialLink& link, SettingsStore& settings,
                                  Prompter& prompter, FileDialogs& dialogs, PaneColorsHost& panes,
                                  PortMap& ports)
     : m_globals(globals)

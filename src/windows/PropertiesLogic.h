@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Globals.h"
+#include "terminal/TerminalGlobals.h"
 #include "platform/api/FileDialogs.h"
 #include "platform/api/PortMap.h"
 #include "platform/api/Prompter.h"
@@ -39,7 +39,7 @@ enum class ColorTarget { ReceivedText = 1, SentText, ReceivedBack, SentBoxText, 
 // use.
 class PropertiesLogic {
 public:
-    PropertiesLogic(Globals& globals, SerialLink& link, SettingsStore& settings, Prompter& prompter,
+    PropertiesLogic(TerminalGlobals& globals, SerialLink& link, SettingsStore& settings, Prompter& prompter,
                     FileDialogs& dialogs, PaneColorsHost& panes, PortMap& ports);
 
     // The device a port (1 to 16) stands for, with the edits made so far.
@@ -64,7 +64,7 @@ private:
     void storePorts();
     void applyColor(ColorTarget target, quint32 color);
 
-    Globals& m_globals;
+    TerminalGlobals& m_globals;
     SerialLink& m_link;
     SettingsStore& m_settings;
     Prompter& m_prompter;

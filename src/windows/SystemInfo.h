@@ -1,28 +1,12 @@
 #pragma once
 
+#include "platform/api/ProgramLauncher.h"
 #include "platform/api/Prompter.h"
 
 #include <QString>
 #include <QStringList>
 
 namespace vellicor {
-
-// Finds and starts other programs.
-class ProgramLauncher {
-public:
-    virtual ~ProgramLauncher() = default;
-    // The full path of an installed program; empty when it is not installed.
-    virtual QString find(const QString& program) const = 0;
-    // Starts the program on its own, without waiting for it; false when it could not start.
-    virtual bool start(const QString& path) = 0;
-};
-
-// Looks programs up on PATH and starts them detached.
-class QtProgramLauncher : public ProgramLauncher {
-public:
-    QString find(const QString& program) const override;
-    bool start(const QString& path) override;
-};
 
 // "&System Info...": there is no machine-wide settings store on this
 // platform to name the tool, so the first installed of a list of known

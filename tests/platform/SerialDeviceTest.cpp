@@ -1,7 +1,9 @@
 #include "platform/api/PortMap.h"
+#include "platform/qt/QtSerialDevices.h"
 #include "platform/qt/QtSerialLink.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <dlfcn.h>
@@ -54,6 +56,20 @@ extern "C" int ioctl(int fd, unsigned long request, ...) noexcept
 class SerialDeviceTest : public QObject {
     Q_OBJECT
 private slots:
+    void offersPresentSerialDevicesInOrder()
+    {
+        QTemporaryDir dev;
+        for (const char* name : {"ttyS10", "ttyS2", "ttyACM1", "rfcomm0", "ttyUSB0", "ttyS0", "tty0", "console",
+                                 "ttyUSBx", "ttyprintk"}) {
+            QFile file(dev.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QStringList expected;
+        for (const char* name : {"ttyS0", "ttyS2", "ttyS10", "ttyUSB0", "ttyACM1", "rfcomm0"})
+            expected.append(dev.filePath(QLatin1String(name)));
+        QCOMPARE(QtSerialDevices(dev.path()).present(), expected);
+    }
+
     void init()
     {
         m_master = posix_openpt(O_RDWR | O_NOCTTY);

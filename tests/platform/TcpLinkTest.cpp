@@ -106,7 +106,7 @@ private slots:
 
     void sessionGetsEverythingSentBeforeTheServerCloses()
     {
-        Globals globals;
+        TerminalGlobals globals;
         globals.gCommPort = 2;
         StatusPanels status;
         test::FakeClock clock;

@@ -136,9 +136,9 @@ struct BoardSession : PracticeRig {
     }
 };
 
-Globals sendOptions(int width)
+TrafficGlobals sendOptions(int width)
 {
-    Globals globals;
+    TrafficGlobals globals;
     globals.gNtsFormatBody = globals.gAresFormatBody = width > 0;
     globals.gNtsLineWidth = globals.gAresLineWidth = width > 0 ? width : 70;
     return globals;
@@ -169,7 +169,7 @@ void ReceivedTrafficRoundTripTest::radiogramComesBackFieldForField()
 {
     QFETCH(Radiogram, radiogram);
     QFETCH(int, width);
-    Globals globals = sendOptions(width);
+    TrafficGlobals globals = sendOptions(width);
     NtsTransmission::prepareForSend(radiogram, globals);
     BoardSession board;
     const QString answer = board.storeAndRead(NtsTransmission::build(radiogram, globals));
@@ -193,7 +193,7 @@ void ReceivedTrafficRoundTripTest::aresMessageComesBackFieldForField()
 {
     QFETCH(AresMessage, message);
     QFETCH(int, width);
-    Globals globals = sendOptions(width);
+    TrafficGlobals globals = sendOptions(width);
     AresTransmission::prepareForSend(message, globals, kNow);
     BoardSession board;
     const QString answer = board.storeAndRead(AresTransmission::build(message, globals));

@@ -14,7 +14,7 @@ namespace {
 struct Session {
     Session() { globals.gCommPort = 2; }
     FakeLink link;
-    Globals globals;
+    TerminalGlobals globals;
     StatusPanels status;
     FakeClock clock;
     StatusClock timers{status, clock};

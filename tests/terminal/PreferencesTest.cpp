@@ -15,8 +15,8 @@ QString shown(std::optional<qint64> value)
     return value ? QString::number(*value) : QStringLiteral("fails");
 }
 
-// One preference as it ended up after loading (in the link, Globals or the pane colours).
-QString loaded(const QString& key, const Globals& g, const FakeLink& link, const Preferences::PaneColors& colors)
+// One preference as it ended up after loading (in the link, the globals or the pane colours).
+QString loaded(const QString& key, const TerminalGlobals& g, const FakeLink& link, const Preferences::PaneColors& colors)
 {
     const QMap<QString, QString> all{
         {QStringLiteral("Settings"), link.settings()},
@@ -94,7 +94,7 @@ private slots:
         MemorySettings store;
         store.brokenFile = true;
         FakeLink link;
-        Globals g;
+        TerminalGlobals g;
         const Preferences::LoadResult result = Preferences::load(store, g, link);
         QVERIFY(result.anyFailed);
         QCOMPARE(g.gPortSettings, QStringLiteral("9600,n,8,1"));
@@ -151,7 +151,7 @@ private slots:
         MemorySettings store;
         store.values.insert(QStringLiteral("Properties/") + key, stored);
         FakeLink link; // before loading: port 1, 9600,n,8,1, handshaking 0
-        Globals g;
+        TerminalGlobals g;
         const Preferences::LoadResult result = Preferences::load(store, g, link);
         QTEST(result.anyFailed, "fails");
         QTEST(loaded(key, g, link, result.colors), "expected");
@@ -168,7 +168,7 @@ private slots:
         store.values.insert(QStringLiteral("Properties/CommPort"), QStringLiteral("7"));
         store.values.insert(QStringLiteral("Properties/Settings"), QStringLiteral("1200,n,8,1"));
         FakeLink link;
-        Globals g;
+        TerminalGlobals g;
         g.gCommPort = 4; // from the command line
         g.gPortSettings = QStringLiteral("4800,E,7,1");
         QVERIFY(!Preferences::load(store, g, link).anyFailed);
@@ -185,7 +185,7 @@ private slots:
     {
         MemorySettings store;
         FakeLink link;
-        Globals g;
+        TerminalGlobals g;
         QVERIFY(!Preferences::load(store, g, link).anyFailed);
         link.setPortNumber(3);
         link.setSettings(QStringLiteral("19200,n,8,1"));
@@ -206,7 +206,7 @@ private slots:
                                             QStringLiteral("Properties/TextSentBoxForeColor=65535"),
                                             QStringLiteral("Properties/TextSentBoxBackColor=8421504")}));
 
-        Globals again;
+        TerminalGlobals again;
         FakeLink otherLink;
         const Preferences::LoadResult reread = Preferences::load(store, again, otherLink);
         QVERIFY(!reread.anyFailed);

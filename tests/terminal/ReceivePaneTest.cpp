@@ -28,7 +28,7 @@ struct Pane {
     }
     QTextDocument document;
     PaneDocument doc{document};
-    Globals globals;
+    TerminalGlobals globals;
     StatusPanels status;
     ReceivePane pane{doc, globals, status};
 

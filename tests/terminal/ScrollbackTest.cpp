@@ -22,7 +22,7 @@ private:
     std::unique_ptr<PaneDocument> m_pane;
     std::unique_ptr<StatusPanels> m_status;
     std::unique_ptr<ReceivePane> m_receive;
-    Globals m_globals;
+    TerminalGlobals m_globals;
     bool m_logWriting = true;
 };
 

@@ -125,7 +125,7 @@ private slots:
             link.open();
         TncWriter writer(link);
         test::FakeBeeper beeper;
-        Globals globals;
+        TerminalGlobals globals;
         globals.gMaxLineLength = 70;
         globals.gLocalEcho = true;
         QFETCH(bool, wordOut);

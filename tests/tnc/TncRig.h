@@ -2,7 +2,7 @@
 
 #include "FakeScriptHost.h"
 #include "Fakes.h"
-#include "app/Globals.h"
+#include "tnc/TncGlobals.h"
 #include "terminal/TncWriter.h"
 #include "tnc/ConnectList.h"
 #include "tnc/TncControl.h"
@@ -20,7 +20,7 @@ namespace vellicor::test {
 // A TNC control wired to fakes, with an open link and a temporary program folder.
 struct TncRig {
     TestPlatform fakes;
-    Globals globals;
+    TncGlobals globals;
     FakeScriptHost host;
     QTemporaryDir dir;
     TncWriter writer{fakes.link};

@@ -1,14 +1,15 @@
 // Renders each auxiliary window into a PNG file, for looking over their
 // layout: vellicor_window_screenshots OUTPUT_FOLDER
 #include "Fakes.h"
-#include "app/Globals.h"
 #include "platform/api/PortMap.h"
+#include "platform/qt/QtHelpViewer.h"
 #include "terminal/TncWriter.h"
 #include "windows/FrmAbout.h"
 #include "windows/FrmClipboard.h"
 #include "windows/FrmProperties.h"
 #include "windows/HelpFacility.h"
-#include "windows/HelpWindow.h"
+#include "windows/HelpTopics.h"
+#include "windows/WindowsGlobals.h"
 
 #include <QApplication>
 #include <QDir>
@@ -82,7 +83,7 @@ int main(int argc, char** argv)
     fakes.link.setPortNumber(2);
     fakes.link.setHandshaking(2);
     fakes.link.open();
-    Globals globals;
+    PropertiesGlobals globals;
     globals.gLocalEcho = true;
     globals.gMaxLineLength = 70;
     PortMap ports;
@@ -109,7 +110,8 @@ int main(int argc, char** argv)
     FrmAbout about({1, 0, 0}, fakes.sound, fakes.prompter, tools);
     ok &= snap(&about, out.filePath(QStringLiteral("about.png")));
 
-    HelpWindowViewer viewer;
+    BuiltInHelp book;
+    QtHelpViewer viewer(book);
     viewer.showContents(HelpFacility::kContents);
     ok &= snap(viewer.window(), out.filePath(QStringLiteral("help-contents.png")));
     viewer.showContext(430);

@@ -2,7 +2,8 @@
 #include "Fakes.h"
 #include "windows/AboutText.h"
 #include "windows/FrmAbout.h"
-#include "windows/QtSoundPlayer.h"
+#include "windows/WindowsResources.h"
+#include "platform/qt/QtSoundPlayer.h"
 
 #include <QFile>
 #include <QLabel>
@@ -119,6 +120,7 @@ private slots:
 
     void soundIsBuiltIntoTheProgramAndAMissingOneIsSilent()
     {
+        initWindowsResources();
         const QUrl source = QtSoundPlayer::sourceFor(QStringLiteral("pelwick.wav"));
         QCOMPARE(source.scheme(), QStringLiteral("qrc"));
         QFile wav(QLatin1Char(':') + source.path());

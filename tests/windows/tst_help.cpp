@@ -1,12 +1,12 @@
 // The help: the help file path rule, the program's own help window with a
 // topic for every context id, and the help key on highlighted menus.
 #include "Fakes.h"
+#include "platform/qt/QtHelpViewer.h"
 #include "terminal/TncWriter.h"
 #include "windows/FrmClipboard.h"
 #include "windows/HelpFacility.h"
 #include "windows/HelpKeyFilter.h"
 #include "windows/HelpTopics.h"
-#include "windows/HelpWindow.h"
 
 #include <QMainWindow>
 #include <QMenu>
@@ -61,7 +61,8 @@ private slots:
     void everyContextIdOpensItsOwnNonEmptyTopic()
     {
         QFETCH(int, contextId);
-        HelpWindowViewer viewer;
+        BuiltInHelp book;
+        QtHelpViewer viewer(book);
         viewer.showContext(contextId);
         QVERIFY(viewer.window());
         QVERIFY(viewer.window()->isVisible());
@@ -76,7 +77,8 @@ private slots:
 
     void unknownContextAndEveryCommandOpenTheContentsUntilClosed()
     {
-        HelpWindowViewer viewer;
+        BuiltInHelp book;
+        QtHelpViewer viewer(book);
         viewer.showContext(9999);
         QCOMPARE(viewer.window()->currentPage(), HelpTopics::contentsUrl());
         QVERIFY(browser(viewer.window())->toPlainText().contains(QStringLiteral("Index")));
@@ -95,7 +97,8 @@ private slots:
 
     void backForwardAndSearchGoToThePagesAsked()
     {
-        HelpWindowViewer viewer;
+        BuiltInHelp book;
+        QtHelpViewer viewer(book);
         viewer.showContext(430);
         viewer.showContext(290);
         HelpWindow* window = viewer.window();

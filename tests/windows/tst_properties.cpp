@@ -2,12 +2,11 @@
 // and what they store, Cancel, the colour selection, and the device each
 // port number stands for.
 #include "Fakes.h"
-#include "app/Globals.h"
+#include "windows/WindowsGlobals.h"
 #include "platform/api/PortMap.h"
 #include "windows/FrmProperties.h"
 #include "windows/HelpFacility.h"
 #include "windows/PaneColorsHost.h"
-#include "windows/SerialDevices.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -120,7 +119,7 @@ struct Fixture {
     TestPlatform fakes;
     PortMap ports;
     ShowingLink link{ports};
-    Globals globals;
+    PropertiesGlobals globals;
     FakePanes panes;
     HelpFacility help{fakes.help};
 
@@ -448,19 +447,6 @@ private slots:
         QCOMPARE(f.writes().last(), QStringLiteral("Ports/Com2=") + PortMap::defaultDevice(2));
     }
 
-    void offersPresentSerialDevicesInOrder()
-    {
-        QTemporaryDir dev;
-        for (const char* name : {"ttyS10", "ttyS2", "ttyACM1", "rfcomm0", "ttyUSB0", "ttyS0", "tty0", "console",
-                                 "ttyUSBx", "ttyprintk"}) {
-            QFile file(dev.filePath(QLatin1String(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
-        QStringList expected;
-        for (const char* name : {"ttyS0", "ttyS2", "ttyS10", "ttyUSB0", "ttyACM1", "rfcomm0"})
-            expected.append(dev.filePath(QLatin1String(name)));
-        QCOMPARE(SerialDevices::present(dev.path()), expected);
-    }
 };
 
 QTEST_MAIN(PropertiesTest)

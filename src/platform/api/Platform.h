@@ -7,7 +7,9 @@
 #include "platform/api/Pauser.h"
 #include "platform/api/PortMap.h"
 #include "platform/api/PrintService.h"
+#include "platform/api/ProgramLauncher.h"
 #include "platform/api/Prompter.h"
+#include "platform/api/SerialDeviceScan.h"
 #include "platform/api/SerialLink.h"
 #include "platform/api/SettingsStore.h"
 #include "platform/api/SoundPlayer.h"
@@ -28,6 +30,8 @@ struct Platform {
     HelpViewer* help = nullptr;
     SoundPlayer* sound = nullptr;
     PortMap* ports = nullptr; // what the link's port numbers stand for
+    ProgramLauncher* launcher = nullptr;
+    SerialDeviceScan* devices = nullptr;
 };
 
 } // namespace vellicor

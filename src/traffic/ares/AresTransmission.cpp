@@ -30,7 +30,7 @@ QStringList messageWrites(const AresMessage& m)
 
 } // namespace
 
-void prepareForSend(AresMessage& message, Globals& globals, const QTime& localTimeNow)
+void prepareForSend(AresMessage& message, TrafficGlobals& globals, const QTime& localTimeNow)
 {
     message.to = AresFields::RestoreZeros(message.to);
     message.from = AresFields::RestoreZeros(message.from);
@@ -43,7 +43,7 @@ void prepareForSend(AresMessage& message, Globals& globals, const QTime& localTi
         message.by = message.from;
 }
 
-Transmission build(const AresMessage& message, const Globals& globals)
+Transmission build(const AresMessage& message, const TrafficGlobals& globals)
 {
     Transmission transmission;
     if (!globals.gBypassConv)

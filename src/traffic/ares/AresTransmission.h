@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Globals.h"
+#include "traffic/common/TrafficGlobals.h"
 #include "traffic/common/Transmission.h"
 
 #include <QTime>
@@ -20,11 +20,11 @@ inline const QString kQuestion = QStringLiteral("Send the TORMEL formatted traff
 // From and By back to "0"; the text reflowed when formatting is on (the
 // width setting may be raised to 2); an empty (or one-blank) sent time set
 // to the local time now as HH:MM; an empty (or one-blank) By taken from From.
-void prepareForSend(AresMessage& message, Globals& globals, const QTime& localTimeNow);
+void prepareForSend(AresMessage& message, TrafficGlobals& globals, const QTime& localTimeNow);
 
 // The exact stream for a prepared message, with its pauses. No field is
 // trimmed or reformatted: every one goes out as it stands.
-Transmission build(const AresMessage& message, const Globals& globals);
+Transmission build(const AresMessage& message, const TrafficGlobals& globals);
 
 } // namespace AresTransmission
 } // namespace vellicor

@@ -38,7 +38,7 @@ const MessageFormNames kNames{
 
 } // namespace
 
-FrmTORMEL::FrmTORMEL(Globals& globals, const Platform& platform, TncWriter& writer, QWidget* parent)
+FrmTORMEL::FrmTORMEL(TrafficGlobals& globals, const Platform& platform, TncWriter& writer, QWidget* parent)
     : MessageForm(globals, platform, writer, parent, kNames)
     , m_files(*platform.prompter, *platform.dialogs)
 {

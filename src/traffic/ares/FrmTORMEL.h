@@ -14,7 +14,7 @@ namespace vellicor {
 class FrmTORMEL : public MessageForm {
     Q_OBJECT
 public:
-    FrmTORMEL(Globals& globals, const Platform& platform, TncWriter& writer, QWidget* parent = nullptr);
+    FrmTORMEL(TrafficGlobals& globals, const Platform& platform, TncWriter& writer, QWidget* parent = nullptr);
 
     // The message as the controls hold it, and putting one on them.
     AresMessage message() const;

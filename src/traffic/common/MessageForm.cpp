@@ -19,7 +19,7 @@ namespace {
 const char* const kHelpProperty = "helpContext";
 }
 
-MessageForm::MessageForm(Globals& globals, const Platform& platform, TncWriter& writer, QWidget* parent,
+MessageForm::MessageForm(TrafficGlobals& globals, const Platform& platform, TncWriter& writer, QWidget* parent,
                          const MessageFormNames& names)
     : QMainWindow(parent)
     , m_globals(globals)

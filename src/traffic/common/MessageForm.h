@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Globals.h"
+#include "traffic/common/TrafficGlobals.h"
 #include "platform/api/Platform.h"
 #include "traffic/common/SendOptions.h"
 #include "traffic/common/Transmission.h"
@@ -60,7 +60,7 @@ public:
     virtual void showOptions() = 0;
 
 protected:
-    MessageForm(Globals& globals, const Platform& platform, TncWriter& writer, QWidget* parent,
+    MessageForm(TrafficGlobals& globals, const Platform& platform, TncWriter& writer, QWidget* parent,
                 const MessageFormNames& names);
 
     void closeEvent(QCloseEvent* event) override;
@@ -89,7 +89,7 @@ protected:
     static void showComboText(QComboBox* box, const QString& text);
     static void showMultiLineText(QPlainTextEdit* box, const QString& text);
 
-    Globals& m_globals;
+    TrafficGlobals& m_globals;
     Platform m_platform;
 
 private:

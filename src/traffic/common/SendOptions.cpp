@@ -11,19 +11,19 @@ namespace SendOptionsBindings {
 
 SendOptionsBinding nts()
 {
-    return {QStringLiteral("frmNTSOptions"), QStringLiteral("Vellicor NTS Options"), &Globals::gNtsFormatBody, &Globals::gNtsLineWidth,
-            &Globals::gNtsSendAsTraffic, 520};
+    return {QStringLiteral("frmNTSOptions"), QStringLiteral("Vellicor NTS Options"), &SendSettings::gNtsFormatBody, &SendSettings::gNtsLineWidth,
+            &SendSettings::gNtsSendAsTraffic, 520};
 }
 
 SendOptionsBinding ares()
 {
-    return {QStringLiteral("frmTORMELOptions"), QStringLiteral("Vellicor TORMEL Options"), &Globals::gAresFormatBody, &Globals::gAresLineWidth,
+    return {QStringLiteral("frmTORMELOptions"), QStringLiteral("Vellicor TORMEL Options"), &SendSettings::gAresFormatBody, &SendSettings::gAresLineWidth,
             nullptr, 720};
 }
 
 } // namespace SendOptionsBindings
 
-SendOptions::SendOptions(Globals& globals, SendOptionsBinding binding)
+SendOptions::SendOptions(TrafficGlobals& globals, SendOptionsBinding binding)
     : m_globals(globals)
     , m_binding(std::move(binding))
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Globals.h"
+#include "traffic/common/TrafficGlobals.h"
 
 #include <QString>
 
@@ -12,10 +12,10 @@ namespace vellicor {
 struct SendOptionsBinding {
     QString objectName; // the dialog's control name
     QString caption;
-    bool Globals::*formatBody = nullptr;
-    int Globals::*lineWidth = nullptr;
+    bool SendSettings::*formatBody = nullptr;
+    int SendSettings::*lineWidth = nullptr;
     // The "send as traffic" choice; null for a form that has none.
-    bool Globals::*sendAsTraffic = nullptr;
+    bool SendSettings::*sendAsTraffic = nullptr;
     int helpContext = 0;
 
     bool hasSendType() const { return sendAsTraffic != nullptr; }
@@ -41,7 +41,7 @@ public:
     static inline const QString kBadWidth =
         QStringLiteral("The line width must be a whole number from 0 to 32767.");
 
-    SendOptions(Globals& globals, SendOptionsBinding binding);
+    SendOptions(TrafficGlobals& globals, SendOptionsBinding binding);
 
     const SendOptionsBinding& binding() const { return m_binding; }
     SendOptionsControls load() const;
@@ -55,7 +55,7 @@ public:
     bool apply(const SendOptionsControls& controls, QString& messageText);
 
 private:
-    Globals& m_globals;
+    TrafficGlobals& m_globals;
     SendOptionsBinding m_binding;
 };
 

@@ -26,7 +26,7 @@ const QString kSendS = QStringLiteral("Send as a regular message.");
 const QString kSendST = QStringLiteral("Send as traffic.");
 }
 
-SendOptionsDialog::SendOptionsDialog(Globals& globals, SendOptionsBinding binding, Prompter& prompter,
+SendOptionsDialog::SendOptionsDialog(TrafficGlobals& globals, SendOptionsBinding binding, Prompter& prompter,
                                      MessageTextAccess messageText, QWidget* parent)
     : QDialog(parent)
     , m_options(globals, std::move(binding))

@@ -32,7 +32,7 @@ struct MessageTextAccess {
 class SendOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    SendOptionsDialog(Globals& globals, SendOptionsBinding binding, Prompter& prompter,
+    SendOptionsDialog(TrafficGlobals& globals, SendOptionsBinding binding, Prompter& prompter,
                       MessageTextAccess messageText, QWidget* parent = nullptr);
 
     // The number of pages behind the tab strip; only the first has a tab.

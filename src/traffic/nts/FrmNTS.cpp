@@ -53,7 +53,7 @@ bool movedWithinForm(const QFocusEvent* event, const QWidget* form)
 
 } // namespace
 
-FrmNTS::FrmNTS(Globals& globals, const Platform& platform, TncWriter& writer, QWidget* parent)
+FrmNTS::FrmNTS(TrafficGlobals& globals, const Platform& platform, TncWriter& writer, QWidget* parent)
     : MessageForm(globals, platform, writer, parent, kNames)
     , m_files(*platform.prompter, *platform.dialogs)
 {

@@ -14,7 +14,7 @@ namespace vellicor {
 class FrmNTS : public MessageForm {
     Q_OBJECT
 public:
-    FrmNTS(Globals& globals, const Platform& platform, TncWriter& writer, QWidget* parent = nullptr);
+    FrmNTS(TrafficGlobals& globals, const Platform& platform, TncWriter& writer, QWidget* parent = nullptr);
 
     // The radiogram as the controls hold it, and putting one on them.
     Radiogram radiogram() const;

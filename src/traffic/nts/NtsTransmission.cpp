@@ -22,7 +22,7 @@ QString withoutTrailingBreaks(const QString& text)
     return text.left(end);
 }
 
-QStringList radiogramWrites(const Radiogram& r, const Globals& globals)
+QStringList radiogramWrites(const Radiogram& r, const TrafficGlobals& globals)
 {
     const QString command = globals.gNtsSendAsTraffic ? QStringLiteral("ST ") : QStringLiteral("S ");
     const QString space = QStringLiteral(" ");
@@ -46,7 +46,7 @@ QStringList radiogramWrites(const Radiogram& r, const Globals& globals)
 
 } // namespace
 
-void prepareForSend(Radiogram& radiogram, Globals& globals)
+void prepareForSend(Radiogram& radiogram, TrafficGlobals& globals)
 {
     if (globals.gNtsFormatBody)
         WrapMessageBody(radiogram.message, globals.gNtsLineWidth);
@@ -63,7 +63,7 @@ QString precedenceWord(const QString& precedence)
     return precedence.left(1);
 }
 
-Transmission build(const Radiogram& radiogram, const Globals& globals)
+Transmission build(const Radiogram& radiogram, const TrafficGlobals& globals)
 {
     Transmission transmission;
     if (!globals.gBypassConv)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Globals.h"
+#include "traffic/common/TrafficGlobals.h"
 #include "traffic/common/Transmission.h"
 
 namespace vellicor {
@@ -17,7 +17,7 @@ inline const QString kQuestion = QStringLiteral("Send the NTS formatted traffic 
 // What a send changes on the form before it writes: the text reflowed when
 // formatting is on (the width setting may be raised to 2) and the address
 // stripped of trailing CRs, LFs and spaces.
-void prepareForSend(Radiogram& radiogram, Globals& globals);
+void prepareForSend(Radiogram& radiogram, TrafficGlobals& globals);
 
 // The precedence as written: the whole text when it begins with a capital
 // "E" ("Emergency"), otherwise its first character. Test traffic keeps its
@@ -25,7 +25,7 @@ void prepareForSend(Radiogram& radiogram, Globals& globals);
 QString precedenceWord(const QString& precedence);
 
 // The exact stream for a prepared radiogram, with its pauses.
-Transmission build(const Radiogram& radiogram, const Globals& globals);
+Transmission build(const Radiogram& radiogram, const TrafficGlobals& globals);
 
 } // namespace NtsTransmission
 } // namespace vellicor

@@ -82,7 +82,7 @@ void AresTransmissionTest::sendsTheFormAsTheMailboxExpects()
     QFETCH(bool, bypass);
     QFETCH(int, width);
     QFETCH(QByteArray, sent);
-    Globals globals;
+    TrafficGlobals globals;
     globals.gBypassConv = bypass;
     globals.gAresFormatBody = width > 0;
     globals.gAresLineWidth = width > 0 ? width : 70;

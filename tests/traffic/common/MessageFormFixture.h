@@ -2,7 +2,7 @@
 
 #include "Fakes.h"
 #include "TrafficTestFiles.h"
-#include "app/Globals.h"
+#include "traffic/common/TrafficGlobals.h"
 #include "terminal/TncWriter.h"
 
 #include <QAction>
@@ -41,7 +41,7 @@ struct MessageFormFixture {
     }
 
     TestPlatform fakes;
-    Globals globals;
+    TrafficGlobals globals;
     TncWriter writer{fakes.link};
     Form form{globals, fakes.platform(), writer};
 };

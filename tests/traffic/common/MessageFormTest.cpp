@@ -45,7 +45,7 @@ struct FormCase {
     QString printedText;
     QString optionsTitle;
     bool sendTypeChoice;
-    int Globals::*lineWidth;
+    int SendSettings::*lineWidth;
 };
 
 const QByteArray kNtsFile = "12\r\nR (Routine)\r\n\r\nW1AW\r\n4\r\nDENVER CO\r\n1430Z\r\n12/05/2026\r\nJOHN DOE\r\n"
@@ -66,7 +66,7 @@ const FormCase kNts{
         + "(303) 555-1212  BT\r" + "\r" + "ARRIVED SAFE LOVE BOB\r\n" + "  BT\r" + "\r" + "MARY\r\x1a" + "\r",
     "txtMessage", "ARRIVED SAFE LOVE BOB\n",
     1, "Num 012 R (Routine)  W1AW 4 DENVER CO 1430Z  12/05/2026",
-    "Vellicor NTS Options", true, &Globals::gNtsLineWidth};
+    "Vellicor NTS Options", true, &SendSettings::gNtsLineWidth};
 
 const QByteArray kTormelFile = "R, Shelter status\r\n12/05/2026    14:05\r\n\r\nTO:    (EOC) Net control\r\n"
                                "FROM:  (SHELTER1) Shelter manager, Red Cross\r\n\r\nAll quiet.\r\nNeed 20 cots.\r\n"
@@ -84,7 +84,7 @@ const FormCase kTormel{
     "Send the TORMEL formatted traffic now?", aresexample::kTransmission,
     "txtBy", "N0CALL",
     3, "TO:    (EOC) Net control",
-    "Vellicor TORMEL Options", false, &Globals::gAresLineWidth};
+    "Vellicor TORMEL Options", false, &SendSettings::gAresLineWidth};
 
 const QString kTransmitting = QStringLiteral("Message is transmitting.  TNC is now in CONVerse mode.\r\n"
                                              "(Ignore 'cmd:' prompt embedded in text or at bottom of main screen.)");

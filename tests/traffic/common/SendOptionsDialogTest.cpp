@@ -17,7 +17,7 @@ namespace {
 // A dialog on settings and a message text of its own, the settings set up
 // before the dialog loads them.
 struct DialogUnderTest {
-    explicit DialogUnderTest(const std::function<void(Globals&)>& setUp = {}, QString message = {},
+    explicit DialogUnderTest(const std::function<void(TrafficGlobals&)>& setUp = {}, QString message = {},
                              SendOptionsBinding binding = SendOptionsBindings::nts())
         : globals(configured(setUp))
         , text(std::move(message))
@@ -26,9 +26,9 @@ struct DialogUnderTest {
     {
         dialog.show();
     }
-    static Globals configured(const std::function<void(Globals&)>& setUp)
+    static TrafficGlobals configured(const std::function<void(TrafficGlobals&)>& setUp)
     {
-        Globals g;
+        TrafficGlobals g;
         if (setUp)
             setUp(g);
         return g;
@@ -38,7 +38,7 @@ struct DialogUnderTest {
     void click(const QString& name) { child<QPushButton>(qPrintable(name))->click(); }
     void setWidth(const QString& width) { child<QLineEdit>("txtLineWidth")->setText(width); }
 
-    Globals globals;
+    TrafficGlobals globals;
     FakePrompter prompter;
     QString text;
     SendOptionsDialog dialog;
@@ -65,7 +65,7 @@ private slots:
 
 void SendOptionsDialogTest::loadShowsTheSettings()
 {
-    DialogUnderTest ui([](Globals& g) {
+    DialogUnderTest ui([](TrafficGlobals& g) {
         g.gNtsSendAsTraffic = false;
         g.gNtsLineWidth = 55;
     });
@@ -85,7 +85,7 @@ void SendOptionsDialogTest::loadShowsTheSettings()
 
 void SendOptionsDialogTest::formattingOffDisablesTheWidth()
 {
-    DialogUnderTest ui([](Globals& g) { g.gNtsFormatBody = false; });
+    DialogUnderTest ui([](TrafficGlobals& g) { g.gNtsFormatBody = false; });
     QVERIFY(!ui.child<QCheckBox>("chkFormatted")->isChecked());
     QVERIFY(!ui.child<QLineEdit>("txtLineWidth")->isEnabled());
     QVERIFY(!ui.child<QLabel>("Label1")->isEnabled());
@@ -108,7 +108,7 @@ void SendOptionsDialogTest::clearingFormattingTakesEffectEvenOnCancel()
 
 void SendOptionsDialogTest::defaultThenCancelTurnsFormattingOnOnly()
 {
-    DialogUnderTest ui([](Globals& g) {
+    DialogUnderTest ui([](TrafficGlobals& g) {
         g.gNtsFormatBody = false;
         g.gNtsSendAsTraffic = false;
         g.gNtsLineWidth = 40;
@@ -151,7 +151,7 @@ void SendOptionsDialogTest::applyAndOkStoreAndReflow()
     QFETCH(int, stored);
     QFETCH(QString, text);
     QFETCH(QString, reflowed);
-    DialogUnderTest ui([&](Globals& g) { g.gNtsFormatBody = formatted; }, text);
+    DialogUnderTest ui([&](TrafficGlobals& g) { g.gNtsFormatBody = formatted; }, text);
     ui.setWidth(width);
     ui.child<QRadioButton>("optSendS")->click();
     ui.click(button);
@@ -177,7 +177,7 @@ void SendOptionsDialogTest::badWidthIsRefusedAndChangesNothing()
 {
     QFETCH(QString, width);
     QFETCH(QString, button);
-    DialogUnderTest ui([](Globals& g) { g.gNtsLineWidth = 60; }, kLongText);
+    DialogUnderTest ui([](TrafficGlobals& g) { g.gNtsLineWidth = 60; }, kLongText);
     ui.setWidth(width);
     ui.child<QRadioButton>("optSendS")->click();
     ui.click(button);

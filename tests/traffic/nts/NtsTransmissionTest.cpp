@@ -91,7 +91,7 @@ void NtsTransmissionTest::sendsTheRadiogramAsTheBoardExpects()
     QFETCH(bool, asTraffic);
     QFETCH(int, width);
     QFETCH(QByteArray, sent);
-    Globals globals;
+    TrafficGlobals globals;
     globals.gBypassConv = bypass;
     globals.gNtsSendAsTraffic = asTraffic;
     globals.gNtsFormatBody = width > 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/api/HelpBook.h"
 #include "platform/api/HelpViewer.h"
 
 #include <QPointer>
@@ -13,13 +14,13 @@ class QToolButton;
 
 namespace vellicor {
 
-// The program's own help window: the built-in help pages in a browser with
-// Contents, Back, Forward and a search that looks through the open page and
-// then through the other topics.
+// The help window: the book's pages in a browser with Contents, Back,
+// Forward and a search that looks through the open page and then through
+// the other pages.
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit HelpWindow(QWidget* parent = nullptr);
+    explicit HelpWindow(const HelpBook& book, QWidget* parent = nullptr);
 
     void showPage(const QUrl& url);
     QUrl currentPage() const;
@@ -30,6 +31,7 @@ public:
 private:
     bool findInOtherTopics(const QString& text);
 
+    const HelpBook& m_book;
     QTextBrowser* m_browser = nullptr;
     QToolButton* m_back = nullptr;
     QToolButton* m_forward = nullptr;
@@ -37,13 +39,13 @@ private:
     QLabel* m_searchResult = nullptr;
 };
 
-// HelpViewer over the program's own help window, created on first use. A
-// context id without a topic, and every help command, open the contents.
-class HelpWindowViewer : public HelpViewer {
+// HelpViewer over the help window, created on first use. A context id
+// without a topic, and every help command, open the contents.
+class QtHelpViewer : public HelpViewer {
 public:
     // The window is a separate top-level window owned by the given window.
-    explicit HelpWindowViewer(QWidget* owner = nullptr);
-    ~HelpWindowViewer() override;
+    explicit QtHelpViewer(const HelpBook& book, QWidget* owner = nullptr);
+    ~QtHelpViewer() override;
 
     void showContext(int contextId) override;
     void showContents(const QString& command) override;
@@ -54,6 +56,7 @@ public:
 private:
     void show(const QUrl& url);
 
+    const HelpBook& m_book;
     QPointer<QWidget> m_owner;
     QPointer<HelpWindow> m_window;
 };

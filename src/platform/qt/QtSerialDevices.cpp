@@ -1,12 +1,12 @@
-#include "windows/SerialDevices.h"
+#include "platform/qt/QtSerialDevices.h"
 
 #include <QDir>
 
-#include <optional>
-
 #include <algorithm>
+#include <optional>
+#include <utility>
 
-namespace vellicor::SerialDevices {
+namespace vellicor {
 
 namespace {
 
@@ -40,9 +40,14 @@ std::optional<DeviceName> classify(const QString& name)
 
 } // namespace
 
-QStringList present(const QString& deviceFolder)
+QtSerialDevices::QtSerialDevices(QString deviceFolder)
+    : m_deviceFolder(std::move(deviceFolder))
 {
-    const QDir folder(deviceFolder);
+}
+
+QStringList QtSerialDevices::present() const
+{
+    const QDir folder(m_deviceFolder);
     QList<DeviceName> found;
     const QStringList entries = folder.entryList(QDir::System | QDir::Files | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
@@ -58,4 +63,4 @@ QStringList present(const QString& deviceFolder)
     return paths;
 }
 
-} // namespace vellicor::SerialDevices
+} // namespace vellicor

@@ -1,14 +1,10 @@
-#include "windows/HelpWindow.h"
-
-#include "windows/HelpTopics.h"
-#include "windows/WindowsResources.h"
+#include "platform/qt/QtHelpViewer.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
 #include <QTextBrowser>
-#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -39,10 +35,10 @@ QToolButton* toolButton(const QString& name, const QString& text, QStyle::Standa
 
 } // namespace
 
-HelpWindow::HelpWindow(QWidget* parent)
+HelpWindow::HelpWindow(const HelpBook& book, QWidget* parent)
     : QWidget(parent, Qt::Window)
+    , m_book(book)
 {
-    initWindowsResources();
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Vellicor Help"));
 
@@ -79,7 +75,7 @@ HelpWindow::HelpWindow(QWidget* parent)
 
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
-    connect(contents, &QToolButton::clicked, this, [this] { showPage(HelpTopics::contentsUrl()); });
+    connect(contents, &QToolButton::clicked, this, [this] { showPage(m_book.contents()); });
     connect(m_back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QToolButton::setEnabled);
@@ -117,56 +113,48 @@ bool HelpWindow::find(const QString& text)
 
 bool HelpWindow::findInOtherTopics(const QString& text)
 {
-    // The contents first, then the topics in their order, starting after the page shown.
-    QList<QUrl> pages = {HelpTopics::contentsUrl()};
-    for (const HelpTopic& topic : HelpTopics::all())
-        pages.append(HelpTopics::urlFor(topic.contextId));
-    const qsizetype current = pages.indexOf(currentPage());
-    for (qsizetype step = 1; step <= pages.size(); ++step) {
-        const QUrl& candidate = pages.at((current + step) % pages.size());
-        QTextDocument probe;
-        probe.setHtml(HelpTopics::pageHtml(candidate));
-        if (!probe.toPlainText().contains(text, Qt::CaseInsensitive))
-            continue;
-        showPage(candidate);
-        m_browser->moveCursor(QTextCursor::Start);
-        return m_browser->find(text);
-    }
-    return false;
+    const QUrl page = m_book.nextPageWith(currentPage(), text);
+    if (page.isEmpty())
+        return false;
+    showPage(page);
+    m_browser->moveCursor(QTextCursor::Start);
+    return m_browser->find(text);
 }
 
-HelpWindowViewer::HelpWindowViewer(QWidget* owner)
-    : m_owner(owner)
+QtHelpViewer::QtHelpViewer(const HelpBook& book, QWidget* owner)
+    : m_book(book)
+    , m_owner(owner)
 {
 }
 
-HelpWindowViewer::~HelpWindowViewer()
+QtHelpViewer::~QtHelpViewer()
 {
     if (m_window && !m_window->parent())
         delete m_window;
 }
 
-void HelpWindowViewer::showContext(int contextId)
+void QtHelpViewer::showContext(int contextId)
 {
-    show(HelpTopics::urlFor(contextId));
+    show(m_book.topic(contextId));
 }
 
-void HelpWindowViewer::showContents(const QString& command)
+void QtHelpViewer::showContents(const QString& command)
 {
-    show(HelpTopics::urlForCommand(command));
+    Q_UNUSED(command)
+    show(m_book.contents());
 }
 
-void HelpWindowViewer::close()
+void QtHelpViewer::close()
 {
     if (m_window)
         m_window->deleteLater();
     m_window = nullptr;
 }
 
-void HelpWindowViewer::show(const QUrl& url)
+void QtHelpViewer::show(const QUrl& url)
 {
     if (!m_window)
-        m_window = new HelpWindow(m_owner);
+        m_window = new HelpWindow(m_book, m_owner);
     m_window->showPage(url);
     m_window->show();
     m_window->raise();

@@ -10,7 +10,8 @@ class QSoundEffect;
 namespace vellicor {
 
 // Plays short WAV sounds with Qt Multimedia. A name found among the
-// program's built-in sounds plays that sound; any other name is a file.
+// program's built-in sounds (the resource folder ":/vellicor/sounds",
+// registered by the program) plays that sound; any other name is a file.
 // It never waits for the sound, and a machine without an audio output, a
 // missing file or a sound that cannot be played gives silence and no message.
 class QtSoundPlayer : public QObject, public SoundPlayer {

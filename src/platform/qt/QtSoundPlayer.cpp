@@ -1,6 +1,4 @@
-#include "windows/QtSoundPlayer.h"
-
-#include "windows/WindowsResources.h"
+#include "platform/qt/QtSoundPlayer.h"
 
 #include <QAudioDevice>
 #include <QFileInfo>
@@ -12,14 +10,12 @@ namespace vellicor {
 QtSoundPlayer::QtSoundPlayer(QObject* parent)
     : QObject(parent)
 {
-    initWindowsResources();
 }
 
 QtSoundPlayer::~QtSoundPlayer() = default;
 
 QUrl QtSoundPlayer::sourceFor(const QString& fileName)
 {
-    initWindowsResources();
     const QString builtIn = QStringLiteral(":/vellicor/sounds/") + QFileInfo(fileName).fileName();
     if (QFileInfo::exists(builtIn))
         return QUrl(QStringLiteral("qrc") + builtIn);
