@@ -5,6 +5,7 @@
 #include "app/SendBoxEdit.h"
 #include "app/SharedAccessKeys.h"
 #include "app/Startup.h"
+#include "terminal/StationRecord.h"
 #include "windows/FrmClipboard.h"
 #include "windows/HelpFacility.h"
 #include "windows/HelpKeyFilter.h"

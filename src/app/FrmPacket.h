@@ -37,6 +37,7 @@ class HelpFacility;
 class HelpKeyFilter;
 class ReceiveView;
 class SendBoxEdit;
+class StationRecord;
 
 // The main window: the program. It owns the link session, the two panes,
 // the status bar and the timers, and wires the controls to their rules.
@@ -163,7 +164,6 @@ private:
     void showTacticalCall();
     void setUpRecord();
     void applyTerminalPreferences();
-    void setLogging(bool on);
     void openLogFolder();
     void setUpReceivedTraffic();
     QString receivedTextToOpen() const;
@@ -181,6 +181,7 @@ private:
     std::unique_ptr<ReceivePane> m_receive;
     std::unique_ptr<SendBox> m_sendRules;
     std::unique_ptr<SessionLog> m_log;
+    std::unique_ptr<StationRecord> m_record;
     FindBar* m_findBar = nullptr;
     std::unique_ptr<HelpFacility> m_help;
     HelpKeyFilter* m_helpKeys = nullptr;

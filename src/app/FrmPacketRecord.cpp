@@ -4,7 +4,7 @@
 
 #include "app/FindBar.h"
 #include "app/ReceiveView.h"
-#include "terminal/TerminalPreferences.h"
+#include "terminal/StationRecord.h"
 
 #include <QDir>
 
@@ -15,7 +15,8 @@ void FrmPacket::setUpRecord()
     connect(m_log.get(), &SessionLog::failed, this, [this](const QString& reason) {
         m_status.SetStatusText(QStringLiteral("Status: Session log not written: ") + reason);
     });
-    connect(m_menus.mnuOptionsLogSession, &QAction::toggled, this, &FrmPacket::setLogging);
+    m_record = std::make_unique<StationRecord>(*m_platform.settings, *m_log, *m_receive, *m_session);
+    connect(m_menus.mnuOptionsLogSession, &QAction::toggled, this, [this](bool on) { m_record->setLogging(on); });
     connect(m_menus.mnuFileOpenLogFolder, &QAction::triggered, this, &FrmPacket::openLogFolder);
     connect(m_menus.mnuFileFind, &QAction::triggered, m_findBar, &FindBar::open);
     connect(m_findBar, &FindBar::searching, this, [this] {
@@ -27,20 +28,8 @@ void FrmPacket::setUpRecord()
 
 void FrmPacket::applyTerminalPreferences()
 {
-    const TerminalPreferences preferences = TerminalPreferences::load(*m_platform.settings);
     const QSignalBlocker quiet(m_menus.mnuOptionsLogSession);
-    m_menus.mnuOptionsLogSession->setChecked(preferences.sessionLog);
-    m_log->setEnabled(preferences.sessionLog);
-    m_receive->setScrollback(preferences.scrollbackLines, [this] { return m_log->writing(); });
-    m_session->setReconnect(preferences.reconnect);
-}
-
-void FrmPacket::setLogging(bool on)
-{
-    TerminalPreferences preferences = TerminalPreferences::load(*m_platform.settings);
-    preferences.sessionLog = on;
-    preferences.store(*m_platform.settings);
-    m_log->setEnabled(on);
+    m_menus.mnuOptionsLogSession->setChecked(m_record->applyPreferences());
 }
 
 void FrmPacket::openLogFolder()

@@ -1,7 +1,6 @@
 #include "app/ReceiveView.h"
 
-#include "app/KeyText.h"
-#include "terminal/FunctionKeys.h"
+#include "terminal/PaneKeys.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -38,16 +37,18 @@ void ReceiveView::resetInsertionSize()
 
 void ReceiveView::keyPressEvent(QKeyEvent* event)
 {
-    if (functionKeyTarget(event->key())) {
+    const PaneKeyAction action = PaneKeys::inReceivePane(*event);
+    switch (action.kind) {
+    case PaneKeyAction::Kind::FunctionKey:
         emit functionKey(event->key());
-        return;
+        break;
+    case PaneKeyAction::Kind::Type:
+        emit characterTyped(action.text);
+        break;
+    case PaneKeyAction::Kind::Edit:
+        QPlainTextEdit::keyPressEvent(event);
+        break;
     }
-    const QString text = typedText(*event);
-    if (text.isEmpty() || text == QStringLiteral("\x03")) {
-        QPlainTextEdit::keyPressEvent(event); // Ctrl-C copies; navigation keys move
-        return;
-    }
-    emit characterTyped(text);
 }
 
 void ReceiveView::focusInEvent(QFocusEvent* event)

@@ -1,7 +1,6 @@
 #include "app/SendBoxEdit.h"
 
-#include "app/KeyText.h"
-#include "terminal/FunctionKeys.h"
+#include "terminal/PaneKeys.h"
 #include "terminal/SendBox.h"
 
 #include <QAction>
@@ -63,7 +62,7 @@ bool SendBoxEdit::event(QEvent* event)
     }
     if (event->type() == QEvent::ShortcutOverride) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (!isMenuShortcut(*this, *key) && !typedText(*key).isEmpty()) {
+        if (!isMenuShortcut(*this, *key) && !PaneKeys::typedText(*key).isEmpty()) {
             event->accept();
             return true;
         }
@@ -73,23 +72,25 @@ bool SendBoxEdit::event(QEvent* event)
 
 void SendBoxEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (functionKeyTarget(event->key())) {
+    const PaneKeyAction action = PaneKeys::inSendBox(*event);
+    switch (action.kind) {
+    case PaneKeyAction::Kind::FunctionKey:
         emit functionKey(event->key());
-        return;
-    }
-    const QString text = typedText(*event);
-    if (text.isEmpty()) {
+        break;
+    case PaneKeyAction::Kind::Type:
+        for (const QChar c : action.text)
+            typeCharacter(c);
+        break;
+    case PaneKeyAction::Kind::Edit:
         QLineEdit::keyPressEvent(event);
-        return;
+        break;
     }
-    for (const QChar c : text)
-        typeCharacter(c);
 }
 
 void SendBoxEdit::keyReleaseEvent(QKeyEvent* event)
 {
     QLineEdit::keyReleaseEvent(event);
-    if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_Up)
+    if (PaneKeys::releaseReadsBack(event->key()))
         emit scrollBackRequested();
 }
 

@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "terminal/PaneKeys.h"
 #include "terminal/SendBox.h"
 
 #include <QTest>
@@ -153,6 +154,68 @@ private slots:
         typeInto(quiet, start, keys);
         QTEST(quietLink.written, "written");
         QVERIFY(echoed.isEmpty());
+    }
+
+    // What a key does in each pane, as the window system reports it.
+    void keysOfBothPanes_data()
+    {
+        using K = PaneKeyAction::Kind;
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("sendBoxKind");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("receivePaneKind");
+        const int ctrl = Qt::ControlModifier;
+        const int type = int(K::Type);
+        QTest::newRow("letter") << int(Qt::Key_A) << 0 << "a" << type << "a" << type;
+        QTest::newRow("Windows-1252 letter") << int(Qt::Key_Eacute) << 0 << "\u00e9" << type << "\u00e9" << type;
+        QTest::newRow("Ctrl-A") << int(Qt::Key_A) << ctrl << "" << type << "\x01" << type;
+        QTest::newRow("Ctrl-C copies in the pane") << int(Qt::Key_C) << ctrl << "" << type << "\x03" << int(K::Edit);
+        QTest::newRow("Ctrl-Z") << int(Qt::Key_Z) << ctrl << "" << type << "\x1a" << type;
+        QTest::newRow("Ctrl-@") << int(Qt::Key_At) << ctrl << "" << type << QString(QChar(0)) << type;
+        QTest::newRow("Ctrl-[") << int(Qt::Key_BracketLeft) << ctrl << "" << type << "\x1b" << type;
+        QTest::newRow("Ctrl-_") << int(Qt::Key_Underscore) << ctrl << "" << type << "\x1f" << type;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << 0 << "\r" << type << "\r" << type;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << type << "\r" << type;
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 0 << "\b" << type << "\b" << type;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << 0 << "\t" << type << "\t" << type;
+        QTest::newRow("Ctrl-Tab") << int(Qt::Key_Tab) << ctrl << "" << int(K::Edit) << "" << int(K::Edit);
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << 0 << "\x1b" << type << "\x1b" << type;
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << "\x7f" << int(K::Edit) << "" << int(K::Edit);
+        QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << "" << int(K::Edit) << "" << int(K::Edit);
+        QTest::newRow("Alt+letter") << int(Qt::Key_X) << int(Qt::AltModifier) << "x" << int(K::Edit) << "" << int(K::Edit);
+        QTest::newRow("Ctrl+digit") << int(Qt::Key_1) << ctrl << "1" << int(K::Edit) << "" << int(K::Edit);
+        QTest::newRow("F2 is not a button") << int(Qt::Key_F2) << 0 << "" << int(K::Edit) << "" << int(K::Edit);
+        for (int f = Qt::Key_F3; f <= Qt::Key_F12; ++f) {
+            QTest::newRow(qPrintable(QStringLiteral("F%1").arg(f - Qt::Key_F1 + 1)))
+                << f << 0 << "" << int(K::FunctionKey) << "" << int(K::FunctionKey);
+        }
+    }
+
+    void keysOfBothPanes()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        QFETCH(int, sendBoxKind);
+        QFETCH(QString, typed);
+        QFETCH(int, receivePaneKind);
+        const QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
+        const PaneKeyAction inBox = PaneKeys::inSendBox(press);
+        QCOMPARE(int(inBox.kind), sendBoxKind);
+        QCOMPARE(inBox.text, typed);
+        const PaneKeyAction inPane = PaneKeys::inReceivePane(press);
+        QCOMPARE(int(inPane.kind), receivePaneKind);
+        QCOMPARE(inPane.text, receivePaneKind == sendBoxKind ? typed : QString());
+    }
+
+    void releasingPageUpOrUpReadsBack()
+    {
+        QVERIFY(PaneKeys::releaseReadsBack(Qt::Key_PageUp));
+        QVERIFY(PaneKeys::releaseReadsBack(Qt::Key_Up));
+        QVERIFY(!PaneKeys::releaseReadsBack(Qt::Key_PageDown));
+        QVERIFY(!PaneKeys::releaseReadsBack(Qt::Key_Down));
     }
 };
 
