@@ -1,3 +1,4 @@
+#include "Controls.h"
 #include "BenchProgram.h"
 
 #include "app/Application.h"
@@ -52,18 +53,18 @@ void BenchProgram::start()
     startShowing(nullptr);
     m_window->activateWindow();
     if (!QTest::qWaitForWindowExposed(m_window.get())
-        || !QTest::qWaitFor([this] { return m_farEnd.connected() && m_window->session().link().isOpen(); }, 5000))
+        || !QTest::qWaitFor([this] { return m_farEnd.connected() && m_outside->platform().link->isOpen(); }, 5000))
         qFatal("the program did not start");
 }
 
 QString BenchProgram::lastPaneLine()
 {
-    return m_window->receiveView().document()->lastBlock().text();
+    return test::receiveView(*m_window).document()->lastBlock().text();
 }
 
 int BenchProgram::paneLineCount()
 {
-    return m_window->receiveView().document()->blockCount();
+    return test::receiveView(*m_window).document()->blockCount();
 }
 
 } // namespace vellicor::bench

@@ -29,6 +29,10 @@ public:
     void writePreferences(quint16 tncPort, bool reconnect);
 
     FrmPacket& window() { return *m_window; }
+    // One of the window's rule objects, by name ("portSession", "receivePane").
+    template <typename T>
+    T& part(const char* name) { return *m_window->findChild<T*>(QLatin1String(name)); }
+    SerialLink& link() { return *m_outside->platform().link; }
     Globals& globals() { return m_globals; }
     FarEnd& farEnd() { return m_farEnd; }
     // The plain text of the receive pane's last line.

@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     BenchProgram program;
     program.start();
-    TncControl& tnc = program.window().tnc();
+    TncControl& tnc = *program.window().findChild<TncControl*>();
     BenchTable table(QStringLiteral("Idle while waiting in Pause"));
     double wall = 0;
     const double autobaud = cpuPercent([&tnc] { tnc.sendAutobaud(); }, &wall);

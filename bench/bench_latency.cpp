@@ -2,6 +2,7 @@
 // the far end of the TCP link (measured on the far end's own thread). Two
 // kinds of key: Return ending a one-letter line, and Ctrl+C, which goes to
 // the TNC straight away.
+#include "Controls.h"
 #include "BenchProgram.h"
 #include "BenchTable.h"
 #include "app/SendBoxEdit.h"
@@ -22,7 +23,7 @@ double keyToByte(BenchProgram& program, Qt::Key key, Qt::KeyboardModifiers modif
 {
     const qsizetype expected = program.farEnd().receivedCount() + bytes;
     const SteadyClock::time_point start = SteadyClock::now();
-    QTest::keyClick(&program.window().sendBox(), key, modifiers);
+    QTest::keyClick(&test::sendBox(program.window()), key, modifiers);
     std::optional<SteadyClock::time_point> arrival;
     while (!(arrival = program.farEnd().waitForReceived(expected, std::chrono::milliseconds(0)))) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -42,7 +43,7 @@ int main(int argc, char* argv[])
     QList<double> lines;
     QList<double> controls;
     for (int i = 0; i < kKeys; ++i) {
-        QTest::keyClick(&program.window().sendBox(), Qt::Key_X);
+        QTest::keyClick(&test::sendBox(program.window()), Qt::Key_X);
         lines.append(keyToByte(program, Qt::Key_Return, Qt::NoModifier, 2));
         controls.append(keyToByte(program, Qt::Key_C, Qt::ControlModifier, 1));
     }

@@ -29,13 +29,14 @@ struct Run {
 Run feedChunks(BenchProgram& program, const QByteArray& text, qsizetype chunkSize)
 {
     Run run;
-    FrmPacket& window = program.window();
+    PortSession& session = program.part<PortSession>("portSession");
+    ReceivePane& pane = program.part<ReceivePane>("receivePane");
     for (int i = 0; i < kMeasuredChunks; ++i) {
         const QByteArray chunk = text.mid((i * chunkSize) % (text.size() - chunkSize), chunkSize);
         const SteadyClock::time_point start = SteadyClock::now();
-        emit window.session().received(decodeWindows1252(chunk));
+        emit session.received(decodeWindows1252(chunk));
         if (i % 8 == 7)
-            window.AppendToReceivePane(QStringLiteral("N0CALL de KB0XYZ ok\r\n"), program.globals().gTxForeColor);
+            pane.AppendToReceivePane(QStringLiteral("N0CALL de KB0XYZ ok\r\n"), program.globals().gTxForeColor);
         QCoreApplication::processEvents();
         const double spent = microseconds(SteadyClock::now() - start);
         run.micros.append(spent);
@@ -48,9 +49,9 @@ Run feedChunks(BenchProgram& program, const QByteArray& text, qsizetype chunkSiz
 void fillPane(BenchProgram& program)
 {
     const QByteArray text = packetText(6 * 1024 * 1024, 7);
-    FrmPacket& window = program.window();
+    PortSession& session = program.part<PortSession>("portSession");
     for (qsizetype at = 0; at < text.size() && program.paneLineCount() < kFullPaneLines; at += 65536) {
-        emit window.session().received(decodeWindows1252(text.mid(at, 65536)));
+        emit session.received(decodeWindows1252(text.mid(at, 65536)));
         QCoreApplication::processEvents();
     }
 }

@@ -59,7 +59,7 @@ int main(int argc, char* argv[])
     program.writePreferences(tnc.port(), true);
     program.startShowing(nullptr);
     program.window().activateWindow();
-    SerialLink& link = program.window().session().link();
+    SerialLink& link = program.link();
     if (!QTest::qWaitFor([&link] { return link.isOpen(); }, 5000))
         qFatal("the program did not start");
     const int peer = tnc.accept();

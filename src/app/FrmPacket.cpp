@@ -30,6 +30,15 @@ QString colorCss(quint32 bgr)
     return PaneDocument::toColor(bgr).name();
 }
 
+// The window's own rule objects are its children by name, so the benchmarks
+// and whole-program tests find them as they find the controls. The window
+// still deletes them itself, before its widgets.
+void adopt(QObject& part, const char* name, QObject* window)
+{
+    part.setObjectName(QString::fromLatin1(name));
+    part.setParent(window);
+}
+
 QPushButton* button(const QString& caption, const char* name, QWidget* parent)
 {
     auto* made = new QPushButton(caption, parent);
@@ -56,6 +65,7 @@ FrmPacket::FrmPacket(Globals& globals, const Platform& platform, Options options
     m_clock = std::make_unique<StatusClock>(m_status, *m_platform.clock);
     m_session = std::make_unique<PortSession>(*m_platform.link, m_globals, m_status, *m_clock,
                                               *m_platform.prompter, *m_platform.beeper);
+    adopt(*m_session, "portSession", this);
     buildPanes();
     buildStatusBar();
     connectRules();
@@ -82,6 +92,7 @@ void FrmPacket::buildPanes()
         m_lblTNCFunc[i]->setObjectName(QStringLiteral("lblTNCFunc%1").arg(i));
         m_lblTNCFunc[i]->setAlignment(Qt::AlignCenter);
         m_cmdTNCFunc[i] = button(QString(), "cmdTNCFunc", m_functionRow);
+        m_cmdTNCFunc[i]->setObjectName(QStringLiteral("cmdTNCFunc%1").arg(i));
         m_cmdTNCFunc[i]->setProperty("index", i);
         grid->addWidget(m_lblTNCFunc[i], 0, i);
         grid->addWidget(m_cmdTNCFunc[i], 1, i);
@@ -159,6 +170,7 @@ void FrmPacket::connectRules()
     m_paneDocument->useCaret([this] { return m_txtReceived->textCursor(); },
                              [this](const QTextCursor& c) { m_txtReceived->setTextCursor(c); });
     m_receive = std::make_unique<ReceivePane>(*m_paneDocument, m_globals, m_status);
+    adopt(*m_receive, "receivePane", this);
     m_receive->setDisplayFrames(kReceiveFirstFrame, kReceiveLongestFrame);
     SendBox::Hooks hooks;
     hooks.echo = [this](const QString& text) { m_receive->AppendToReceivePane(text, m_globals.gTxForeColor); };

@@ -66,37 +66,6 @@ public:
     // The system ends the program: every window closes without a question,
     // the shut-down script runs and the port closes.
     void closeForSystem();
-    // Runs the bytes of a text to the TNC; with the port closed nothing is written.
-    PortResult SendToTnc(const QString& text) { return m_session->writer().SendToTnc(text); }
-    void AppendToReceivePane(const QString& text, quint32 color) { m_receive->AppendToReceivePane(text, color); }
-    void SetStatusText(const QString& text) { m_status.SetStatusText(text); }
-
-    Globals& globals() { return m_globals; }
-    const Platform& platform() const { return m_platform; }
-    const ProgramFolder& programFolder() const { return m_options.folder; }
-    PortSession& session() { return *m_session; }
-    TncWriter& writer() { return m_session->writer(); }
-    ReceivePane& receivePane() { return *m_receive; }
-    StatusPanels& statusPanels() { return m_status; }
-    StatusClock& statusClock() { return *m_clock; }
-    MainMenus& menus() { return m_menus; }
-    ReceiveView& receiveView() { return *m_txtReceived; }
-    SendBoxEdit& sendBox() { return *m_txtSent; }
-    QPushButton& restartButton() { return *m_cmdRestartPort; }
-    QPushButton& scrollButton() { return *m_cmdScroll; }
-    bool receiveIndicatorRed() const { return m_inputRed; }
-    QLabel& panelLabel(const QString& key) { return *m_panelLabels.value(key); }
-
-    HelpFacility& help() { return *m_help; }
-    TncControl& tnc() { return *m_tnc; }
-    FrmNTS* ntsForm() { return m_nts; }
-    FrmTORMEL* tormelForm() { return m_tormel; }
-    SessionLog& sessionLog() { return *m_log; }
-    FindBar& findBar() { return *m_findBar; }
-    QPushButton& functionButton(int index) { return *m_cmdTNCFunc.at(index); }
-    QPushButton& commandButton() { return *m_cmdCMD; }
-    QPushButton& converseButton() { return *m_cmdConv; }
-
     // What the TNC scripts change in this window.
     QString caption() const override { return windowTitle(); }
     void setCaption(const QString& caption) override { setWindowTitle(caption); }
@@ -116,7 +85,6 @@ public:
     void showChannelItem(int index, const QString& caption) override;
     void setStatusText(const QString& text) override { m_status.SetStatusText(text); }
     void setBusy(bool busy) override;
-    HelpKeyFilter& helpKeys() { return *m_helpKeys; }
 
     // The pane colours (0x00BBGGRR), as the Properties dialog changes them.
     quint32 receivedBackColor() const override { return m_receiveBack; }

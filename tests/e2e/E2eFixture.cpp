@@ -61,7 +61,7 @@ bool E2eFixture::start(const QString& commandLine)
     if (!QTest::qWaitForWindowActive(m_window.get()))
         return false;
     return QTest::qWaitFor(
-        [this] { return m_window->session().link().isOpen() && (!m_ownTnc || !m_tnc.isNull()); }, 5000);
+        [this] { return linkOpen() && (!m_ownTnc || !m_tnc.isNull()); }, 5000);
 }
 
 } // namespace vellicor::test

@@ -28,6 +28,7 @@ public:
     bool start(const QString& commandLine = {});
 
     FrmPacket& window() { return *m_window; }
+    bool linkOpen() const { return m_outside->platform().link->isOpen(); }
     Globals& globals() { return m_globals; }
     // The TNC played by the test: none with a TNC of another process.
     QTcpSocket* tnc() { return m_tnc; }

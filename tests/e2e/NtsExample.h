@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Controls.h"
 #include "E2eFixture.h"
 #include "ModalAnswers.h"
 
@@ -42,15 +43,15 @@ inline void openInForm(E2eFixture& program, const QTemporaryDir& dir, FrmNTS*& f
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
     file.close();
-    program.window().menus().mnuNTS->trigger();
-    QVERIFY(program.window().ntsForm());
-    QVERIFY(program.window().ntsForm()->isVisible());
+    action(program.window(), QStringLiteral("mnuNTS"))->trigger();
+    QVERIFY(named<FrmNTS>(program.window(), QStringLiteral("frmNTS")));
+    QVERIFY(named<FrmNTS>(program.window(), QStringLiteral("frmNTS"))->isVisible());
     ModalAnswers dialog({chooseFile(path)});
-    formAction(*program.window().ntsForm(), "mnuFileOpen")->trigger();
+    formAction(*named<FrmNTS>(program.window(), QStringLiteral("frmNTS")), "mnuFileOpen")->trigger();
     QCOMPARE(dialog.unexpected(), 0);
     QVERIFY(dialog.allTaken());
-    QCOMPARE(program.window().ntsForm()->radiogram().msgNum, QStringLiteral("012"));
-    form = program.window().ntsForm();
+    QCOMPARE(named<FrmNTS>(program.window(), QStringLiteral("frmNTS"))->radiogram().msgNum, QStringLiteral("012"));
+    form = named<FrmNTS>(program.window(), QStringLiteral("frmNTS"));
 }
 
 } // namespace vellicor::test::ntsexample

@@ -23,9 +23,10 @@ int main(int argc, char* argv[])
     FrmPacket window(globals, outside.platform(), programOptions({QStringLiteral("vellicor")}));
     window.resize(900, 600);
     window.show();
-    window.receivePane().ShowReceivedText(QStringLiteral("cmd:\r\nN0BBS>WELCOME TO THE PRACTICE BBS\r\n"));
-    window.AppendToReceivePane(QStringLiteral("C N0BBS\r\n"), globals.gTxForeColor);
-    window.receivePane().ShowReceivedText(QStringLiteral("*** CONNECTED to N0BBS\r\n"));
+    ReceivePane& pane = *window.findChild<ReceivePane*>(QStringLiteral("receivePane"));
+    pane.ShowReceivedText(QStringLiteral("cmd:\r\nN0BBS>WELCOME TO THE PRACTICE BBS\r\n"));
+    pane.AppendToReceivePane(QStringLiteral("C N0BBS\r\n"), globals.gTxForeColor);
+    pane.ShowReceivedText(QStringLiteral("*** CONNECTED to N0BBS\r\n"));
     QTimer::singleShot(800, &app, [&] {
         globals.gExiting = true;
         app.exit(window.grab().save(output) ? 0 : 1);

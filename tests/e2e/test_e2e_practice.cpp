@@ -1,6 +1,7 @@
 // Whole-program journeys against the real practice TNC: Vellicor with the
 // practice profile that tools/run.sh installs, the practice TNC and its board
 // in a process of their own, as a newcomer runs them.
+#include "Controls.h"
 #include "AresExample.h"
 #include "E2eFixture.h"
 #include "MessageFields.h"
@@ -8,7 +9,6 @@
 #include "NtsExample.h"
 #include "PracticeTncProcess.h"
 
-#include "app/ReceiveView.h"
 #include "app/SendBoxEdit.h"
 #include "traffic/ares/FrmTORMEL.h"
 
@@ -74,7 +74,7 @@ public:
     FrmPacket& window() { return m_program->window(); }
     Globals& globals() { return m_program->globals(); }
     PracticeTncProcess& tnc() { return m_tnc; }
-    QString pane() { return window().receiveView().toPlainText(); }
+    QString pane() { return receiveView(window()).toPlainText(); }
 
     // Waits until the receive pane holds `text` at least `times` times.
     bool shows(const QString& text, int times = 1)
@@ -90,17 +90,17 @@ public:
 
     void type(const QString& line)
     {
-        QTest::keyClicks(&window().sendBox(), line);
-        QTest::keyClick(&window().sendBox(), Qt::Key_Return);
+        QTest::keyClicks(&sendBox(window()), line);
+        QTest::keyClick(&sendBox(window()), Qt::Key_Return);
     }
 
     // Presses the function button with this caption, as the operator clicks it.
     bool press(const QString& caption)
     {
         for (int i = 0; i < 8; ++i) {
-            QPushButton& button = window().functionButton(i);
-            if (button.isVisible() && button.text() == caption) {
-                button.click();
+            QPushButton& function = button(window(), QStringLiteral("cmdTNCFunc%1").arg(i));
+            if (function.isVisible() && function.text() == caption) {
+                function.click();
                 return true;
             }
         }
@@ -117,15 +117,15 @@ QStringList visibleButtonCaptions(FrmPacket& window)
 {
     QStringList captions;
     for (int i = 0; i < 8; ++i) {
-        if (window.functionButton(i).isVisible())
-            captions.append(window.functionButton(i).text());
+        if (button(window, QStringLiteral("cmdTNCFunc%1").arg(i)).isVisible())
+            captions.append(button(window, QStringLiteral("cmdTNCFunc%1").arg(i)).text());
     }
     return captions;
 }
 
 // Opens the receive pane's context menu as the menu key does and runs the
 // command with this name from it.
-bool runFromPaneMenu(ReceiveView& pane, const QString& name)
+bool runFromPaneMenu(QPlainTextEdit& pane, const QString& name)
 {
     bool offered = false;
     QTimer poll;
@@ -151,7 +151,7 @@ bool runFromPaneMenu(ReceiveView& pane, const QString& name)
 QList<QAction*> modeItems(FrmPacket& window)
 {
     QList<QAction*> items;
-    for (QAction* action : window.menus().mnuMode->actions()) {
+    for (QAction* action : menu(window, QStringLiteral("mnuMode"))->actions()) {
         if (action->objectName() == QStringLiteral("mnuModeItem") && action->isVisible())
             items.append(action);
     }
@@ -179,15 +179,15 @@ void E2ePractice::startupScriptBuildsTheModeMenuWhoseButtonsDriveTheTnc()
     FrmPacket& window = session.window();
     QVERIFY(session.pane().contains(kSignOn));
     QVERIFY(window.windowTitle().endsWith(QStringLiteral("        Practice TNC - no radio, nothing goes on the air")));
-    QVERIFY(window.menus().mnuMode->menuAction()->isVisible());
+    QVERIFY(menu(window, QStringLiteral("mnuMode"))->menuAction()->isVisible());
     const QList<QAction*> modes = modeItems(window);
     QCOMPARE(modes.size(), 2);
     QCOMPARE(modes[0]->text(), QStringLiteral("&Bulletin Board"));
     QCOMPARE(modes[1]->text(), QStringLiteral("&Net"));
-    QCOMPARE(window.panelLabel(QStringLiteral("Mode")).text(), QStringLiteral("Bulletin Board"));
+    QCOMPARE(panel(window, QStringLiteral("Mode")).text(), QStringLiteral("Bulletin Board"));
     QCOMPARE(visibleButtonCaptions(window),
              (QStringList{"BBS", "List", "Read", "Help", "Bye", "Disconnect"}));
-    QCOMPARE(window.menus().MnuChannel[1]->text(), QStringLiteral("Channel &B"));
+    QCOMPARE(menu(window, QStringLiteral("mnuUser"))->actions()[1]->text(), QStringLiteral("Channel &B"));
 
     // "$SETDAYTIME" set the TNC's clock.
     session.type(QStringLiteral("DA"));
@@ -196,7 +196,7 @@ void E2ePractice::startupScriptBuildsTheModeMenuWhoseButtonsDriveTheTnc()
 
     modes[1]->trigger();
     VERIFY_PANE(session, session.shows(QStringLiteral("*** CHANNEL B: not connected")));
-    QCOMPARE(window.panelLabel(QStringLiteral("Mode")).text(), QStringLiteral("Net"));
+    QCOMPARE(panel(window, QStringLiteral("Mode")).text(), QStringLiteral("Net"));
     QCOMPARE(visibleButtonCaptions(window), (QStringList{"Net", "Check In", "Traffic", "73", "Disconnect"}));
     QVERIFY(session.press(QStringLiteral("Net")));
     VERIFY_PANE(session, session.shows(QStringLiteral("*** CONNECTED to N0NET")));
@@ -243,8 +243,8 @@ void E2ePractice::messageIsStoredOnTheBoardByteForByteAndReadBack()
         ntsexample::openInForm(session.program(), dir, ntsForm);
         form = ntsForm;
     } else {
-        session.window().menus().mnuTORMEL->trigger();
-        FrmTORMEL* tormel = session.window().tormelForm();
+        action(session.window(), QStringLiteral("mnuTORMEL"))->trigger();
+        FrmTORMEL* tormel = named<FrmTORMEL>(session.window(), QStringLiteral("frmTORMEL"));
         QVERIFY(tormel && tormel->isVisible());
         tormel->showMessage(aresexample::message());
         form = tormel;
@@ -262,11 +262,11 @@ void E2ePractice::messageIsStoredOnTheBoardByteForByteAndReadBack()
     QCOMPARE(session.storedMessage(3), stored);
     QVERIFY(session.press(QStringLiteral("List")));
     VERIFY_PANE(session, session.shows(listed));
-    QTest::keyClicks(&session.window().sendBox(), QStringLiteral("3"));
+    QTest::keyClicks(&sendBox(session.window()), QStringLiteral("3"));
     QVERIFY(session.press(QStringLiteral("Read")));
     VERIFY_PANE(session, session.shows(QStringLiteral("[End of message #3]")));
     QVERIFY(session.pane().contains(textLine));
-    QVERIFY(session.window().sendBox().text().isEmpty());
+    QVERIFY(sendBox(session.window()).text().isEmpty());
 }
 
 // The drill with the practice traffic: read the radiogram, open the board's
@@ -282,8 +282,8 @@ void E2ePractice::receivedTrafficOpensInTheFormsToBeRelayed()
     VERIFY_PANE(session, session.shows(QStringLiteral("N0BBS>")));
     session.type(QStringLiteral("R 1"));
     VERIFY_PANE(session, session.shows(QStringLiteral("[End of message #1]\nN0BBS>")));
-    QTest::keyClick(&window.sendBox(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
-    FrmNTS* nts = window.ntsForm();
+    QTest::keyClick(&sendBox(window), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    FrmNTS* nts = named<FrmNTS>(window, QStringLiteral("frmNTS"));
     QVERIFY(nts && nts->isVisible());
     QCOMPARE(fieldsOf(nts->radiogram()),
              (QStringList{"207", "W (H & W)", "HXG", "N0DEN", "11", "DENVER CO", "1830Z", "MAY 12", "ANNA LOPEZ",
@@ -292,24 +292,24 @@ void E2ePractice::receivedTrafficOpensInTheFormsToBeRelayed()
     QCOMPARE(nts->findChild<QLabel*>(QStringLiteral("labCheckVerdict"))->text(),
              QStringLiteral("Check 11 agrees with the text"));
     QCOMPARE(nts->findChild<QLabel*>(QStringLiteral("labFileName"))->text(), QString());
-    QVERIFY(window.sendBox().text().isEmpty());
+    QVERIFY(sendBox(window).text().isEmpty());
 
     // A listing is no radiogram; the form keeps what it holds.
     session.type(QStringLiteral("L"));
     VERIFY_PANE(session, session.shows(QStringLiteral("P, Cots and blankets")));
-    window.menus().mnuFileOpenAsRadiogram->trigger();
-    QCOMPARE(window.panelLabel(QStringLiteral("Status")).text(), QStringLiteral("Status: No preamble line found"));
+    action(window, QStringLiteral("mnuFileOpenAsRadiogram"))->trigger();
+    QCOMPARE(panel(window, QStringLiteral("Status")).text(), QStringLiteral("Status: No preamble line found"));
     QCOMPARE(nts->radiogram().msgNum, QStringLiteral("207"));
 
     session.type(QStringLiteral("R 2"));
     VERIFY_PANE(session, session.shows(QStringLiteral("[End of message #2]\nN0BBS>")));
     const QString pane = session.pane();
-    QTextCursor selection = window.receiveView().textCursor();
+    QTextCursor selection = receiveView(window).textCursor();
     selection.setPosition(pane.lastIndexOf(QStringLiteral("Title: P, Cots")));
     selection.setPosition(pane.lastIndexOf(QStringLiteral("BY N0EOC")) + 8, QTextCursor::KeepAnchor);
-    window.receiveView().setTextCursor(selection);
-    QVERIFY(runFromPaneMenu(window.receiveView(), QStringLiteral("mnuFileOpenAsAres")));
-    FrmTORMEL* tormel = window.tormelForm();
+    receiveView(window).setTextCursor(selection);
+    QVERIFY(runFromPaneMenu(receiveView(window), QStringLiteral("mnuFileOpenAsAres")));
+    FrmTORMEL* tormel = named<FrmTORMEL>(window, QStringLiteral("frmTORMEL"));
     QVERIFY(tormel && tormel->isVisible());
     const QString slashed(QChar(0x00D8));
     QCOMPARE(fieldsOf(tormel->message()),
@@ -323,12 +323,12 @@ void E2ePractice::receivedTrafficOpensInTheFormsToBeRelayed()
     QStringList boxTexts;
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    window.receiveView().moveCursor(QTextCursor::End);
+    receiveView(window).moveCursor(QTextCursor::End);
     session.type(QStringLiteral("R 1"));
     VERIFY_PANE(session, session.shows(QStringLiteral("[End of message #1]\nN0BBS>"), 2));
     {
         ModalAnswers keep({clickBox(QMessageBox::No, boxTexts)});
-        QTest::keyClick(&window.sendBox(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(&sendBox(window), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(keep.unexpected(), 0);
     }
     QCOMPARE(boxTexts, QStringList{QStringLiteral("Clear all information on the NTS screen?")});
@@ -351,14 +351,14 @@ void E2ePractice::restartPortBringsBackATncThatWasKilled()
     const quint16 port = session.tnc().port();
 
     session.tnc().kill();
-    QTRY_VERIFY_WITH_TIMEOUT(window.restartButton().isVisible(), kAnswerMs);
+    QTRY_VERIFY_WITH_TIMEOUT(button(window, QStringLiteral("cmdRestartPort")).isVisible(), kAnswerMs);
     QVERIFY(!session.globals().gPortOk);
 
     QVERIFY(session.tnc().start(port));
     QCOMPARE(session.tnc().port(), port);
-    window.restartButton().click();
+    button(window, QStringLiteral("cmdRestartPort")).click();
     VERIFY_PANE(session, session.shows(kSignOn, 2));
-    QVERIFY(!window.restartButton().isVisible());
+    QVERIFY(!button(window, QStringLiteral("cmdRestartPort")).isVisible());
     QVERIFY(session.globals().gPortOk);
     // A restart does not run the start-up script again; its buttons still work.
     QCOMPARE(session.pane().count(kStartupDone), 1);

@@ -1,3 +1,4 @@
+#include "Controls.h"
 #include "E2eFixture.h"
 
 #include "app/SendBoxEdit.h"
@@ -58,27 +59,27 @@ void E2eScripts::startupScriptDrivesTheTncAndBuildsModesButtonsAndChannels()
     FrmPacket& window = program.window();
 
     QTRY_COMPARE_WITH_TIMEOUT(program.fromProgram(), kAtActivation, 10000);
-    QCOMPARE(window.panelLabel(QStringLiteral("Mode")).text(), QStringLiteral("HF Bulletins"));
+    QCOMPARE(panel(window, QStringLiteral("Mode")).text(), QStringLiteral("HF Bulletins"));
     QVERIFY(program.globals().gWordOut);
 
-    QVERIFY(window.functionButton(0).isVisible());
-    QCOMPARE(window.functionButton(0).text(), QStringLiteral("&Beacon"));
-    QCOMPARE(window.functionButton(0).toolTip(), QStringLiteral("Beacon now"));
-    QCOMPARE(window.functionButton(1).text(), QStringLiteral("Second"));
-    QVERIFY(!window.functionButton(2).isVisible());
+    QVERIFY(button(window, QStringLiteral("cmdTNCFunc0")).isVisible());
+    QCOMPARE(button(window, QStringLiteral("cmdTNCFunc0")).text(), QStringLiteral("&Beacon"));
+    QCOMPARE(button(window, QStringLiteral("cmdTNCFunc0")).toolTip(), QStringLiteral("Beacon now"));
+    QCOMPARE(button(window, QStringLiteral("cmdTNCFunc1")).text(), QStringLiteral("Second"));
+    QVERIFY(!button(window, QStringLiteral("cmdTNCFunc2")).isVisible());
 
-    MainMenus& menus = window.menus();
+    const QList<QAction*> channels = menu(window, QStringLiteral("mnuUser"))->actions();
     for (int i = 0; i < 10; ++i) {
-        QCOMPARE(menus.MnuChannel[i]->text(), QStringLiteral("Channel &") + QChar(u'A' + i));
-        QVERIFY(menus.MnuChannel[i]->isVisible());
+        QCOMPARE(channels[i]->text(), QStringLiteral("Channel &") + QChar(u'A' + i));
+        QVERIFY(channels[i]->isVisible());
     }
     for (int i = 10; i < 20; ++i)
-        QVERIFY(!menus.MnuChannel[i]->isVisible());
+        QVERIFY(!channels[i]->isVisible());
 
     program.fromProgram().clear();
-    window.functionButton(0).click();
+    button(window, QStringLiteral("cmdTNCFunc0")).click();
     QTRY_COMPARE_WITH_TIMEOUT(program.fromProgram(), kAfterF5, 10000);
-    QVERIFY(window.sendBox().hasFocus());
+    QVERIFY(sendBox(window).hasFocus());
 }
 
 QTEST_MAIN(E2eScripts)

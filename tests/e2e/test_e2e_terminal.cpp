@@ -1,3 +1,4 @@
+#include "Controls.h"
 #include "AresExample.h"
 #include "E2eFixture.h"
 #include "ModalAnswers.h"
@@ -65,27 +66,27 @@ void E2eTerminal::talksToTheTncAndNoticesWhenItGoesAway()
     QVERIFY(program.start());
     FrmPacket& window = program.window();
     QVERIFY(window.windowTitle().startsWith(QStringLiteral("Vellicor - Version ")));
-    QCOMPARE(window.panelLabel(QStringLiteral("Com Port")).text(), QStringLiteral("Com Port: 2"));
-    QVERIFY(window.sendBox().hasFocus());
+    QCOMPARE(panel(window, QStringLiteral("Com Port")).text(), QStringLiteral("Com Port: 2"));
+    QVERIFY(sendBox(window).hasFocus());
 
-    QTest::keyClicks(&window.sendBox(), QStringLiteral("hello w"));
+    QTest::keyClicks(&sendBox(window), QStringLiteral("hello w"));
     QKeyEvent eAcute(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, QStringLiteral("\u00E9"));
-    QApplication::sendEvent(&window.sendBox(), &eAcute);
-    QTest::keyClicks(&window.sendBox(), QStringLiteral("rld"));
-    QTest::keyClick(&window.sendBox(), Qt::Key_Return);
+    QApplication::sendEvent(&sendBox(window), &eAcute);
+    QTest::keyClicks(&sendBox(window), QStringLiteral("rld"));
+    QTest::keyClick(&sendBox(window), Qt::Key_Return);
     QTRY_COMPARE(program.fromProgram(), QByteArray("hello w\xE9rld\r"));
 
     program.tnc()->write("cmd:\r\nN0CALL>\x80 ok\r\n");
     const QString expected = QStringLiteral("N0CALL>\u20AC ok");
-    QTRY_VERIFY(window.receiveView().toPlainText().contains(expected));
-    const QTextBlock block = window.receiveView().document()->findBlock(
-        window.receiveView().toPlainText().indexOf(expected));
+    QTRY_VERIFY(receiveView(window).toPlainText().contains(expected));
+    const QTextBlock block = receiveView(window).document()->findBlock(
+        receiveView(window).toPlainText().indexOf(expected));
     const QTextCharFormat format = block.begin().fragment().charFormat();
     QCOMPARE(format.foreground().color(), QColor(255, 255, 0));
 
-    QVERIFY(!window.restartButton().isVisible());
+    QVERIFY(!button(window, QStringLiteral("cmdRestartPort")).isVisible());
     program.tnc()->disconnectFromHost();
-    QTRY_VERIFY_WITH_TIMEOUT(window.restartButton().isVisible(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(button(window, QStringLiteral("cmdRestartPort")).isVisible(), 10000);
     QVERIFY(!program.globals().gPortOk);
 }
 
@@ -108,7 +109,7 @@ void E2eTerminal::everyByteSurvivesTheBoxesTheirFilesAndTheLink()
     const QString clipboardPath = dir.filePath(QStringLiteral("all.txt"));
     const QByteArray clipboardFile = bytes + "\r\n";
     QVERIFY(writeBytes(clipboardPath, clipboardFile));
-    window.menus().mnuEditEditClipboard->trigger();
+    action(window, QStringLiteral("mnuEditEditClipboard"))->trigger();
     auto* clipboard = window.findChild<FrmClipboard*>(QStringLiteral("frmClipboard"));
     QVERIFY(clipboard);
     QVERIFY(runItem(clipboard, "mnuFileOpen", {chooseFile(clipboardPath)}));
@@ -140,8 +141,8 @@ void E2eTerminal::everyByteSurvivesTheBoxesTheirFilesAndTheLink()
                                 "FROM:  (SHELTER1) Shelter manager, Red Cross\r\n\r\n" + bytes + "\r\n"
                                 "END MSG SENT 14:20 BY N\xd8" "CALL\r\n";
     QVERIFY(writeBytes(aresPath, aresFile));
-    window.menus().mnuTORMEL->trigger();
-    FrmTORMEL* ares = window.tormelForm();
+    action(window, QStringLiteral("mnuTORMEL"))->trigger();
+    FrmTORMEL* ares = named<FrmTORMEL>(window, QStringLiteral("frmTORMEL"));
     QVERIFY(ares);
     QVERIFY(runItem(ares, "mnuFileOpen", {chooseFile(aresPath)}));
     QVERIFY(runItem(ares, "mnuFileSave", {}));

@@ -1,9 +1,9 @@
+#include "Controls.h"
 #include "Fakes.h"
 #include "app/FrmPacket.h"
 #include "app/FindBar.h"
 #include "app/ReceiveView.h"
 #include "app/SendBoxEdit.h"
-#include "tnc/TncControl.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -65,6 +65,10 @@ private:
     std::unique_ptr<FrmPacket> m_window;
 
     void startWindow();
+    QMenu* menu(const char* name) const { return named<QMenu>(*m_window, QLatin1String(name)); }
+    QAction* action(const char* name) const { return named<QAction>(*m_window, QLatin1String(name)); }
+    QPushButton* button(const char* name) const { return named<QPushButton>(*m_window, QLatin1String(name)); }
+    QPlainTextEdit& receiveView() const { return *named<QPlainTextEdit>(*m_window, QStringLiteral("txtReceived")); }
 };
 
 void MainWindowTest::init()
@@ -112,39 +116,39 @@ void MainWindowTest::menuBarCarriesEveryItemInOrder()
 {
     startWindow();
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Vellicor - Version 2.0.1"));
-    MainMenus& m = m_window->menus();
     QCOMPARE(captions(m_window->menuBar()->actions()),
              (QStringList{"&File", "&TORMEL...", "&NTS...", "&Connect...", "&Tactical Call...", "&User",
                           "&Options", "&Mode", "&Help"}));
-    QCOMPARE(captions(m.mnuFile->actions()),
+    QCOMPARE(captions(menu("mnuFile")->actions()),
              (QStringList{"&Edit Clipboard...", "&Print Selected Text", "&Find...", "Open &Log Folder",
                           "Open as &Radiogram", "Open as ARES &Message", "-", "&Activate Scroll", "-",
                           "E&xit Vellicor"}));
-    QCOMPARE(captions(m.mnuOptions->actions()),
+    QCOMPARE(captions(menu("mnuOptions")->actions()),
              (QStringList{"Clear Screen", "&Communications...", "&Initialize TNC", "&Preferences...",
                           "Send &Autobaud Characters", "&Log Session"}));
-    QCOMPARE(captions(m.mnuOptionsInitializeTNC->actions()),
+    QCOMPARE(captions(menu("mnuOptionsInitializeTNC")->actions()),
              (QStringList{"Start&Up Script", "Shut&Down Script", "Custom &Script..."}));
-    QCOMPARE(captions(m.mnuHelp->actions()),
+    QCOMPARE(captions(menu("mnuHelp")->actions()),
              (QStringList{"&Contents && Index", "&Main Screen", "-", "&About Vellicor"}));
-    QCOMPARE(m.MnuChannel[0]->text(), QStringLiteral("Channel &0"));
-    QCOMPARE(m.MnuChannel[19]->text(), QStringLiteral("Channel &J"));
-    QVERIFY(m.MnuChannel[9]->isVisible());
-    QVERIFY(!m.MnuChannel[10]->isVisible());
-    QVERIFY(!m.mnuMode->menuAction()->isVisible());
+    const QList<QAction*> channels = menu("mnuUser")->actions();
+    QCOMPARE(channels.size(), 20);
+    QCOMPARE(channels[0]->text(), QStringLiteral("Channel &0"));
+    QCOMPARE(channels[19]->text(), QStringLiteral("Channel &J"));
+    QVERIFY(channels[9]->isVisible());
+    QVERIFY(!channels[10]->isVisible());
+    QVERIFY(!menu("mnuMode")->menuAction()->isVisible());
 }
 
 void MainWindowTest::menusCarryTheirHelpTopics()
 {
     startWindow();
-    MainMenus& m = m_window->menus();
-    const QList<QPair<QObject*, int>> expected = {
-        {m.mnuFile, 210}, {m.mnuTORMEL, 220}, {m.mnuNTS, 230}, {m.mnuConnect, 240}, {m.mnuTacticalCall, 250},
-        {m.mnuUser, 260}, {m.mnuOptions, 270}, {m.mnuHelp, 280}};
-    for (const auto& [item, context] : expected)
-        QCOMPARE(item->property("helpContext").toInt(), context);
-    m.mnuHelpMainScreen->trigger();
-    m.mnuHelpContents->trigger();
+    const QList<QPair<const char*, int>> expected = {
+        {"mnuFile", 210}, {"mnuTORMEL", 220}, {"mnuNTS", 230}, {"mnuConnect", 240}, {"mnuTacticalCall", 250},
+        {"mnuUser", 260}, {"mnuOptions", 270}, {"mnuHelp", 280}};
+    for (const auto& [name, context] : expected)
+        QCOMPARE(named<QObject>(*m_window, QLatin1String(name))->property("helpContext").toInt(), context);
+    action("mnuHelpMainScreen")->trigger();
+    action("mnuHelpContents")->trigger();
     QCOMPARE(m_fakes->help.contexts, QList<int>{10});
     QCOMPARE(m_fakes->help.contentsCommands, QStringList{"Contents()"});
 }
@@ -186,21 +190,20 @@ void MainWindowTest::findSelectsMatchesAndSuspendsScrolling()
 {
     startWindow();
     m_fakes->link.receive("N0BBS> msg 12 from W1AW\r\nN0BBS> msg 13 from w1aw\r\n");
-    m_window->menus().mnuFileFind->trigger();
-    FindBar& find = m_window->findBar();
+    action("mnuFileFind")->trigger();
+    FindBar& find = *named<FindBar>(*m_window, QStringLiteral("findBar"));
     QVERIFY(find.isVisible());
     find.input().setText(QStringLiteral("W1AW"));
     find.matchCase().setChecked(true);
     QVERIFY(find.find(false));
-    QCOMPARE(m_window->receiveView().textCursor().selectedText(), QStringLiteral("W1AW"));
-    const int first = m_window->receiveView().textCursor().position();
-    QVERIFY(!m_window->receivePane().scrollActive());
-    QCOMPARE(m_window->scrollButton().text(), QStringLiteral("Activate Scroll"));
+    QCOMPARE(receiveView().textCursor().selectedText(), QStringLiteral("W1AW"));
+    const int first = receiveView().textCursor().position();
+    QCOMPARE(button("cmdScroll")->text(), QStringLiteral("Activate Scroll"));
     QVERIFY(find.find(false)); // only one match with the case matched: wraps to it again
-    QCOMPARE(m_window->receiveView().textCursor().position(), first);
+    QCOMPARE(receiveView().textCursor().position(), first);
     find.matchCase().setChecked(false);
     QVERIFY(find.find(false));
-    QVERIFY(m_window->receiveView().textCursor().position() > first);
+    QVERIFY(receiveView().textCursor().position() > first);
     find.input().setText(QStringLiteral("K1ABC"));
     QVERIFY(!find.find(true));
 }
@@ -209,14 +212,15 @@ void MainWindowTest::everythingReceivedAndSentIsLogged()
 {
     startWindow();
     m_fakes->link.receive("cmd:");
-    m_window->SendToTnc(QStringLiteral("C N0BBS\r"));
+    for (const QChar c : QStringLiteral("C N0BBS\r"))
+        named<SendBoxEdit>(*m_window, QStringLiteral("txtSent"))->typeCharacter(c);
     QFile log(m_folder->path() + QStringLiteral("/logs/2026-12-05.log"));
     QVERIFY(log.open(QIODevice::ReadOnly));
     QCOMPARE(log.readAll(), QByteArray("14:43:00Z < cmd:\n14:43:00Z > C N0BBS\n"));
-    QVERIFY(m_window->menus().mnuOptionsLogSession->isChecked());
-    m_window->menus().mnuOptionsLogSession->trigger();
+    QVERIFY(action("mnuOptionsLogSession")->isChecked());
+    action("mnuOptionsLogSession")->trigger();
     QCOMPARE(m_fakes->settings.values.value(QStringLiteral("Terminal/SessionLog")), QStringLiteral("False"));
-    m_window->menus().mnuFileOpenLogFolder->trigger();
+    action("mnuFileOpenLogFolder")->trigger();
     QCOMPARE(m_fakes->dialogs.shownFolders, QStringList{m_folder->path() + QStringLiteral("/logs")});
 }
 
@@ -232,10 +236,10 @@ void MainWindowTest::communicationsRefreshesThePortPanelsWhenTheDialogCloses()
         m_fakes->link.setSettings(QStringLiteral("4800,E,7,1"));
         static_cast<QDialog*>(dialog)->reject();
     });
-    m_window->menus().mnuComPort->trigger();
-    QCOMPARE(m_window->panelLabel(QStringLiteral("Com Port")).text(), QStringLiteral("Com Port: 5"));
-    QCOMPARE(m_window->panelLabel(QStringLiteral("Settings")).text(), QStringLiteral("Settings: 4800,E,7,1"));
-    QCOMPARE(m_window->panelLabel(QStringLiteral("Settings")).toolTip(), QStringLiteral("Settings: 4800,E,7,1"));
+    action("mnuComPort")->trigger();
+    QCOMPARE(named<QLabel>(*m_window, QStringLiteral("panelComPort"))->text(), QStringLiteral("Com Port: 5"));
+    QCOMPARE(named<QLabel>(*m_window, QStringLiteral("panelSettings"))->text(), QStringLiteral("Settings: 4800,E,7,1"));
+    QCOMPARE(named<QLabel>(*m_window, QStringLiteral("panelSettings"))->toolTip(), QStringLiteral("Settings: 4800,E,7,1"));
 }
 
 void MainWindowTest::receiveIndicatorTurnsRedOnDataUntilTheClockTicks()
@@ -245,8 +249,7 @@ void MainWindowTest::receiveIndicatorTurnsRedOnDataUntilTheClockTicks()
     const QColor normal = indicator->palette().color(QPalette::Window);
     m_fakes->link.receive("cmd:");
     QCOMPARE(indicator->palette().color(QPalette::Window), QColor(255, 0, 0));
-    m_window->statusClock().clockTick();
-    QCOMPARE(indicator->palette().color(QPalette::Window), normal);
+    QTRY_COMPARE(indicator->palette().color(QPalette::Window), normal); // the next tick of the clock
 }
 
 // The pane colours of the preferences, and red on the scroll button while
@@ -257,31 +260,38 @@ void MainWindowTest::coloursReachBothPanesAndTheScrollButton()
     m_fakes->settings.values.insert(QStringLiteral("Properties/TextSentBoxForeColor"), QStringLiteral("255"));
     m_fakes->settings.values.insert(QStringLiteral("Properties/TextSentBoxBackColor"), QStringLiteral("16711680"));
     startWindow();
-    m_window->sendBox().ensurePolished();
-    QCOMPARE(m_window->receiveView().palette().color(QPalette::Base), QColor(0, 255, 0));
-    QCOMPARE(m_window->sendBox().palette().color(QPalette::Text), QColor(255, 0, 0));
-    QCOMPARE(m_window->sendBox().palette().color(QPalette::Base), QColor(0, 0, 255));
+    auto* sendBox = named<QLineEdit>(*m_window, QStringLiteral("txtSent"));
+    sendBox->ensurePolished();
+    QCOMPARE(receiveView().palette().color(QPalette::Base), QColor(0, 255, 0));
+    QCOMPARE(sendBox->palette().color(QPalette::Text), QColor(255, 0, 0));
+    QCOMPARE(sendBox->palette().color(QPalette::Base), QColor(0, 0, 255));
 
-    QPushButton& scroll = m_window->scrollButton();
+    QPushButton& scroll = *button("cmdScroll");
     const QColor normal = scroll.palette().color(QPalette::Button);
-    m_window->receivePane().suspend();
+    scroll.click(); // "Suspend Scroll"
     m_fakes->link.receive("held");
     scroll.ensurePolished();
     QCOMPARE(scroll.palette().color(QPalette::Button), QColor(255, 0, 0));
-    m_window->menus().mnuActivateScroll->trigger();
+    action("mnuActivateScroll")->trigger();
     scroll.ensurePolished();
     QCOMPARE(scroll.palette().color(QPalette::Button), normal);
 }
 
 void MainWindowTest::everyCaptionedButtonOfAModeShows()
 {
+    QFile script(m_folder->path() + QStringLiteral("/VellicorStartup.txt"));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("$MODE MENU=&Net\r\n$BUTTON CAPTION=\r\n$BUTTON FUNCTION=CHECK\r\n$BUTTON CAPTION=Traffic\r\n");
+    script.close();
     startWindow();
-    for (QString line : {"$MODE MENU=&Net", "$BUTTON CAPTION=", "$BUTTON FUNCTION=CHECK", "$BUTTON CAPTION=Traffic"})
-        m_window->tnc().ExecuteScriptLine(line);
-    m_window->tnc().selectMode(1);
-    QVERIFY(!m_window->functionButton(0).isVisible());
-    QVERIFY(m_window->functionButton(1).isVisible());
-    QCOMPARE(m_window->functionButton(1).text(), QStringLiteral("Traffic"));
+    QTRY_VERIFY(menu("mnuMode")->menuAction()->isVisible());
+    const QList<QAction*> modes = menu("mnuMode")->actions();
+    const auto net = std::find_if(modes.begin(), modes.end(), [](QAction* a) { return a->text() == "&Net"; });
+    QVERIFY(net != modes.end());
+    (*net)->trigger();
+    QVERIFY(!button("cmdTNCFunc0")->isVisible());
+    QVERIFY(button("cmdTNCFunc1")->isVisible());
+    QCOMPARE(button("cmdTNCFunc1")->text(), QStringLiteral("Traffic"));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,6 +1,7 @@
 // Faults of the link through the whole program: a link that floods errors,
 // and the TNC unplugged during a radiogram transmission and during a
 // script's "#" pause.
+#include "Controls.h"
 #include "E2eFixture.h"
 #include "ModalAnswers.h"
 #include "NtsExample.h"
@@ -36,11 +37,11 @@ void unplugWhenTheTncHas(E2eFixture& program, const QByteArray& bytes)
 bool restartPort(E2eFixture& program)
 {
     QTcpSocket* before = program.tnc();
-    QPushButton& restart = program.window().restartButton();
+    QPushButton& restart = button(program.window(), QStringLiteral("cmdRestartPort"));
     if (!QTest::qWaitFor([&restart] { return restart.isVisible(); }, 20000))
         return false;
     restart.click();
-    if (!QTest::qWaitFor([&] { return program.tnc() != before && program.window().session().link().isOpen(); }, 10000))
+    if (!QTest::qWaitFor([&] { return program.tnc() != before && program.linkOpen(); }, 10000))
         return false;
     program.fromProgram().clear();
     return true;
@@ -92,9 +93,9 @@ void SoakLinkFaults::errorFloodAsksOneBoxAtATimeAndTheWindowKeepsWorking()
     for (const Prompt& box : boxes)
         QCOMPARE(box.title, QStringLiteral("Click Cancel to quit, OK to ignore."));
     QVERIFY2(heartbeat.takeTicks() > 0, "the event loop stopped answering");
-    QTRY_VERIFY(program.window->receiveView().toPlainText().endsWith(QStringLiteral("LINE %1\n").arg(errors)));
-    QTest::keyClicks(&program.window->sendBox(), QStringLiteral("STILL HERE"));
-    QTest::keyClick(&program.window->sendBox(), Qt::Key_Return);
+    QTRY_VERIFY(receiveView(*program.window).toPlainText().endsWith(QStringLiteral("LINE %1\n").arg(errors)));
+    QTest::keyClicks(&sendBox(*program.window), QStringLiteral("STILL HERE"));
+    QTest::keyClick(&sendBox(*program.window), Qt::Key_Return);
     QCOMPARE(link.written, QByteArray("STILL HERE\r"));
     qInfo().noquote() << QStringLiteral("soak error flood: %1 errors, %2 boxes, longest event-loop gap %3 ms")
                              .arg(errors).arg(boxes.size()).arg(heartbeat.longestGapMs());
@@ -123,7 +124,7 @@ void SoakLinkFaults::unpluggedDuringRadiogramSendSaysSoAndTheFormSendsWholeAfter
                                     QStringLiteral("The serial port closed during the transmission. "
                                                    "The message was not completely sent.")}));
     QCOMPARE(program.fromProgram(), QByteArray("\x03" "CONV\r"));
-    QCOMPARE(program.window().panelLabel(QStringLiteral("Status")).text(), kCtsLost);
+    QCOMPARE(panel(program.window(), QStringLiteral("Status")).text(), kCtsLost);
     QVERIFY(form->isVisible());
 
     QVERIFY(restartPort(program));
@@ -138,13 +139,13 @@ void SoakLinkFaults::unpluggedDuringScriptPauseEndsTheScriptAndItRunsWholeAfterR
     E2eFixture program;
     QVERIFY(program.start());
     program.writeDataFile(QStringLiteral("VellicorStartup.txt"), "FIRST\r\n#\r\n#\r\nSECOND\r\n");
-    QAction& runStartup = *program.window().menus().mnuOptionsInitStartup;
+    QAction& runStartup = *action(program.window(), QStringLiteral("mnuOptionsInitStartup"));
     program.fromProgram().clear();
     unplugWhenTheTncHas(program, "FIRST\r");
 
     runStartup.trigger();
     QCOMPARE(program.fromProgram(), QByteArray("FIRST\r"));
-    QCOMPARE(program.window().panelLabel(QStringLiteral("Status")).text(), kCtsLost);
+    QCOMPARE(panel(program.window(), QStringLiteral("Status")).text(), kCtsLost);
     QVERIFY(!QApplication::overrideCursor());
 
     QVERIFY(restartPort(program));

@@ -1,6 +1,7 @@
 // Random bytes received by the whole program over its TCP link, with the
 // link dropped by the far end after every portion and brought back by the
 // program's own reconnection. Short by default; tools/soak.sh runs 100 MB.
+#include "Controls.h"
 #include "E2eFixture.h"
 #include "SoakSupport.h"
 
@@ -126,7 +127,7 @@ void SoakReceive::randomBytesThroughDropsAreLoggedWithBoundedPaneAndMemory()
                                  + QByteArray::number(kScrollbackLines) + "\n"));
     QVERIFY(program.start());
     FrmPacket& window = program.window();
-    QObject::connect(&window.session(), &PortSession::received, [&](const QString& chunk) {
+    QObject::connect(named<PortSession>(window, QStringLiteral("portSession")), &PortSession::received, [&](const QString& chunk) {
         received += chunk.size();
         receivedLogged.addData(loggedForm(chunk));
     });
@@ -154,7 +155,7 @@ void SoakReceive::randomBytesThroughDropsAreLoggedWithBoundedPaneAndMemory()
         QTRY_VERIFY_WITH_TIMEOUT(program.tnc() != tnc, kWaitMs); // reconnected by the program itself
         if (closed)
             QCOMPARE(received - receivedBefore, farEnd.sent() - sentBefore);
-        QVERIFY(window.receiveView().document()->blockCount() <= kScrollbackLines);
+        QVERIFY(receiveView(window).document()->blockCount() <= kScrollbackLines);
         QVERIFY2(heartbeat.takeTicks() > 0, "the event loop stopped answering");
         lastMiB = soak::residentMiB();
         if (firstMiB == 0)
@@ -163,7 +164,7 @@ void SoakReceive::randomBytesThroughDropsAreLoggedWithBoundedPaneAndMemory()
     const qint64 seconds = wall.elapsed() / 1000;
 
     int strayLines = 0;
-    QCOMPARE(hashOfLoggedReceived(window.sessionLog().folder(), strayLines), receivedLogged.result());
+    QCOMPARE(hashOfLoggedReceived(program.dataFolder() + QStringLiteral("/logs"), strayLines), receivedLogged.result());
     QCOMPARE(strayLines, 0);
     qInfo().noquote() << QStringLiteral("soak receive: %1 MiB sent (seed %2), %3 MiB received and logged, in %4 s; "
                                         "%5 drops, %5 reconnects seen by the far end; resident %6 MiB after the "

@@ -1,6 +1,7 @@
 // Saves that fail: into a full folder and into one nobody can write, through
 // the real main window and its NTS form; and a process killed again and
 // again in the middle of saving a large file with the program's save code.
+#include "Controls.h"
 #include "NtsExample.h"
 #include "SaveVersions.h"
 #include "SoakSupport.h"
@@ -91,8 +92,8 @@ void SoakSaveFaults::saveThatCannotBeWrittenShowsTheErrorAndKeepsThePreviousFile
     QVERIFY(!TextFile::saveAtomically(previous, ntsexample::kFile));
     soak::FakeProgram program;
     QVERIFY(program.start());
-    program.window->menus().mnuNTS->trigger();
-    FrmNTS& form = *program.window->ntsForm();
+    action(*program.window, QStringLiteral("mnuNTS"))->trigger();
+    FrmNTS& form = *named<FrmNTS>(*program.window, QStringLiteral("frmNTS"));
     program.fakes.dialogs.fileAnswers = {previous};
     ntsexample::formAction(form, "mnuFileOpen")->trigger();
     form.findChild<QPlainTextEdit*>(QStringLiteral("txtMessage"))->setPlainText(QStringLiteral("ALL WELL HERE"));
