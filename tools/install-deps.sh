@@ -2,7 +2,9 @@
 # Installs what building Vellicor needs on Debian 12, and only what is
 # missing; with --for-tests also what the test run needs (clang's libFuzzer
 # for the fuzz smoke run; openbox, xdotool and xprop for the journeys, which
-# press real keys under Xvfb). Uses sudo when not run as root.
+# press real keys under Xvfb; debhelper, lintian and the desktop and AppStream
+# validators for the package test; pgrep for the practice run). Uses sudo
+# when not run as root.
 set -euo pipefail
 
 packages=(
@@ -13,7 +15,8 @@ packages=(
   xvfb xauth python3 file
 )
 if [ "${1:-}" = "--for-tests" ]; then
-  packages+=(clang libclang-rt-14-dev x11-utils openbox xdotool)
+  packages+=(clang libclang-rt-14-dev x11-utils openbox xdotool
+             debhelper lintian desktop-file-utils appstream procps)
 fi
 
 missing=()

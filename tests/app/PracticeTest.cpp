@@ -1,0 +1,87 @@
+// The program's own "--" options and the practice profile a practice run sets up.
+#include "app/Application.h"
+#include "app/PracticeProfile.h"
+#include "app/ProgramArguments.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vellicor;
+
+namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+bool write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class PracticeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void ownOptionsNeverReachTheCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("practice");
+        QTest::addColumn<QString>("unknown");
+        QTest::addColumn<QString>("commandLine");
+        QTest::newRow("none") << QStringList{} << false << "" << "";
+        QTest::newRow("practice among the rules")
+            << QStringList{"COMPORT=3", "--practice", "SETTINGS=4800,E,7,1"} << true << ""
+            << "COMPORT=3,SETTINGS=4800,E,7,1";
+        QTest::newRow("single dash is the command line's") << QStringList{"-x"} << false << "" << "-x";
+        QTest::newRow("unknown option") << QStringList{"--pratice", "--bogus"} << false << "--pratice" << "";
+    }
+
+    void ownOptionsNeverReachTheCommandLine()
+    {
+        QFETCH(QStringList, arguments);
+        const ProgramArguments parsed = parseProgramArguments(arguments);
+        QTEST(parsed.practice, "practice");
+        QTEST(parsed.unknown, "unknown");
+        QTEST(commandLineOf(QStringList{"vellicor"} + arguments), "commandLine");
+    }
+
+    void profileCopiesOnlyMissingTemplates()
+    {
+        QTemporaryDir templates;
+        QTemporaryDir home;
+        for (const QString& name : PracticeProfile::templateFiles())
+            QVERIFY(write(templates.filePath(name), "template " + name.toLatin1()));
+        const PracticeProfile profile(home.path());
+        const QString scripts = profile.dataFolder() + QStringLiteral("/Vellicor/");
+        QVERIFY(QDir().mkpath(scripts));
+        QVERIFY(write(scripts + QStringLiteral("VellicorStartup.txt"), "MYCALL K1ABC\r\n"));
+
+        QCOMPARE(profile.prepare(templates.path()), QString());
+        QCOMPARE(contents(scripts + QStringLiteral("VellicorStartup.txt")), QByteArray("MYCALL K1ABC\r\n"));
+        QCOMPARE(contents(scripts + QStringLiteral("VellicorConnects.txt")), QByteArray("template VellicorConnects.txt"));
+        QVERIFY(QDir(profile.storeFolder()).exists());
+        QVERIFY(QDir(profile.configFolder() + QStringLiteral("/Vellicor")).exists());
+
+        QFile::remove(scripts + QStringLiteral("VellicorShutdown.txt"));
+        QFile::remove(templates.filePath(QStringLiteral("VellicorShutdown.txt")));
+        QVERIFY(profile.prepare(templates.path()).contains(QStringLiteral("VellicorShutdown.txt is missing")));
+    }
+
+    void profileHomeFollowsTheEnvironment()
+    {
+        qputenv("VELLICOR_PRACTICE_HOME", "/drills/tuesday");
+        QCOMPARE(PracticeProfile::defaultHome(), QStringLiteral("/drills/tuesday"));
+        qunsetenv("VELLICOR_PRACTICE_HOME");
+        qputenv("XDG_DATA_HOME", "/home/op/.local/share");
+        QCOMPARE(PracticeProfile::defaultHome(), QStringLiteral("/home/op/.local/share/vellicor-practice"));
+    }
+};
+
+QTEST_APPLESS_MAIN(PracticeTest)
+#include "PracticeTest.moc"
