@@ -20,6 +20,7 @@ import sys
 
 LAYERS = {
     "vellicor_platform_api": "api",
+    "vellicor_agw": "api",
     "vellicor_platform_qt": "platform",
     "vellicor_terminal": "logic",
     "vellicor_tnc": "logic",
