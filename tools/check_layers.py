@@ -43,7 +43,7 @@ MAY_LINK = {
     "logic": {"api", "logic"},
     "ui": {"api", "logic", "ui"},
     "app": {"api", "platform", "logic", "ui"},
-    "tool": set(),
+    "tool": {"api"},
 }
 
 QT_ALLOWED = {
