@@ -95,13 +95,7 @@ QByteArray PracticeAgwHost::received(const Key& key, const QByteArray& data)
 
 QByteArray PracticeAgwHost::frame(char kind, const Key& key, const QByteArray& data) const
 {
-    AgwFrame made;
-    made.kind = kind;
-    made.pid = kind == 'D' ? 0xF0 : 0;
-    made.callFrom = key.local;
-    made.callTo = key.remote;
-    made.data = data;
-    return made.encode();
+    return AgwFrame::of(kind, key.local, key.remote, data).encode();
 }
 
 QByteArray PracticeAgwHost::dataFrames(const Key& key, const QByteArray& text) const

@@ -26,12 +26,7 @@ Frames describedAll(const QByteArray& stream)
 
 AgwFrame frame(char kind, const QByteArray& from, const QByteArray& to = "W1AW", const QByteArray& data = {})
 {
-    AgwFrame made;
-    made.kind = kind;
-    made.callFrom = from;
-    made.callTo = to;
-    made.data = data;
-    return made;
+    return AgwFrame::of(kind, from, to, data);
 }
 
 QByteArray callField(const char* call)

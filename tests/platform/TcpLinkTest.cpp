@@ -249,8 +249,8 @@ private slots:
         QVERIFY(!m_link->write("MYCALL W1AW\rC N0BBS\r"));
         QCOMPARE(framesAtEngine(engine, 2), QByteArray("XC"));
         QCOMPARE(m_engineFrames.at(1).callTo, QByteArray("N0BBS"));
-        engine->write(agwFrame('C', "N0BBS", "W1AW"));
-        engine->write(agwFrame('D', "N0BBS", "W1AW", everyByte()));
+        engine->write(AgwFrame::of('C', "N0BBS", "W1AW").encode());
+        engine->write(AgwFrame::of('D', "N0BBS", "W1AW", everyByte()).encode());
         QCOMPARE(textAtTerminal(everyByte()), "cmd:*** CONNECTED to N0BBS\r\n" + everyByte());
 
         QByteArray typed = everyByte().remove(3, 1).remove(1, 1) + "\r";
@@ -319,16 +319,6 @@ private:
         disconnect(failed);
         disconnect(opened);
         return failure;
-    }
-
-    static QByteArray agwFrame(char kind, const QByteArray& from, const QByteArray& to, const QByteArray& data = {})
-    {
-        AgwFrame frame;
-        frame.kind = kind;
-        frame.callFrom = from;
-        frame.callTo = to;
-        frame.data = data;
-        return frame.encode();
     }
 
     // Waits for the next `count` frames the engine gets; their kinds, in order.

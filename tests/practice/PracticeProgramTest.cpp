@@ -49,16 +49,6 @@ bool awaitText(int fd, QSocketNotifier& notifier, QByteArray& seen, const QByteA
     }
 }
 
-QByteArray agwFrame(char kind, const QByteArray& from, const QByteArray& to, const QByteArray& data = {})
-{
-    AgwFrame frame;
-    frame.kind = kind;
-    frame.callFrom = from;
-    frame.callTo = to;
-    frame.data = data;
-    return frame.encode();
-}
-
 // Reads frames from `engine` into `frames` (emptied first) until `count` of
 // kind `kind` have come, or the last one is of that kind with count 0.
 bool awaitFrames(QTcpSocket& engine, AgwFrameReader& reader, QList<AgwFrame>& frames, char kind, int count)
@@ -176,7 +166,7 @@ private slots:
         QVERIFY(awaitFrames(*radio, reader, frames, 'X', 2));
         QCOMPARE(frames[0].callFrom + ' ' + frames[1].callFrom, QByteArray("W1AW-1 N0NET"));
 
-        radio->write(agwFrame('C', "K1ABC", "W1AW-1"));
+        radio->write(AgwFrame::of('C', "K1ABC", "W1AW-1").encode());
         QVERIFY(awaitFrames(*radio, reader, frames, 'D', 2));
         QByteArray greeting;
         for (const AgwFrame& frame : std::as_const(frames)) {
@@ -187,7 +177,7 @@ private slots:
         QVERIFY(greeting.contains("Hello K1ABC, welcome to N0BBS"));
         QVERIFY(greeting.endsWith("N0BBS>\r\n"));
 
-        radio->write(agwFrame('D', "K1ABC", "W1AW-1", "B\r"));
+        radio->write(AgwFrame::of('D', "K1ABC", "W1AW-1", "B\r").encode());
         QVERIFY(awaitFrames(*radio, reader, frames, 'd', 1));
         QCOMPARE(frames.last().callTo, QByteArray("K1ABC"));
     }

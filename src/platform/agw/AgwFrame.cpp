@@ -32,6 +32,12 @@ quint32 lengthField(const QByteArray& header)
 
 } // namespace
 
+// Connected data carry PID F0 (no layer 3); every other frame 0.
+AgwFrame AgwFrame::of(char kind, const QByteArray& callFrom, const QByteArray& callTo, const QByteArray& data, int port)
+{
+    return {port, kind, kind == 'D' ? 0xF0 : 0, callFrom, callTo, data};
+}
+
 QByteArray AgwFrame::encode() const
 {
     QByteArray header(kHeaderBytes, '\0');

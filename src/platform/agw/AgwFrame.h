@@ -19,6 +19,8 @@ struct AgwFrame {
     QByteArray callTo;
     QByteArray data;
 
+    static AgwFrame of(char kind, const QByteArray& callFrom, const QByteArray& callTo, const QByteArray& data = {},
+                       int port = 0);
     QByteArray encode() const;
 };
 

@@ -22,14 +22,7 @@ void AgwTnc::send(char kind, const QByteArray& callTo, const QByteArray& data)
 {
     if (!m_engineUp)
         return;
-    AgwFrame frame;
-    frame.port = m_radioPort;
-    frame.kind = kind;
-    frame.pid = kind == 'D' ? 0xF0 : 0;
-    frame.callFrom = m_myCall;
-    frame.callTo = callTo;
-    frame.data = data;
-    m_forEngine += frame.encode();
+    m_forEngine += AgwFrame::of(kind, m_myCall, callTo, data, m_radioPort).encode();
 }
 
 void AgwTnc::fromEngine(const QByteArray& bytes)
