@@ -257,11 +257,7 @@ void QtSerialLink::makeAgwDevice()
 
 void QtSerialLink::onAgwConnected()
 {
-    const bool reported = std::exchange(m_connectPending, false);
-    m_connectTimer.stop();
-    m_agwUp = true;
-    if (reported)
-        emit opened();
+    linkUp(m_agwUp);
 }
 
 void QtSerialLink::makeTcpSocket()
@@ -284,10 +280,16 @@ void QtSerialLink::makeTcpSocket()
 
 void QtSerialLink::onTcpConnected()
 {
+    m_tcp->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    linkUp(m_tcpUp);
+}
+
+// The connection being made is up; a caller told it was pending hears so.
+void QtSerialLink::linkUp(bool& upFlag)
+{
     const bool reported = std::exchange(m_connectPending, false);
     m_connectTimer.stop();
-    m_tcp->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    m_tcpUp = true;
+    upFlag = true;
     if (reported)
         emit opened();
 }

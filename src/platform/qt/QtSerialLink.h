@@ -66,6 +66,7 @@ private:
     PortResult openAgw(const QString& device);
     void makeAgwDevice();
     void onAgwConnected();
+    void linkUp(bool& upFlag);
     void makeTcpSocket();
     void onTcpConnected();
     void failConnect(const QString& why);
