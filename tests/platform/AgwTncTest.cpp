@@ -133,6 +133,8 @@ private slots:
                                 << QByteArray("?BAD\r\ncmd:cmd:PACLEN 64\r\ncmd:") << Frames();
         QTest::newRow("daytime") << QByteArray("DAYTIME\rDAYTIME 2605121430\rDA\r")
                                  << QByteArray("?clock not set\r\ncmd:cmd:DAYTIME 2026-05-12 14:30:00\r\ncmd:") << Frames();
+        QTest::newRow("hardware settings") << QByteArray("AUTOLF ON\rXFLOW OFF\rPACKET\rWO ON\rWORDOUT\r")
+                                           << QByteArray("cmd:cmd:cmd:cmd:WORDOUT ON\r\ncmd:") << Frames();
         QTest::newRow("echo") << QByteArray("ECHO ON\rAB\r\n") << QByteArray("cmd:AB\r\n?EH\r\ncmd:") << Frames();
         QTest::newRow("channel") << QByteArray("\x01" "b") << QByteArray("\r\n*** CHANNEL B: not connected\r\ncmd:") << Frames();
         QTest::newRow("ctrl-a then text") << QByteArray("\x01" "?\r") << QByteArray("?EH\r\ncmd:") << Frames();

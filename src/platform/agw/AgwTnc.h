@@ -16,7 +16,8 @@ namespace vellicor {
 // the link feeds it both streams and carries off what it produces.
 //
 // Commands: MYCALL, CONNECT/C [VIA digi,...], DISCONNECT/D, CONV/K, MONITOR,
-// ECHO, PACLEN, DAYTIME, HELP; anything else answers "?EH". Ctrl-C gives
+// ECHO, PACLEN, DAYTIME, HELP, WORDOUT (kept, changes nothing), and AUTOLF,
+// XFLOW and PACKET taken as no-ops; anything else answers "?EH". Ctrl-C gives
 // command mode, Ctrl-A and a channel id switch channels, each channel with a
 // connection of its own. In converse mode text goes out as connected data, a
 // frame at each CR or Ctrl-Z or when PACLEN bytes are waiting; no connection
@@ -112,6 +113,7 @@ private:
     bool m_converse = false;
     bool m_echo = false;
     bool m_monitor = false;
+    bool m_wordOut = false; // kept for scripts that set it; changes nothing
     bool m_afterCtrlA = false;
     bool m_afterCr = false;
     bool m_echoAfterCr = false;

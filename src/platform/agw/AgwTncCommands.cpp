@@ -77,6 +77,10 @@ void AgwTnc::runCommand(const QByteArray& line)
         paclenCommand(args);
     else if (word == "DAYTIME" || word == "DA")
         daytimeCommand(args);
+    else if (word == "WORDOUT" || word == "WO")
+        flagCommand("WORDOUT", m_wordOut, args);
+    else if (word == "AUTOLF" || word == "XFLOW" || word == "PACKET")
+        answer({}); // settings of a hardware TNC that mean nothing here
     else if (word == "HELP" || word == "H")
         answer({agwtext::kHelp});
     else
