@@ -140,6 +140,10 @@ private slots:
         QTest::newRow("ctrl-a then text") << QByteArray("\x01" "?\r") << QByteArray("?EH\r\ncmd:") << Frames();
         QTest::newRow("ctrl-c drops the line") << QByteArray("XY\x03" "C\r")
                                                << QByteArray("\r\ncmd:Link state is: DISCONNECTED\r\ncmd:") << Frames();
+        QTest::newRow("autobaud") << QByteArray("**\x03*K\r*") << QByteArray("\r\nVellicor TNC 1.0 on an AGW packet engine\r\ncmd:"
+                                                                    "\r\ncmd:\r\nVellicor TNC 1.0 on an AGW packet engine\r\ncmd:"
+                                                                    "\r\nVellicor TNC 1.0 on an AGW packet engine\r\ncmd:")
+                                  << Frames();
         QTest::newRow("converse without a connection") << QByteArray("K\rhello\r") << QByteArray() << Frames();
     }
 

@@ -35,6 +35,11 @@ void AgwTnc::engineUp()
         send('X');
     if (m_monitor)
         send('m');
+    signOn();
+}
+
+void AgwTnc::signOn()
+{
     m_converse = false;
     m_line.clear();
     m_forTerminal += QByteArray("\r\n") + agwtext::kSignOn + "\r\n" + agwtext::kPrompt;
@@ -77,10 +82,27 @@ void AgwTnc::takeByte(char byte)
         m_afterCtrlA = true;
         return;
     }
+    const Link* current = link(m_channel);
+    const bool connected = m_converse && current && current->state == LinkState::Connected;
+    const bool atLineStart = !m_converse && m_line.isEmpty();
+    if (byte == '*' && !connected && (atLineStart || m_converse)) {
+        takeAutobaud();
+        return;
+    }
+    m_inAutobaud = false;
     if (m_converse)
         takeConverseByte(byte);
     else
         takeCommandByte(byte);
+}
+
+// The autobaud characters: the first of a row answers with the sign-on, as a
+// TNC does once it has found the speed; the rest of the row is taken silently.
+void AgwTnc::takeAutobaud()
+{
+    if (std::exchange(m_inAutobaud, true))
+        return;
+    signOn();
 }
 
 void AgwTnc::takeCommandByte(char byte)
@@ -118,6 +140,7 @@ void AgwTnc::takeConverseByte(char byte)
 void AgwTnc::toCommandMode()
 {
     m_converse = false;
+    m_inAutobaud = false;
     m_line.clear();
     if (Link* current = link(m_channel))
         queueTyped(*current);

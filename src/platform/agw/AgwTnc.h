@@ -19,7 +19,7 @@ namespace vellicor {
 // ECHO, PACLEN, DAYTIME, HELP, WORDOUT (kept, changes nothing), and AUTOLF,
 // XFLOW and PACKET taken as no-ops; anything else answers "?EH". Ctrl-C gives
 // command mode, Ctrl-A and a channel id switch channels, each channel with a
-// connection of its own. In converse mode text goes out as connected data, a
+// connection of its own; "*" as autobaud character signs on again. In converse mode text goes out as connected data, a
 // frame at each CR or Ctrl-Z or when PACLEN bytes are waiting; no connection
 // has more than kMaxOutstanding frames waiting at the engine.
 class AgwTnc {
@@ -63,7 +63,9 @@ private:
         bool asked = false;         // an outstanding-frames query is unanswered
     };
 
+    void signOn();
     void takeByte(char byte);
+    void takeAutobaud();
     void takeCommandByte(char byte);
     void takeConverseByte(char byte);
     bool lineEnded(char byte);
@@ -115,6 +117,7 @@ private:
     bool m_monitor = false;
     bool m_wordOut = false; // kept for scripts that set it; changes nothing
     bool m_afterCtrlA = false;
+    bool m_inAutobaud = false;
     bool m_afterCr = false;
     bool m_echoAfterCr = false;
 };
