@@ -279,6 +279,9 @@ private slots:
         QTcpSocket* engine = connectLink();
         QVERIFY(engine);
         QVERIFY(textAtTerminal("cmd:").endsWith("cmd:"));
+        QVERIFY(!m_link->write("MYCALL W1AW\r"));
+        QCOMPARE(framesAtEngine(engine, 3), QByteArray("RGX"));
+        QCOMPARE(textAtTerminal("cmd:"), QByteArray("cmd:"));
         QSignalSpy lost(m_link.get(), &SerialLink::linkLost);
         if (last.isEmpty())
             engine->close();
@@ -289,7 +292,11 @@ private slots:
         QCOMPARE(m_link->cts(), std::optional<bool>());
         QVERIFY(m_terminalText.startsWith(shown));
         QVERIFY(!lost.wait(100)); // no second report
-        QVERIFY(connectLink()); // Restart Port reaches the engine again
+        QTcpSocket* again = connectLink(); // Restart Port reaches the engine again
+        QVERIFY(again);
+        m_engineReader.reset();
+        QCOMPARE(framesAtEngine(again, 3), QByteArray("RGX")); // and registers MYCALL once more
+        QCOMPARE(m_engineFrames.at(2).callFrom, QByteArray("W1AW"));
     }
 
 private:

@@ -49,6 +49,7 @@ public:
     // The engine's byte stream is not AGW: the link is to be dropped.
     bool engineFailed() const { return m_reader.failed(); }
 
+    int radioPort() const { return m_radioPort; }
     bool inConverse() const { return m_converse; }
     char channel() const { return m_channel; }
 

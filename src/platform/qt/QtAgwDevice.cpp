@@ -33,7 +33,10 @@ QtAgwDevice::~QtAgwDevice()
 std::optional<QString> QtAgwDevice::connectToEngine(const QString& host, quint16 port, int radioPort)
 {
     abort();
-    m_tnc.emplace(radioPort, [] { return QDateTime::currentDateTime(); });
+    // The TNC outlives the engine's connection, so a reconnection registers
+    // the same MYCALL again with nobody retyping it.
+    if (!m_tnc || m_tnc->radioPort() != radioPort)
+        m_tnc.emplace(radioPort, [] { return QDateTime::currentDateTime(); });
     m_socket.connectToHost(host, port);
     if (m_socket.state() == QAbstractSocket::UnconnectedState) {
         const QString why = m_socket.errorString();
