@@ -233,6 +233,8 @@ private slots:
         QTest::newRow("monitor off") << Steps{"<U N0BBS| 1:Fm N0BBS\r"} << QByteArray() << false;
         QTest::newRow("monitor on") << Steps{">M ON\r", "<U N0BBS| 1:Fm N0BBS\rhi\r"}
                                     << QByteArray("cmd: 1:Fm N0BBS\r\nhi\r\n") << false;
+        QTest::newRow("mycall refused") << Steps{QByteArray("<X W1AW|\0", 9), "<X W1AW|\x01"}
+                                        << QByteArray("*** the AGW engine refused to register W1AW\r\n") << false;
         QTest::newRow("stranger's data") << Steps{"<D N0XYZ|x"} << QByteArray() << false;
     }
 

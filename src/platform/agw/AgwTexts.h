@@ -20,6 +20,7 @@ inline constexpr char kChannel[] = "*** CHANNEL ";
 inline constexpr char kChannelConnected[] = ": connected to ";
 inline constexpr char kChannelFree[] = ": not connected";
 inline constexpr char kClockNotSet[] = "?clock not set";
+inline constexpr char kCallRefused[] = "*** the AGW engine refused to register ";
 inline constexpr char kHelp[] =
     "Commands: MYCALL call, CONNECT call [VIA digi,...], DISCONNECT, CONV, MONITOR ON/OFF,\r\n"
     "ECHO ON/OFF, PACLEN n, DAYTIME [yymmddhhmm], HELP. Ctrl-C: command mode; Ctrl-A id: channel.";

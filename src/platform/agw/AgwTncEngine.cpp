@@ -41,6 +41,10 @@ void AgwTnc::takeFrame(const AgwFrame& frame)
     case 'd': onDisconnected(remoteOf(frame)); break;
     case 'D': onData(remoteOf(frame), frame.data); break;
     case 'Y': onOutstanding(remoteOf(frame), frame.data); break;
+    case 'X':
+        if (frame.data.startsWith('\0')) // the engine's answer: 1 registered, 0 refused
+            show({agwtext::kCallRefused + frame.callFrom});
+        break;
     case 'U':
     case 'I':
     case 'S':
