@@ -20,6 +20,7 @@ import sys
 
 LAYERS = {
     "vellicor_platform_api": "api",
+    "vellicor_agw": "api",
     "vellicor_platform_qt": "platform",
     "vellicor_terminal": "logic",
     "vellicor_tnc": "logic",
@@ -42,7 +43,7 @@ MAY_LINK = {
     "logic": {"api", "logic"},
     "ui": {"api", "logic", "ui"},
     "app": {"api", "platform", "logic", "ui"},
-    "tool": set(),
+    "tool": {"api"},
 }
 
 QT_ALLOWED = {

@@ -1,5 +1,7 @@
 #include "practice/PracticeOptions.h"
 
+#include <QRegularExpression>
+
 namespace vellicor {
 
 namespace {
@@ -33,6 +35,25 @@ QString parseListen(const QString& value, PracticeOptions& options)
     return {};
 }
 
+// "HOST:PORT" of an AGW engine, any host.
+QString parseAgw(const QString& value, PracticeOptions& options)
+{
+    const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
+    bool ok = false;
+    const uint port = colon > 0 ? value.mid(colon + 1).toUInt(&ok) : 0;
+    if (!ok || port == 0 || port > 65535)
+        return QStringLiteral("--agw wants HOST:PORT, not \"%1\"").arg(value);
+    options.agwHost = value.left(colon);
+    options.agwPort = quint16(port);
+    return {};
+}
+
+bool isCall(const QString& call)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[A-Z0-9]{3,6}(-([0-9]|1[0-5]))?$"));
+    return pattern.match(call.toUpper()).hasMatch();
+}
+
 } // namespace
 
 ParsedPracticeOptions parsePracticeOptions(const QStringList& arguments)
@@ -46,7 +67,8 @@ ParsedPracticeOptions parsePracticeOptions(const QStringList& arguments)
             continue;
         }
         const bool takesValue = name == QLatin1String("--listen") || name == QLatin1String("--store")
-            || name == QLatin1String("--transcript");
+            || name == QLatin1String("--transcript") || name == QLatin1String("--agw")
+            || name == QLatin1String("--call");
         if (!takesValue)
             return failure(QStringLiteral("unknown option \"%1\"").arg(name));
         if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty())
@@ -57,14 +79,23 @@ ParsedPracticeOptions parsePracticeOptions(const QStringList& arguments)
             if (!error.isEmpty())
                 return failure(error);
             listenGiven = true;
+        } else if (name == QLatin1String("--agw")) {
+            const QString error = parseAgw(value, options);
+            if (!error.isEmpty())
+                return failure(error);
+        } else if (name == QLatin1String("--call")) {
+            if (!isCall(value))
+                return failure(QStringLiteral("--call: \"%1\" is not a call sign").arg(value));
+            options.boardCall = value.toUpper().toLatin1();
         } else if (name == QLatin1String("--store")) {
             options.storeDir = value;
         } else {
             options.transcriptFile = value;
         }
     }
-    if (!listenGiven)
+    if (!listenGiven && options.agwHost.isEmpty())
         return failure(QStringLiteral("--listen is required"));
+    options.listen = listenGiven;
     if (options.storeDir.isEmpty())
         return failure(QStringLiteral("--store is required"));
     return {options, {}};

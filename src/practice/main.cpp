@@ -1,4 +1,5 @@
 // vellicor-practice-tnc: a TNC and bulletin board to practise with, no radio needed.
+#include "practice/PracticeAgwClient.h"
 #include "practice/PracticeProgram.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,12 @@ int main(int argc, char* argv[])
     if (!failure.isEmpty()) {
         std::fprintf(stderr, "vellicor-practice-tnc: %s\n", qPrintable(failure));
         return 1;
+    }
+    if (vellicor::PracticeAgwClient* agw = program.agwClient()) {
+        QObject::connect(agw, &vellicor::PracticeAgwClient::lost, &app, [](const QString& why) {
+            std::fprintf(stderr, "vellicor-practice-tnc: %s\n", qPrintable(why));
+            QCoreApplication::exit(1);
+        });
     }
     std::printf("%s\n", program.announcement().constData());
     std::fflush(stdout);

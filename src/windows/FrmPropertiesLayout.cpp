@@ -128,7 +128,7 @@ QWidget* FrmProperties::buildPortRow()
     m_cboDevice->setCompleter(nullptr); // a device typed is kept, never completed to a listed one
     m_cboDevice->setMinimumContentsLength(22);
     m_cboDevice->setToolTip(QStringLiteral("The device this port stands for: a serial device "
-                                           "such as /dev/ttyUSB0, or tcp://HOST:PORT"));
+                                           "such as /dev/ttyUSB0, tcp://HOST:PORT, or agw://HOST:PORT for an AGW packet engine"));
     layout->addWidget(labelFor("Label1", QStringLiteral("Port:"), m_cboPort));
     layout->addWidget(m_cboPort);
     layout->addSpacing(12);

@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "platform/agw/AgwFrame.h"
 #include "SilentListener.h"
 #include "platform/api/PortMap.h"
 #include "platform/qt/QtSerialLink.h"
@@ -45,6 +46,9 @@ private slots:
 
     void cleanup()
     {
+        m_engineReader.reset();
+        m_terminalText.clear();
+        m_reading = false;
         m_link.reset();
         m_server.close();
     }
@@ -157,6 +161,8 @@ private slots:
         QTest::newRow("nothing listens") << "tcp://127.0.0.1:%1";
         QTest::newRow("no port given") << "tcp://127.0.0.1";
         QTest::newRow("no such device") << "/dev/vellicor-no-such-device%1";
+        QTest::newRow("no agw engine") << "agw://127.0.0.1:%1";
+        QTest::newRow("agw radio port not a number") << "agw://127.0.0.1:%1/x";
     }
 
     void openFailuresHaveTheirOwnNumbers()
@@ -227,6 +233,72 @@ private slots:
         QCOMPARE(m_link->setHandshaking(4)->number, PortFailures::kBadSettings);
     }
 
+
+    // An AGW packet engine in the test: the link is a command-mode TNC whose
+    // connections and data travel as AGW frames.
+    void agwEngineIsWorkedAsACommandModeTnc()
+    {
+        m_ports.setDevice(2, QStringLiteral("agw://127.0.0.1:%1/1").arg(m_server.serverPort()));
+        QTcpSocket* engine = connectLink();
+        QVERIFY(engine);
+        QCOMPARE(m_link->cts(), std::optional<bool>(true));
+        QCOMPARE(textAtTerminal("cmd:"), QByteArray("\r\nVellicor TNC 1.0 on an AGW packet engine\r\ncmd:"));
+        QCOMPARE(framesAtEngine(engine, 2), QByteArray("RG"));
+        QCOMPARE(m_engineFrames.at(0).port, 1);
+
+        QVERIFY(!m_link->write("MYCALL W1AW\rC N0BBS\r"));
+        QCOMPARE(framesAtEngine(engine, 2), QByteArray("XC"));
+        QCOMPARE(m_engineFrames.at(1).callTo, QByteArray("N0BBS"));
+        engine->write(AgwFrame::of('C', "N0BBS", "W1AW").encode());
+        engine->write(AgwFrame::of('D', "N0BBS", "W1AW", everyByte()).encode());
+        QCOMPARE(textAtTerminal(everyByte()), "cmd:*** CONNECTED to N0BBS\r\n" + everyByte());
+
+        QByteArray typed = everyByte().remove(3, 1).remove(1, 1) + "\r";
+        QVERIFY(!m_link->write(typed));
+        QCOMPARE(framesAtEngine(engine, 4), QByteArray("DDDD")); // cut after the CR, the Ctrl-Z and 128 bytes
+        QByteArray sent;
+        for (const AgwFrame& frame : std::as_const(m_engineFrames))
+            sent += frame.data;
+        QCOMPARE(sent, typed);
+    }
+
+    void agwEngineGoneIsALostLink_data()
+    {
+        QTest::addColumn<QByteArray>("last");
+        QTest::addColumn<QByteArray>("shown");
+        QTest::newRow("closed") << QByteArray() << QByteArray();
+        QTest::newRow("not agw") << QByteArray(40, '\xff')
+                                 << QByteArray("\r\n*** The AGW engine sent a frame of 4294967295 bytes");
+    }
+
+    void agwEngineGoneIsALostLink()
+    {
+        QFETCH(QByteArray, last);
+        QFETCH(QByteArray, shown);
+        m_ports.setDevice(2, QStringLiteral("agw://127.0.0.1:%1").arg(m_server.serverPort()));
+        QTcpSocket* engine = connectLink();
+        QVERIFY(engine);
+        QVERIFY(textAtTerminal("cmd:").endsWith("cmd:"));
+        QVERIFY(!m_link->write("MYCALL W1AW\r"));
+        QCOMPARE(framesAtEngine(engine, 3), QByteArray("RGX"));
+        QCOMPARE(textAtTerminal("cmd:"), QByteArray("cmd:"));
+        QSignalSpy lost(m_link.get(), &SerialLink::linkLost);
+        if (last.isEmpty())
+            engine->close();
+        else
+            engine->write(last);
+        QVERIFY(lost.wait(5000));
+        QVERIFY(!m_link->isOpen());
+        QCOMPARE(m_link->cts(), std::optional<bool>());
+        QVERIFY(m_terminalText.startsWith(shown));
+        QVERIFY(!lost.wait(100)); // no second report
+        QTcpSocket* again = connectLink(); // Restart Port reaches the engine again
+        QVERIFY(again);
+        m_engineReader.reset();
+        QCOMPARE(framesAtEngine(again, 3), QByteArray("RGX")); // and registers MYCALL once more
+        QCOMPARE(m_engineFrames.at(2).callFrom, QByteArray("W1AW"));
+    }
+
 private:
     // Opens the link and returns the server's end once the link is up.
     QTcpSocket* connectLink()
@@ -256,8 +328,39 @@ private:
         return failure;
     }
 
+    // Waits for the next `count` frames the engine gets; their kinds, in order.
+    QByteArray framesAtEngine(QTcpSocket* engine, int count)
+    {
+        m_engineFrames.clear();
+        QTest::qWaitFor([&] {
+            m_engineFrames += m_engineReader.feed(engine->readAll());
+            return m_engineFrames.size() >= count;
+        }, 5000);
+        QByteArray kinds;
+        for (const AgwFrame& frame : std::as_const(m_engineFrames))
+            kinds += frame.kind;
+        return kinds;
+    }
+
+    // Waits until the text the link has shown since last asked ends with
+    // `ending` and returns it.
+    QByteArray textAtTerminal(const QByteArray& ending)
+    {
+        if (!m_reading) {
+            m_reading = true;
+            connect(m_link.get(), &SerialLink::portEvent, this, [this] { m_terminalText += m_link->read(1 << 20); });
+        }
+        m_terminalText += m_link->read(1 << 20);
+        QTest::qWaitFor([&] { return m_terminalText.endsWith(ending); }, 5000);
+        return std::exchange(m_terminalText, {});
+    }
+
     QTcpServer m_server;
     PortMap m_ports;
+    AgwFrameReader m_engineReader;
+    QList<AgwFrame> m_engineFrames;
+    QByteArray m_terminalText;
+    bool m_reading = false;
     std::unique_ptr<QtSerialLink> m_link;
 };
 

@@ -1,3 +1,4 @@
+#include "platform/agw/AgwFrame.h"
 #include "practice/PracticeOptions.h"
 #include "practice/PracticeProgram.h"
 #include "practice/PracticeTraffic.h"
@@ -6,6 +7,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSocketNotifier>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -47,6 +49,23 @@ bool awaitText(int fd, QSocketNotifier& notifier, QByteArray& seen, const QByteA
     }
 }
 
+// Reads frames from `engine` into `frames` (emptied first) until `count` of
+// kind `kind` have come, or the last one is of that kind with count 0.
+bool awaitFrames(QTcpSocket& engine, AgwFrameReader& reader, QList<AgwFrame>& frames, char kind, int count)
+{
+    frames.clear();
+    QSignalSpy arrived(&engine, &QIODevice::readyRead);
+    while (true) {
+        frames += reader.feed(engine.readAll());
+        const qsizetype seen = std::count_if(frames.cbegin(), frames.cend(),
+                                             [kind](const AgwFrame& f) { return f.kind == kind; });
+        if (seen >= count && !frames.isEmpty() && frames.last().kind == kind)
+            return true;
+        if (!arrived.wait(10000))
+            return false;
+    }
+}
+
 QDateTime fixedClock()
 {
     return QDateTime(QDate(2026, 5, 12), QTime(14, 30), Qt::UTC);
@@ -81,6 +100,13 @@ private slots:
                                            << "--listen: \"+80\" is not a port number (0 to 65535)" << 0 << false;
         QTest::newRow("unknown option") << QStringList{"--listen", "127.0.0.1:0", "--store", store, "--verbose"}
                                         << "unknown option \"--verbose\"" << 0 << false;
+        QTest::newRow("agw as well") << QStringList{"--agw", "radio.local:8000", "--call", "n0bbs-1", "--store", store,
+                                                    "--listen", "127.0.0.1:0"}
+                                     << QString() << 0 << false;
+        QTest::newRow("agw without port") << QStringList{"--agw", "radio.local", "--store", store}
+                                          << "--agw wants HOST:PORT, not \"radio.local\"" << 0 << false;
+        QTest::newRow("bad board call") << QStringList{"--agw", "h:1", "--call", "N0-BBS", "--store", store}
+                                        << "--call: \"N0-BBS\" is not a call sign" << 0 << false;
     }
 
     void readsItsCommandLine()
@@ -117,6 +143,43 @@ private slots:
         QFile radiogram(folder.filePath("msg00001.txt"));
         QVERIFY(radiogram.open(QIODevice::ReadOnly));
         QCOMPARE(radiogram.readAll(), PracticeTraffic::kRadiogram);
+    }
+
+    // The stations on an AGW engine (one in the test): both calls are
+    // registered, a station connecting to the board is greeted in frames no
+    // longer than a packet, and the board's "bye" disconnects.
+    void servesTheStationsThroughAnAgwEngine()
+    {
+        QTemporaryDir folder;
+        QTcpServer engine;
+        QVERIFY(engine.listen(QHostAddress::LocalHost, 0));
+        const QString where = QStringLiteral("127.0.0.1:%1").arg(engine.serverPort());
+        const ParsedPracticeOptions parsed = parsePracticeOptions({"--agw", where, "--call", "w1aw-1", "--store", folder.path()});
+        QVERIFY(parsed.options);
+        PracticeProgram program(*parsed.options, fixedClock);
+        QCOMPARE(program.start(), QString());
+        QCOMPARE(program.announcement(), "agw " + where.toLatin1());
+        QVERIFY(engine.waitForNewConnection(5000));
+        QTcpSocket* radio = engine.nextPendingConnection();
+        AgwFrameReader reader;
+        QList<AgwFrame> frames;
+        QVERIFY(awaitFrames(*radio, reader, frames, 'X', 2));
+        QCOMPARE(frames[0].callFrom + ' ' + frames[1].callFrom, QByteArray("W1AW-1 N0NET"));
+
+        radio->write(AgwFrame::of('C', "K1ABC", "W1AW-1").encode());
+        QVERIFY(awaitFrames(*radio, reader, frames, 'D', 2));
+        QByteArray greeting;
+        for (const AgwFrame& frame : std::as_const(frames)) {
+            QCOMPARE(frame.callFrom + '>' + frame.callTo, QByteArray("W1AW-1>K1ABC"));
+            QVERIFY(frame.data.size() <= 128);
+            greeting += frame.data;
+        }
+        QVERIFY(greeting.contains("Hello K1ABC, welcome to N0BBS"));
+        QVERIFY(greeting.endsWith("N0BBS>\r\n"));
+
+        radio->write(AgwFrame::of('D', "K1ABC", "W1AW-1", "B\r").encode());
+        QVERIFY(awaitFrames(*radio, reader, frames, 'd', 1));
+        QCOMPARE(frames.last().callTo, QByteArray("K1ABC"));
     }
 
     void pseudoTerminalServesTheTnc()

@@ -8,7 +8,8 @@
 namespace vellicor {
 
 // Which device each port number stands for: group "Ports", keys "Com1" to
-// "Com16", each a device path such as /dev/ttyUSB0 or "tcp://HOST:PORT".
+// "Com16", each a device path such as /dev/ttyUSB0, "tcp://HOST:PORT", or
+// "agw://HOST:PORT[/K]" for radio port K (default 0) of an AGW packet engine.
 // Without a key, ComN is /dev/ttyS(N-1) on Linux and COMN on Windows.
 class PortMap {
 public:

@@ -161,6 +161,8 @@ PortResult QtSerialLink::open()
     const QString device = m_ports.deviceFor(m_portNumber);
     if (device.startsWith(QLatin1String("tcp://"), Qt::CaseInsensitive))
         return openTcp(device);
+    if (device.startsWith(QLatin1String("agw://"), Qt::CaseInsensitive))
+        return openAgw(device);
     return openSerial(device);
 }
 
@@ -219,6 +221,45 @@ PortResult QtSerialLink::openTcp(const QString& hostPort)
     return std::nullopt;
 }
 
+// "agw://HOST:PORT" or "agw://HOST:PORT/K" for the engine's radio port K.
+PortResult QtSerialLink::openAgw(const QString& device)
+{
+    const QUrl url(device);
+    const QString radioPort = url.path().mid(1);
+    bool portOk = radioPort.isEmpty();
+    const int radio = portOk ? 0 : radioPort.toInt(&portOk);
+    if (!url.isValid() || url.host().isEmpty() || url.port() <= 0 || !portOk || radio < 0 || radio > 255)
+        return failure(PortFailures::kDeviceNotFound, QStringLiteral("Invalid device %1").arg(device));
+    makeAgwDevice();
+    if (const std::optional<QString> why = m_agw->connectToEngine(url.host(), quint16(url.port()), radio))
+        return failure(PortFailures::kConnectFailed, *why);
+    if (m_agwUp)
+        return std::nullopt;
+    m_connectPending = true;
+    m_connectTimer.start();
+    emit connecting(url.host() + QLatin1Char(':') + QString::number(url.port()));
+    return std::nullopt;
+}
+
+void QtSerialLink::makeAgwDevice()
+{
+    if (m_agw)
+        return;
+    m_agw = new QtAgwDevice(kReadBufferBytes, this);
+    connect(m_agw, &QIODevice::readyRead, this, [this] { emit portEvent(PortEvents::kDataReceived); });
+    connect(m_agw, &QtAgwDevice::connected, this, &QtSerialLink::onAgwConnected);
+    connect(m_agw, &QtAgwDevice::failed, this, &QtSerialLink::failConnect);
+    connect(m_agw, &QtAgwDevice::disconnected, this, [this] {
+        if (m_agwUp)
+            dropLink();
+    });
+}
+
+void QtSerialLink::onAgwConnected()
+{
+    linkUp(m_agwUp);
+}
+
 void QtSerialLink::makeTcpSocket()
 {
     if (m_tcp)
@@ -239,10 +280,16 @@ void QtSerialLink::makeTcpSocket()
 
 void QtSerialLink::onTcpConnected()
 {
+    m_tcp->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    linkUp(m_tcpUp);
+}
+
+// The connection being made is up; a caller told it was pending hears so.
+void QtSerialLink::linkUp(bool& upFlag)
+{
     const bool reported = std::exchange(m_connectPending, false);
     m_connectTimer.stop();
-    m_tcp->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    m_tcpUp = true;
+    upFlag = true;
     if (reported)
         emit opened();
 }
@@ -275,11 +322,16 @@ void QtSerialLink::shutDown()
         const QSignalBlocker quiet(m_tcp);
         m_tcp->abort();
     }
+    if (m_agw) {
+        m_agwUp = false;
+        const QSignalBlocker quiet(m_agw);
+        m_agw->abort();
+    }
 }
 
 bool QtSerialLink::isOpen() const
 {
-    return (m_serial && m_serial->isOpen()) || m_tcpUp;
+    return (m_serial && m_serial->isOpen()) || m_tcpUp || m_agwUp;
 }
 
 QIODevice* QtSerialLink::device() const
@@ -288,6 +340,8 @@ QIODevice* QtSerialLink::device() const
         return m_serial;
     if (m_tcpUp)
         return m_tcp;
+    if (m_agwUp)
+        return m_agw;
     return nullptr;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/api/PortMap.h"
 #include "platform/api/SerialLink.h"
+#include "platform/qt/QtAgwDevice.h"
 
 #include <QPointer>
 #include <QSerialPort>
@@ -12,15 +13,16 @@
 
 namespace vellicor {
 
-// The link to the TNC over a serial device (QSerialPort) or a serial-over-TCP
-// server (QTcpSocket), chosen by the device the port number maps to.
+// The link to the TNC over a serial device (QSerialPort), a serial-over-TCP
+// server (QTcpSocket) or an AGW packet engine with the built-in command-mode
+// TNC (QtAgwDevice), chosen by the device the port number maps to.
 //
 // Qt raises no modem-line events, so the pins are polled every 250 ms while
 // open and a change of CTS, DSR, CD or RI raises events 3 to 6. A device that
 // vanishes or a peer that closes raises linkLost once and closes the link, so
 // a flood of read errors never reaches the program.
 //
-// A TCP connection is made without waiting: open() returns while it is being
+// A TCP or AGW connection is made without waiting: open() returns while it is being
 // made, and an attempt that gets no answer within the connect timeout fails.
 class QtSerialLink : public SerialLink {
     Q_OBJECT
@@ -61,6 +63,10 @@ private:
 
     PortResult openSerial(const QString& device);
     PortResult openTcp(const QString& hostPort);
+    PortResult openAgw(const QString& device);
+    void makeAgwDevice();
+    void onAgwConnected();
+    void linkUp(bool& upFlag);
     void makeTcpSocket();
     void onTcpConnected();
     void failConnect(const QString& why);
@@ -82,6 +88,8 @@ private:
     QSerialPort* m_serial = nullptr;
     QTcpSocket* m_tcp = nullptr;
     bool m_tcpUp = false;
+    QtAgwDevice* m_agw = nullptr;
+    bool m_agwUp = false;
     bool m_connectPending = false;
     QTimer m_connectTimer;
     QTimer m_pinPoll;
