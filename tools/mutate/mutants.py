@@ -169,11 +169,19 @@ def _literal_spans(code):
         for m in pattern.finditer(code):
             spans.add((m.start(1), m.end(3), m.group(1), m.group(2), m.group(3)))
     for index in _INDEX.finditer(code):
+        if _declares_array(code[:index.start()]):
+            continue
         inner = index.group(0)
         for m in re.finditer(_LITERAL, inner):
             base = index.start()
             spans.add((base + m.start(1), base + m.end(3), m.group(1), m.group(2), m.group(3)))
     return sorted(spans)
+
+
+def _declares_array(before):
+    """Whether a `[` after `before` gives an array's size, as in `char bytes[16]`."""
+    m = re.search(r"(?:^|[;{(,]\s*)([A-Za-z_][\w:<>]*)\s+[A-Za-z_]\w*$", before.strip())
+    return m is not None and m.group(1) not in _KEYWORDS
 
 
 def _bound_shifts(line, code):
