@@ -32,10 +32,18 @@ class Workspace:
     # --- the private copy -------------------------------------------------
 
     def tracked_files(self):
-        out = subprocess.run(
+        """The tree's files as git sees them (untracked ones too, ignored ones
+        not); outside a git checkout, every file but build output."""
+        listed = subprocess.run(
             ["git", "-C", str(self.root), "ls-files", "-z", "--cached", "--others", "--exclude-standard"],
-            check=True, capture_output=True).stdout.decode("utf-8")
-        return sorted(f for f in set(out.split("\0")) if f and (self.root / f).is_file())
+            capture_output=True)
+        if listed.returncode == 0:
+            names = set(listed.stdout.decode("utf-8").split("\0"))
+        else:
+            names = {p.relative_to(self.root).as_posix() for p in self.root.rglob("*")
+                     if not any(part.startswith(("build", ".git", "__pycache__"))
+                                for part in p.relative_to(self.root).parts)}
+        return sorted(f for f in names if f and (self.root / f).is_file())
 
     def sync(self):
         """Makes the copy equal the working tree. Only files whose bytes differ
