@@ -83,6 +83,8 @@ def _raw_prefix(line, i):
 # Lines that only log or assert: a fault there tells nothing about the tests.
 _SKIP_LINE = re.compile(r"\b(static_assert|Q_ASSERT\w*|Q_UNUSED|qDebug|qInfo|qWarning|qCritical|qCDebug)\b")
 
+# Binary operators are written with a space on each side; that tells a
+# comparison from a template's angle brackets and from << and >>.
 _COMPARISON = re.compile(r"(?<=\s)(<=|>=|==|!=|<|>)(?=\s)")
 _FLIPPED = {"<": ">=", ">=": "<", ">": "<=", "<=": ">", "==": "!=", "!=": "=="}
 _LITERAL = r"(?<![\w.])(-?)(0[xX][0-9A-Fa-f]+|\d+)([uUlL]*)(?![\w.'])"
@@ -100,6 +102,7 @@ _CONSTANTS = [
     (re.compile(r"(?<=\s)\|\|(?=\s)"), "&&"),
 ]
 _RETURN = re.compile(r"^(\s*)return\s+(.+);\s*$")
+# Returned values `return {};` would not change (or the constant swap covers).
 _EMPTY_VALUE = re.compile(r"^(\{\}|nullptr|false|true|0|std::nullopt|[\w:]+(\(\)|\{\}))$")
 _KEYWORDS = {"return", "if", "else", "for", "while", "do", "switch", "case", "default", "break",
              "continue", "goto", "throw", "delete", "new", "using", "typedef", "namespace",

@@ -61,7 +61,7 @@ def choose_mutants(workspace, folders, seed, count):
 
 
 class Session:
-    """One run: the tests, which files they load, and the mutants' outcomes."""
+    """One run: the tests, the targets each loads, and the build kept in step with the copy."""
 
     def __init__(self, workspace, jobs):
         self.workspace = workspace
@@ -236,4 +236,7 @@ def check(workspace, paths, results, canary):
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    try:
+        sys.exit(main())
+    except KeyboardInterrupt:
+        sys.exit("mutate: stopped; the copy holds no fault")

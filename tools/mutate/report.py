@@ -5,10 +5,9 @@ KILLED, SURVIVED, NOT_COMPILED = "killed", "survived", "not compiled"
 
 
 def folder_of(path):
+    """The reported folder: src/traffic/nts/X.cpp -> traffic/nts, src/platform/qt/X.cpp -> platform."""
     parts = path.split("/")
-    if parts[1] in ("traffic",):
-        return "/".join(parts[1:3])
-    return parts[1]
+    return "/".join(parts[1:3]) if parts[1] == "traffic" else parts[1]
 
 
 def figures(results, folders):
