@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test headless. Then a
+# small seeded mutation check (tools/mutate.sh --ci), a
 # few seconds of each fuzz target (when clang's libFuzzer is installed), and
 # last the whole suite again built with AddressSanitizer and
 # UndefinedBehaviorSanitizer into build-asan/.
@@ -9,6 +10,9 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/tools/build.sh" "$root/build"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)" --timeout 600
+
+echo "Mutation check sample"
+"$root/tools/mutate.sh" --ci
 
 if echo 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }' \
     | clang++ -x c++ -fsanitize=fuzzer -o /dev/null - 2>/dev/null; then
