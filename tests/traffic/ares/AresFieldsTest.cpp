@@ -13,8 +13,6 @@ class AresFieldsTest : public QObject {
 private slots:
     void priorityIsSpelledOut_data();
     void priorityIsSpelledOut();
-    void callSignTypingGivesCapitalsAndSlashedZeros_data();
-    void callSignTypingGivesCapitalsAndSlashedZeros();
     void restoreZerosGivesPlainDigits_data();
     void restoreZerosGivesPlainDigits();
 };
@@ -40,28 +38,6 @@ void AresFieldsTest::priorityIsSpelledOut()
     QFETCH(QString, priority);
     QFETCH(QString, label);
     QCOMPARE(AresFields::priorityLabel(priority), label);
-}
-
-void AresFieldsTest::callSignTypingGivesCapitalsAndSlashedZeros_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("call with a zero") << "n0call" << "N" + kSlashed + "CALL";
-    QTest::newRow("only zeros") << "00" << kSlashed + kSlashed;
-    QTest::newRow("other digits stay") << "w1aw/9" << "W1AW/9";
-    QTest::newRow("backspace passes") << "\b" << "\b";
-    QTest::newRow("letter o is no zero") << "o" << "O";
-    QTest::newRow("sharp s has no single capital") << QString(QChar(0x00DF)) << QString(QChar(0x00DF));
-    QTest::newRow("micro sign has no Windows-1252 capital") << QString(QChar(0x00B5)) << QString(QChar(0x00B5));
-    QTest::newRow("Windows-1252 capitals") << QStringLiteral("\u00E9\u00FF\u0161\u0153")
-                                           << QStringLiteral("\u00C9\u0178\u0160\u0152");
-}
-
-void AresFieldsTest::callSignTypingGivesCapitalsAndSlashedZeros()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    QCOMPARE(AresFields::callSignTyped(typed), shown);
 }
 
 void AresFieldsTest::restoreZerosGivesPlainDigits_data()

@@ -17,6 +17,7 @@
 
 using namespace vellicor;
 using namespace vellicor::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -300,6 +301,33 @@ const auto checkReceivedTextOpensUnnamed = [](auto& ui, const FormCase& c) {
     QCOMPARE(ui.line(c.nameField)->text(), QStringLiteral("Jane Roe"));
 };
 
+// Types each character as one key; "\b" is Backspace.
+void typeKeys(QWidget* field, const QString& keys)
+{
+    for (const QChar c : keys) {
+        if (c == QLatin1Char('\b'))
+            QTest::keyClick(field, Qt::Key_Backspace);
+        else
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+// A field with a text, the keys typed into it once it has the focus, and
+// what it shows after Tab moved on to the next field.
+const auto checkTypedAndLeftField = [](auto& ui, const FormCase&) {
+    QFETCH(QString, field);
+    QFETCH(QString, before);
+    QFETCH(QString, typed);
+    QVERIFY(ui.activate());
+    QLineEdit* box = ui.line(qPrintable(field));
+    box->setText(before);
+    box->setFocus(Qt::OtherFocusReason);
+    typeKeys(box, typed);
+    QTest::keyClick(box, Qt::Key_Tab);
+    QVERIFY(!box->hasFocus());
+    QTEST(box->text(), "shown");
+};
+
 } // namespace
 
 class MessageFormTest : public QObject {
@@ -321,7 +349,42 @@ private slots:
     void optionsDialogReflowsTheFormsText() { onForm(checkOptionsDialogReflowsTheFormsText); }
     void receivedTextOpensUnnamed_data() { addForms(); }
     void receivedTextOpensUnnamed() { onForm(checkReceivedTextOpensUnnamed); }
+    void typedAndLeftFields_data();
+    void typedAndLeftFields() { onForm(checkTypedAndLeftField); }
 };
+
+// Each form's field table, served by the typing filter: capitals, slashed
+// zeros, clean-ups on leaving, and the whole text selected on entering.
+void MessageFormTest::typedAndLeftFields_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    const auto row = [](const char* form, const char* field, const QString& before, const QString& typed,
+                        const QString& shown) {
+        QTest::addRow("%s %s %s", form, field, qPrintable(typed)) << form << field << before << typed << shown;
+    };
+    row("NTS", "txtState", "", "co", "CO");
+    // Capitals within Windows-1252 only, one for one: the sharp s and the micro sign stay.
+    row("NTS", "txtStation", "", u"w1aw/2\u00DF\u00B5\u00E9\u00FF\u0161\u0153"_s,
+        u"W1AW/2\u00DF\u00B5\u00C9\u0178\u0160\u0152"_s);
+    row("NTS", "txtZip", "", "k1a 0b1", "K1A 0B1");
+    row("NTS", "txtPlace", "Den", "ver city", "Denver city"); // no rule, no selection on entering
+    row("NTS", "txtMsgNum", "", " 5 ", "005");
+    row("NTS", "txtMsgNum", "", "12A", "12A");
+    row("NTS", "txtPhone", "", "3035551212", "(303) 555-1212");
+    row("NTS", "txtPhone", "", "303-555-1212 ", "303-555-1212");
+    const QString call = u"N\u00D8CALL"_s;
+    row("TORMEL", "txtTo", "", "n0callx\b", call);
+    row("TORMEL", "txtFrom", "SHELTER1", "n0call", call);
+    row("TORMEL", "txtBy", "", "n0call", call);
+    row("TORMEL", "txtToName", "", "n0call", "n0call");
+    row("TORMEL", "txtFromName", "Red Cross", "n0call", "n0call");
+    row("TORMEL", "txtSubject", "Shelter status", "Cots", "Cots");
+    row("TORMEL", "txtMsgSentTime", "14:20", "n0", "n0");
+}
 
 QTEST_MAIN(MessageFormTest)
 #include "MessageFormTest.moc"
