@@ -26,23 +26,11 @@ void typeCharacters(QWidget* box, const QString& text)
 class FrmNTSTest : public QObject {
     Q_OBJECT
 private slots:
-    void startsWithRoutinePrecedenceAndNoHandling();
     void typedPrecedenceAndHandlingAreKeptAsTyped();
     void leavingTheTextVerifiesTheCheck();
     void saveAsShowsTheFieldsAsSaved();
     void receivedRadiogramShowsWhetherItsCheckAgrees();
 };
-
-void FrmNTSTest::startsWithRoutinePrecedenceAndNoHandling()
-{
-    FormUnderTest ui;
-    auto* precedence = ui.child<QComboBox>("cmbPrecedence");
-    QCOMPARE(precedence->currentText(), QStringLiteral("R (Routine)"));
-    QCOMPARE(precedence->count(), 4);
-    QCOMPARE(precedence->itemText(1), QStringLiteral("W (H & W)"));
-    QCOMPARE(ui.child<QComboBox>("cmbHX")->currentText(), QString());
-    QCOMPARE(ui.child<QComboBox>("cmbHX")->itemText(6), QStringLiteral("HXG"));
-}
 
 // The lists offer entries but never complete what is typed: a typed "e"
 // goes out as "e", not as "Emergency".
