@@ -5,6 +5,8 @@
 #include "terminal/FileErrors.h"
 #include "terminal/ProgramFolder.h"
 #include "terminal/TncWriter.h"
+#include "terminal/Windows1252.h"
+#include "tnc/FieldRules.h"
 #include "tnc/ScriptHost.h"
 
 #include <QStringList>
@@ -19,6 +21,9 @@ namespace vellicor {
 // a failed save leaves the old file whole and is told in the status panel.
 class ConnectList {
 public:
+    // The dialog's station box takes typed letters as capitals; an entry picked keeps its case.
+    static constexpr FieldRule kFieldRules[] = {{.name = "cmbStationList", .typing = upperWindows1252}};
+
     ConnectList(TncGlobals& globals, const ProgramFolder& folder, TncWriter& writer, Beeper& beeper,
                 ScriptHost& host);
 

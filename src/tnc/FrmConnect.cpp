@@ -1,7 +1,7 @@
 #include "tnc/FrmConnect.h"
 
 #include "tnc/DialogButtons.h"
-#include "tnc/UpperCaseTyping.h"
+#include "tnc/FieldRulesFilter.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -48,7 +48,6 @@ void FrmConnect::buildControls()
     cmbStationList->setInsertPolicy(QComboBox::NoInsert);
     cmbStationList->setCompleter(nullptr); // a call typed is kept, never completed to an entry
     cmbStationList->setFont(terminalFont());
-    UpperCaseTyping::install(cmbStationList);
     labConnect = new QLabel(this);
     labConnect->setObjectName(QStringLiteral("labConnect"));
     labConnect->setFont(terminalFont());
@@ -59,6 +58,7 @@ void FrmConnect::buildControls()
 
     connect(cmbStationList, &QComboBox::editTextChanged, this, &FrmConnect::updateCallLabel);
     connect(cmbStationList, &QComboBox::activated, this, &FrmConnect::updateCallLabel);
+    FieldRulesFilter::install(this, ConnectList::kFieldRules);
     connect(cmdOK, &QPushButton::clicked, this, &FrmConnect::cmdOK_Click);
 }
 

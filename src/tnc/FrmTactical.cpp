@@ -2,7 +2,7 @@
 
 #include "tnc/DialogButtons.h"
 #include "tnc/TacticalCall.h"
-#include "tnc/UpperCaseTyping.h"
+#include "tnc/FieldRulesFilter.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +19,6 @@ FrmTactical::FrmTactical(TncWriter& writer, QWidget* parent)
     Label1 = new QLabel(QStringLiteral("Tactical Call"), this);
     txtTactical = new QLineEdit(this);
     txtTactical->setObjectName(QStringLiteral("txtTactical"));
-    UpperCaseTyping::install(txtTactical);
     Label2 = new QLabel(QStringLiteral("(Leave blank to reset Tactical Call.)"), this);
     Label3 = new QLabel(QStringLiteral("Make sure that you are already logged on to a PacketCluster PBBS "
                                        "before attempting to set the tactical call."),
@@ -30,6 +29,7 @@ FrmTactical::FrmTactical(TncWriter& writer, QWidget* parent)
     cmdOK = buttons.ok;
     cmdCancel = buttons.cancel;
 
+    FieldRulesFilter::install(this, TacticalCall::kFieldRules);
     connect(cmdOK, &QPushButton::clicked, this, &FrmTactical::cmdOK_Click);
 }
 

@@ -55,16 +55,11 @@ private slots:
 
     void opensOnlyOnceAndRefusesWhileClosed()
     {
-        QCOMPARE(m_link->write("x")->number, PortFailures::kNeedsOpenPort);
         QCOMPARE(m_link->close()->number, PortFailures::kNotOpen);
         QCOMPARE(m_link->read(100), QByteArray());
-        QCOMPARE(m_link->cts(), std::optional<bool>());
-
         QVERIFY(connectLink());
-        QVERIFY(m_link->isOpen());
         QCOMPARE(m_link->cts(), std::optional<bool>(true)); // no modem lines: CTS counts as up
         QCOMPARE(m_link->open()->number, PortFailures::kAlreadyOpen);
-        QCOMPARE(m_link->setPortNumber(3)->number, PortFailures::kAlreadyOpen);
         QVERIFY(!m_link->close());
         QVERIFY(!m_link->isOpen());
     }

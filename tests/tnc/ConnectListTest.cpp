@@ -13,14 +13,8 @@ using namespace vellicor;
 using namespace vellicor::test;
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+const QString kListFile = QStringLiteral("VellicorConnects.txt");
 }
-
-} // namespace
 
 // The connect list file and dialog, and the tactical call dialog.
 class ConnectListTest : public QObject {
@@ -55,12 +49,11 @@ private slots:
     void listFileKeepsEntriesOneALine()
     {
         TncRig rig;
-        const QString path = rig.writeFile(QStringLiteral("VellicorConnects.txt"),
-                                           "W1AW;Hiram\r\n \r\n\r\n  K2ABC  \nN0CALL\r");
+        rig.writeFile(kListFile, "W1AW;Hiram\r\n \r\n\r\n  K2ABC  \nN0CALL\r");
         const auto list = rig.connectList();
         QCOMPARE(list->entries(), (QStringList{"W1AW;Hiram", "K2ABC", "N0CALL"}));
         list->addToList(QStringLiteral(" KB1XYZ "));
-        QCOMPARE(readAll(path), QByteArray("W1AW;Hiram\r\nK2ABC\r\nN0CALL\r\nKB1XYZ\r\n"));
+        QCOMPARE(rig.readFile(kListFile), QByteArray("W1AW;Hiram\r\nK2ABC\r\nN0CALL\r\nKB1XYZ\r\n"));
         QCOMPARE(rig.connectList()->entries(), list->entries());
 
         list->addToList(QStringLiteral("K2ABC")); // already there: a beep, the file is left alone
@@ -68,7 +61,7 @@ private slots:
         QCOMPARE(list->entries().size(), 4);
         list->deleteFromList(1);
         list->deleteFromList(-1);
-        QCOMPARE(readAll(path), QByteArray("W1AW;Hiram\r\nN0CALL\r\nKB1XYZ\r\n"));
+        QCOMPARE(rig.readFile(kListFile), QByteArray("W1AW;Hiram\r\nN0CALL\r\nKB1XYZ\r\n"));
     }
 
     void connectListFileFollowsConFileSetting()
@@ -89,7 +82,7 @@ private slots:
         rig.globals.gConnectsFile = QStringLiteral("\\plainfile\\list.txt");
         rig.connectList()->addToList(QStringLiteral("W1AW"));
         QVERIFY(rig.host.status.startsWith(QStringLiteral("Status: Connect list not saved (Vellicor Error ")));
-        QCOMPARE(readAll(rig.dir.filePath(QStringLiteral("plainfile"))), QByteArray("not a folder"));
+        QCOMPARE(rig.readFile(QStringLiteral("plainfile")), QByteArray("not a folder"));
         QVERIFY(rig.fakes.prompter.prompts.isEmpty());
     }
 
@@ -97,7 +90,7 @@ private slots:
     void dialogShowsListAndConnects()
     {
         TncRig rig;
-        rig.writeFile(QStringLiteral("VellicorConnects.txt"), "W1AW;Hiram\r\nK2ABC\r\n");
+        rig.writeFile(kListFile, "W1AW;Hiram\r\nK2ABC\r\n");
         FrmConnect dialog(rig.globals, ProgramFolder(rig.folder()), rig.writer, rig.fakes.platform(), rig.host);
         QCOMPARE(dialog.cmbStationList->count(), 2);
         QCOMPARE(dialog.cmbStationList->currentText(), QStringLiteral("W1AW;Hiram"));
@@ -121,7 +114,7 @@ private slots:
         QCOMPARE(dialog.labConnect->text(), QStringLiteral("KB1XYZ"));
 
         dialog.mnuAddToList->trigger();
-        QCOMPARE(readAll(rig.dir.filePath(QStringLiteral("VellicorConnects.txt"))), QByteArray("KB1XYZ;NET\r\n"));
+        QCOMPARE(rig.readFile(kListFile), QByteArray("KB1XYZ;NET\r\n"));
         QCOMPARE(dialog.cmbStationList->count(), 1);
         dialog.show();
         QApplication::setActiveWindow(&dialog);
@@ -136,7 +129,7 @@ private slots:
         dialog.cmbStationList->setCurrentIndex(0);
         dialog.mnuDeleteFromList->trigger();
         QCOMPARE(dialog.cmbStationList->count(), 0);
-        QCOMPARE(readAll(rig.dir.filePath(QStringLiteral("VellicorConnects.txt"))), QByteArray());
+        QCOMPARE(rig.readFile(kListFile), QByteArray());
 
         dialog.cmdCancel->click();
         QVERIFY(rig.written().isEmpty());

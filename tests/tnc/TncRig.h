@@ -48,6 +48,12 @@ struct TncRig {
             file.write(bytes);
         return path;
     }
+    // The bytes of a file in the program folder, or "<missing>".
+    QByteArray readFile(const QString& name) const
+    {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
 
     // Writes the start-up script and runs it, as the program does at start.
     void runStartup(const QByteArray& script)

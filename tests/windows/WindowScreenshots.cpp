@@ -1,6 +1,7 @@
 // Renders each auxiliary window into a PNG file, for looking over their
 // layout: vellicor_window_screenshots OUTPUT_FOLDER
 #include "Fakes.h"
+#include "WindowsFakes.h"
 #include "platform/api/PortMap.h"
 #include "platform/qt/QtHelpViewer.h"
 #include "terminal/TncWriter.h"
@@ -24,22 +25,6 @@ using namespace vellicor;
 using namespace vellicor::test;
 
 namespace {
-
-class Panes : public PaneColorsHost {
-public:
-    quint32 receivedBackColor() const override { return 0; }
-    void setReceivedBackColor(quint32) override {}
-    quint32 sentBoxForeColor() const override { return 0xFFFF; }
-    void setSentBoxForeColor(quint32) override {}
-    quint32 sentBoxBackColor() const override { return 0; }
-    void setSentBoxBackColor(quint32) override {}
-};
-
-class NoTools : public ProgramLauncher {
-public:
-    QString find(const QString&) const override { return {}; }
-    bool start(const QString&) override { return false; }
-};
 
 bool snap(QWidget* window, const QString& file)
 {
@@ -88,7 +73,7 @@ int main(int argc, char** argv)
     globals.gMaxLineLength = 70;
     PortMap ports;
     ports.setDevice(2, QStringLiteral("/dev/ttyUSB0"));
-    Panes panes;
+    FakePanes panes;
     HelpFacility help(fakes.help);
     bool ok = true;
 
@@ -106,7 +91,7 @@ int main(int argc, char** argv)
     for (const char* menu : {"mnuFile", "mnuSend"})
         ok &= snapMenu(&clipboard, menu, out.filePath(QStringLiteral("clipboard-%1.png").arg(QLatin1String(menu))));
 
-    NoTools tools;
+    FakeLauncher tools;
     FrmAbout about({1, 0, 0}, fakes.sound, fakes.prompter, tools);
     ok &= snap(&about, out.filePath(QStringLiteral("about.png")));
 

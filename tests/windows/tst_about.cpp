@@ -1,6 +1,6 @@
 // The About window: its texts, its sound and "&System Info...".
 #include "Fakes.h"
-#include "windows/AboutText.h"
+#include "WindowsFakes.h"
 #include "windows/FrmAbout.h"
 #include "windows/WindowsResources.h"
 #include "platform/qt/QtSoundPlayer.h"
@@ -14,20 +14,6 @@ using namespace vellicor;
 using namespace vellicor::test;
 
 namespace {
-
-// Programs "installed" by name, and whether starting them works.
-class FakeLauncher : public ProgramLauncher {
-public:
-    QString find(const QString& program) const override { return installed.value(program); }
-    bool start(const QString& path) override
-    {
-        started.append(path);
-        return starts;
-    }
-    QMap<QString, QString> installed;
-    QStringList started;
-    bool starts = true;
-};
 
 struct About {
     explicit About(ProgramVersion version = {1, 0, 0})
@@ -62,10 +48,6 @@ private slots:
         QFETCH(int, minor);
         About about({major, minor, 3});
         QTEST(about.label("lblVersion"), "line");
-        QTEST(AboutText::versionLine(major, minor, 3), "line");
-        QVERIFY(about.label("lblDescription")
-                    .startsWith("Full featured packet radio program designed primarily for ARES/RACES operations.\n"
-                                "For more information please contact:"));
     }
 
     void playsTheSoundOnceShownAndOnAClick()
@@ -106,9 +88,7 @@ private slots:
             about.launcher.installed.insert(tool, QStringLiteral("/usr/bin/") + tool);
         QFETCH(bool, starts);
         about.launcher.starts = starts;
-        QPushButton* button = about.window.findChild<QPushButton*>("cmdSysInfo");
-        QCOMPARE(button->text(), QStringLiteral("&System Info..."));
-        button->click();
+        about.window.findChild<QPushButton*>("cmdSysInfo")->click();
         QCOMPARE(about.launcher.started, started.isEmpty() ? QStringList() : QStringList{started});
         QCOMPARE(about.prompter.prompts.size(), unavailable ? 1 : 0);
         if (unavailable) {
@@ -118,7 +98,7 @@ private slots:
         }
     }
 
-    void soundIsBuiltIntoTheProgramAndAMissingOneIsSilent()
+    void soundIsBuiltIntoTheProgram()
     {
         initWindowsResources();
         const QUrl source = QtSoundPlayer::sourceFor(QStringLiteral("pelwick.wav"));
@@ -129,11 +109,7 @@ private slots:
         QVERIFY(bytes.size() > 8000);
         QCOMPARE(bytes.left(4), QByteArray("RIFF"));
         QCOMPARE(bytes.mid(8, 4), QByteArray("WAVE"));
-
         QVERIFY(QtSoundPlayer::sourceFor(QStringLiteral("/no/such/sound.wav")).isEmpty());
-        QtSoundPlayer player;
-        player.play(QStringLiteral("/no/such/sound.wav"));
-        player.play(QStringLiteral("pelwick.wav"));
     }
 };
 

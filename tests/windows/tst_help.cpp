@@ -1,4 +1,4 @@
-// The help: the help file path rule, the program's own help window with a
+// The help: the program's own help window with a
 // topic for every context id, and the help key on highlighted menus.
 #include "Fakes.h"
 #include "platform/qt/QtHelpViewer.h"
@@ -34,23 +34,6 @@ QTextBrowser* browser(HelpWindow* window)
 class HelpTest : public QObject {
     Q_OBJECT
 private slots:
-    void helpFileIsInTheProgramFolder_data()
-    {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("helpFile");
-        QTest::newRow("folder") << "C:\\VELLICOR" << "C:\\VELLICOR\\Vellicor.HLP";
-        QTest::newRow("drive root") << "C:\\" << "C:\\Vellicor.HLP";
-        QTest::newRow("root with a blank after") << "C:\\ " << "C:\\ Vellicor.HLP";
-        QTest::newRow("slash root") << "/" << "/Vellicor.HLP";
-    }
-
-    void helpFileIsInTheProgramFolder()
-    {
-        QFETCH(QString, folder);
-        QFETCH(QString, helpFile);
-        QCOMPARE(HelpFacility::helpFilePath(folder), helpFile);
-    }
-
     void everyContextIdOpensItsOwnNonEmptyTopic_data()
     {
         QTest::addColumn<int>("contextId");

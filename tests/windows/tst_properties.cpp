@@ -2,11 +2,11 @@
 // and what they store, Cancel, the colour selection, and the device each
 // port number stands for.
 #include "Fakes.h"
+#include "WindowsFakes.h"
 #include "windows/WindowsGlobals.h"
 #include "platform/api/PortMap.h"
 #include "windows/FrmProperties.h"
 #include "windows/HelpFacility.h"
-#include "windows/PaneColorsHost.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -22,21 +22,6 @@ using namespace vellicor;
 using namespace vellicor::test;
 
 namespace {
-
-// The main window's panes as far as the Properties dialog sees them.
-class FakePanes : public PaneColorsHost {
-public:
-    quint32 receivedBackColor() const override { return receivedBack; }
-    void setReceivedBackColor(quint32 color) override { receivedBack = color; }
-    quint32 sentBoxForeColor() const override { return sentBoxFore; }
-    void setSentBoxForeColor(quint32 color) override { sentBoxFore = color; }
-    quint32 sentBoxBackColor() const override { return sentBoxBack; }
-    void setSentBoxBackColor(quint32 color) override { sentBoxBack = color; }
-
-    quint32 receivedBack = 0;
-    quint32 sentBoxFore = 0xFFFF;
-    quint32 sentBoxBack = 0;
-};
 
 // A link that shows any settings text, as a port could hold one the
 // dialog's positions cannot read, and notes the device each open used.

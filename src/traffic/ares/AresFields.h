@@ -1,11 +1,13 @@
 #pragma once
 
+#include "tnc/FieldRules.h"
+
 #include <QString>
 
 namespace vellicor {
 
 // The field rules of the ARES form that hold without a window: the
-// priority codes and the call-sign fields' slashed zero.
+// priority codes, the call-sign fields' slashed zero and the field table.
 namespace AresFields {
 
 // The slashed zero the call-sign fields show for the digit zero: byte 216
@@ -24,6 +26,21 @@ QString callSignTyped(const QString& typed);
 
 // Every slashed zero turned back into the digit "0", for sending.
 QString RestoreZeros(const QString& text);
+
+// Entering a one-line field selects its whole text, so typing replaces it;
+// the call-sign fields To, From and By take typed keys as callSignTyped
+// makes them. The message text and the priority have no such rules.
+inline constexpr FieldRule kFieldRules[] = {
+    {.name = "txtSubject", .selectsOnEntry = true},
+    {.name = "txtDate", .selectsOnEntry = true},
+    {.name = "txtTime", .selectsOnEntry = true},
+    {.name = "txtTo", .typing = callSignTyped, .selectsOnEntry = true},
+    {.name = "txtToName", .selectsOnEntry = true},
+    {.name = "txtFrom", .typing = callSignTyped, .selectsOnEntry = true},
+    {.name = "txtFromName", .selectsOnEntry = true},
+    {.name = "txtMsgSentTime", .selectsOnEntry = true},
+    {.name = "txtBy", .typing = callSignTyped, .selectsOnEntry = true},
+};
 
 } // namespace AresFields
 } // namespace vellicor

@@ -134,14 +134,4 @@ AresFormWidgets AresFormWidgets::build(QWidget* page)
     return w;
 }
 
-QList<QLineEdit*> AresFormWidgets::oneLineFields() const
-{
-    return {txtSubject, txtDate, txtTime, txtTo, txtToName, txtFrom, txtFromName, txtMsgSentTime, txtBy};
-}
-
-QList<QLineEdit*> AresFormWidgets::callSignFields() const
-{
-    return {txtTo, txtFrom, txtBy};
-}
-
 } // namespace vellicor

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QList>
-
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -30,11 +28,6 @@ struct AresFormWidgets {
 
     // Builds the controls on the page, in tab order.
     static AresFormWidgets build(QWidget* page);
-
-    // The one-line fields, whose whole text is selected when they get the focus.
-    QList<QLineEdit*> oneLineFields() const;
-    // The fields that hold call signs: upper case and slashed zeros.
-    QList<QLineEdit*> callSignFields() const;
 };
 
 } // namespace vellicor

@@ -6,13 +6,12 @@
 #include "traffic/ares/AresMessage.h"
 #include "traffic/ares/AresPrintout.h"
 #include "traffic/ares/AresTransmission.h"
+#include "tnc/FieldRulesFilter.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTimer>
 
 namespace vellicor {
 
@@ -156,17 +155,7 @@ void FrmTORMEL::showOptions()
 void FrmTORMEL::watchControls()
 {
     connect(m_ui.cboPriority, &QComboBox::editTextChanged, this, &FrmTORMEL::priorityTextChanged);
-    for (QLineEdit* field : m_ui.oneLineFields())
-        field->installEventFilter(this);
-}
-
-bool FrmTORMEL::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress && callSignTyped(watched, event))
-        return true;
-    if (event->type() == QEvent::FocusIn)
-        selectWholeText(watched, event);
-    return QMainWindow::eventFilter(watched, event);
+    FieldRulesFilter::install(this, AresFields::kFieldRules);
 }
 
 // The priority stands in capitals, and its meaning is spelled out beside it.
@@ -181,38 +170,6 @@ void FrmTORMEL::priorityTextChanged(const QString& text)
         return; // the change of text comes back here with the capitals
     }
     m_ui.labPriority->setText(AresFields::priorityLabel(text));
-}
-
-// To, From and By take typed letters as capitals and the digit zero as the
-// slashed zero; control keys and commands pass unchanged.
-bool FrmTORMEL::callSignTyped(QObject* watched, QEvent* event)
-{
-    auto* field = qobject_cast<QLineEdit*>(watched);
-    if (!field || !m_ui.callSignFields().contains(field))
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const Qt::KeyboardModifiers commandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    const QString typed = key->text();
-    if (typed.isEmpty() || typed.front().category() == QChar::Other_Control || (key->modifiers() & commandKeys))
-        return false;
-    const QString call = AresFields::callSignTyped(typed);
-    if (call == typed)
-        return false;
-    field->insert(call);
-    return true;
-}
-
-// Entering a one-line field selects its whole text, so typing replaces it.
-// A click places the caret after the focus arrives; select again once the
-// click is handled.
-void FrmTORMEL::selectWholeText(QObject* watched, QEvent* event)
-{
-    auto* field = qobject_cast<QLineEdit*>(watched);
-    if (!field)
-        return;
-    field->selectAll();
-    if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
-        QTimer::singleShot(0, field, &QLineEdit::selectAll);
 }
 
 } // namespace vellicor

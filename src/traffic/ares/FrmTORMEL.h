@@ -35,14 +35,9 @@ public:
     // False when the operator kept the form as it was.
     bool openReceived(const AresMessage& received);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void watchControls();
     void priorityTextChanged(const QString& text);
-    bool callSignTyped(QObject* watched, QEvent* event);
-    void selectWholeText(QObject* watched, QEvent* event);
     bool holdsUnsavedText() const { return message() != m_kept; }
 
     AresFileCommands m_files;

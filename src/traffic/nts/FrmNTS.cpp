@@ -1,16 +1,14 @@
 #include "traffic/nts/FrmNTS.h"
 
 #include "terminal/EditorText.h"
-#include "terminal/Windows1252.h"
-#include "traffic/common/TrafficPatterns.h"
+#include "tnc/FieldRulesFilter.h"
 #include "traffic/nts/NtsCheck.h"
+#include "traffic/nts/NtsFields.h"
 #include "traffic/nts/NtsPrintout.h"
 #include "traffic/nts/NtsTransmission.h"
 #include "traffic/nts/Radiogram.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -36,20 +34,6 @@ const MessageFormNames kNames{
     .formatterCaption = QStringLiteral("&NTS Message Formatter"),
     .formatterHelp = 430,
 };
-
-// Focus that moves to another control of the form; not a menu, a popup or
-// another window taking it for a while.
-bool movedWithinForm(const QFocusEvent* event, const QWidget* form)
-{
-    switch (event->reason()) {
-    case Qt::PopupFocusReason:
-    case Qt::ActiveWindowFocusReason:
-    case Qt::MenuBarFocusReason: return false;
-    default: break;
-    }
-    const QWidget* next = QApplication::focusWidget();
-    return next && form->isAncestorOf(next);
-}
 
 } // namespace
 
@@ -202,45 +186,9 @@ void FrmNTS::watchControls()
     };
     connect(m_ui.txtCheck, &QLineEdit::textChanged, this, followVerdict);
     connect(m_ui.txtMessage, &QPlainTextEdit::textChanged, this, followVerdict);
-    for (QWidget* field : {static_cast<QWidget*>(m_ui.txtStation), static_cast<QWidget*>(m_ui.txtState),
-                           static_cast<QWidget*>(m_ui.txtZip), static_cast<QWidget*>(m_ui.txtMsgNum),
-                           static_cast<QWidget*>(m_ui.txtPhone), static_cast<QWidget*>(m_ui.txtMessage)})
-        field->installEventFilter(this);
-}
-
-bool FrmNTS::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress && upperCaseTyped(watched, event))
-        return true;
-    if (event->type() == QEvent::FocusOut && movedWithinForm(static_cast<QFocusEvent*>(event), this))
-        leftField(watched);
-    return QMainWindow::eventFilter(watched, event);
-}
-
-// Station, state and ZIP take typed letters as capitals.
-bool FrmNTS::upperCaseTyped(QObject* watched, QEvent* event)
-{
-    if (watched != m_ui.txtStation && watched != m_ui.txtState && watched != m_ui.txtZip)
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const Qt::KeyboardModifiers commandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    const QString typed = key->text();
-    const QString upper = upperWindows1252(typed);
-    if (typed.isEmpty() || (key->modifiers() & commandKeys) || upper == typed)
-        return false;
-    static_cast<QLineEdit*>(watched)->insert(upper);
-    return true;
-}
-
-void FrmNTS::leftField(QObject* field)
-{
-    using TrafficPatterns::trimSpaces;
-    if (field == m_ui.txtMsgNum)
-        showLineText(m_ui.txtMsgNum, TrafficPatterns::formatNumber000(trimSpaces(m_ui.txtMsgNum->text())));
-    else if (field == m_ui.txtPhone)
-        showLineText(m_ui.txtPhone, TrafficPatterns::formatPhone(trimSpaces(m_ui.txtPhone->text())));
-    else if (field == m_ui.txtMessage)
-        verifyCheck();
+    // Leaving the text is the only field the table reports: it verifies the check.
+    connect(FieldRulesFilter::install(this, NtsFields::kFieldRules), &FieldRulesFilter::fieldLeft, this,
+            &FrmNTS::verifyCheck);
 }
 
 void FrmNTS::verifyCheck()

@@ -35,13 +35,8 @@ public:
     // as received). False when the operator kept the form as it was.
     bool openReceived(const Radiogram& received);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void watchControls();
-    bool upperCaseTyped(QObject* watched, QEvent* event);
-    void leftField(QObject* field);
     void verifyCheck();
     bool holdsUnsavedText() const;
     void showCheckVerdict();

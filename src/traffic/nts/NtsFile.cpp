@@ -4,6 +4,7 @@
 #include "traffic/common/MessageFile.h"
 #include "traffic/common/TrafficPatterns.h"
 #include "traffic/nts/NtsCheck.h"
+#include "traffic/nts/NtsFields.h"
 #include "traffic/nts/Radiogram.h"
 
 #include <utility>
@@ -90,7 +91,7 @@ bool readLocality(LineReader& in, Radiogram& r)
 QString contents(const Radiogram& r)
 {
     const QStringList lines = {
-        TrafficPatterns::formatNumber000(trimSpaces(r.msgNum)),
+        NtsFields::messageNumber(r.msgNum),
         trimSpaces(r.precedence),
         trimSpaces(r.handling),
         trimSpaces(r.station),
@@ -103,7 +104,7 @@ QString contents(const Radiogram& r)
         trimSpaces(r.city),
         trimSpaces(r.state),
         trimSpaces(r.zip),
-        TrafficPatterns::formatPhone(trimSpaces(r.phone)) + kTextEnd,
+        NtsFields::phone(r.phone) + kTextEnd,
         trimSpaces(r.message) + kTextEnd,
         trimSpaces(r.signedBy),
     };
@@ -113,7 +114,7 @@ QString contents(const Radiogram& r)
 std::optional<FileError> WriteNtsFile(const QString& path, Radiogram& radiogram, Prompter& prompter)
 {
     NtsCheck::verifyCheck(radiogram, prompter);
-    radiogram.phone = TrafficPatterns::formatPhone(trimSpaces(radiogram.phone));
+    radiogram.phone = NtsFields::phone(radiogram.phone);
     return TextFile::saveText(path, contents(radiogram));
 }
 

@@ -3,6 +3,7 @@
 #include "traffic/common/MessagePrintout.h"
 #include "traffic/common/TrafficPatterns.h"
 #include "traffic/nts/NtsCheck.h"
+#include "traffic/nts/NtsFields.h"
 #include "traffic/nts/Radiogram.h"
 
 #include <QRegularExpression>
@@ -24,7 +25,7 @@ QStringList printedLines(const QString& text)
 QString preambleLine(const Radiogram& r)
 {
     const QString space = QStringLiteral(" ");
-    return QStringLiteral("Num ") + TrafficPatterns::formatNumber000(trimSpaces(r.msgNum)) + space
+    return QStringLiteral("Num ") + NtsFields::messageNumber(r.msgNum) + space
         + trimSpaces(r.precedence) + space + trimSpaces(r.handling) + space + trimSpaces(r.station) + space
         + trimSpaces(r.check) + space + trimSpaces(r.place) + space
         + TrafficPatterns::formatTimeHHMMZ(trimSpaces(r.timeFiled)) + QStringLiteral("  ")
@@ -40,7 +41,7 @@ PrintJob job(const Radiogram& r)
     page.lines << printedLines(trimSpaces(r.address));
     page.lines << trimSpaces(r.city) + QStringLiteral(", ") + trimSpaces(r.state) + QStringLiteral(" ")
             + trimSpaces(r.zip);
-    page.lines << TrafficPatterns::formatPhone(trimSpaces(r.phone)) + QStringLiteral(" .BT.") << QString();
+    page.lines << NtsFields::phone(r.phone) + QStringLiteral(" .BT.") << QString();
     page.lines << printedLines(trimSpaces(r.message) + QStringLiteral(" .BT."));
     page.lines << QString() << trimSpaces(r.signedBy);
     return page;
@@ -49,7 +50,7 @@ PrintJob job(const Radiogram& r)
 void print(Radiogram& radiogram, Prompter& prompter, PrintService& printer)
 {
     NtsCheck::verifyCheck(radiogram, prompter);
-    radiogram.phone = TrafficPatterns::formatPhone(trimSpaces(radiogram.phone));
+    radiogram.phone = NtsFields::phone(radiogram.phone);
     printer.print(job(radiogram));
 }
 

@@ -42,47 +42,28 @@ struct TextForm {
 class MessageFileCommandsTest : public QObject {
     Q_OBJECT
 private slots:
-    void saveAsNamesTheFileAndSaveWritesItWithoutAsking();
+    void saveNeedsANamedFileAndDialogsStartAtTheLastName();
     void saveAsAsksBeforeReplacing_data();
     void saveAsAsksBeforeReplacing();
     void failedSavesAreShownAndNameNoFile();
-    void openHandsTheLinesToTheFormAndNamesTheFile();
     void openReadsAFileWholeOrRefusesIt();
     void openCancelledOrUnreadableLeavesTheFormAlone();
 };
 
-void MessageFileCommandsTest::saveAsNamesTheFileAndSaveWritesItWithoutAsking()
+// Naming and writing the file is checked on both forms in MessageFormTest.
+void MessageFileCommandsTest::saveNeedsANamedFileAndDialogsStartAtTheLastName()
 {
     QTemporaryDir dir;
     TestPlatform fakes;
     const QString path = dir.filePath(QStringLiteral("MSG1.txt"));
-    fakes.dialogs.fileAnswers = {path, path};
+    fakes.dialogs.fileAnswers = {path, std::nullopt};
     MessageFileCommands files(fakes.prompter, fakes.dialogs, kFilter);
     TextForm form;
-    files.save(form.writer()); // no current file yet: nothing happens
+    QVERIFY(!files.save(form.writer()));
     QCOMPARE(form.writes, 0);
-    QVERIFY(!files.saveEnabled());
-
-    files.saveAs(form.writer());
-    QCOMPARE(fakes.dialogs.requests.size(), 1);
-    QCOMPARE(fakes.dialogs.requests[0].title, QStringLiteral("Save As"));
-    QCOMPARE(fakes.dialogs.requests[0].filter, kFilter);
-    QCOMPARE(fakes.dialogs.requests[0].fileName, QString());
-    QCOMPARE(files.currentFile(), path);
-    QVERIFY(files.saveEnabled());
-    QCOMPARE(fileBytes(path), QByteArray("ALL QUIET\r\n"));
-    QVERIFY(fakes.prompter.prompts.isEmpty()); // a new name is not asked about
-
-    form.text = QStringLiteral("NEED COTS\r\n");
-    files.save(form.writer());
-    QCOMPARE(fakes.dialogs.requests.size(), 1);
-    QVERIFY(fakes.prompter.prompts.isEmpty());
-    QCOMPARE(fileBytes(path), QByteArray("NEED COTS\r\n"));
-
-    // The dialog starts at the name last chosen in it.
-    fakes.prompter.answers = {PromptAnswer::No};
-    files.saveAs(form.writer());
-    QCOMPARE(fakes.dialogs.requests[1].fileName, path);
+    QVERIFY(files.saveAs(form.writer()));
+    QVERIFY(!files.open(form.reader()));
+    QCOMPARE(fakes.dialogs.requests.value(1).fileName, path);
 }
 
 void MessageFileCommandsTest::saveAsAsksBeforeReplacing_data()
@@ -143,24 +124,6 @@ void MessageFileCommandsTest::failedSavesAreShownAndNameNoFile()
     QVERIFY(fakes.prompter.prompts[1].text.startsWith(good + QStringLiteral("\r\n")));
     QCOMPARE(files.currentFile(), good);
     QVERIFY(files.saveEnabled());
-}
-
-void MessageFileCommandsTest::openHandsTheLinesToTheFormAndNamesTheFile()
-{
-    QTemporaryDir dir;
-    TestPlatform fakes;
-    const QString path = dir.filePath(QStringLiteral("MSG1.txt"));
-    writeFile(path, "ONE\r\nTWO\rTHREE\nN\xd8" "CALL\r\n");
-    fakes.dialogs.fileAnswers = {path};
-    MessageFileCommands files(fakes.prompter, fakes.dialogs, kFilter);
-    TextForm form;
-    QVERIFY(files.open(form.reader()));
-    QCOMPARE(form.opened, (QStringList{"ONE", "TWO", "THREE", "N" + QString(QChar(0x00D8)) + "CALL"}));
-    QCOMPARE(fakes.dialogs.requests[0].title, QStringLiteral("Open"));
-    QCOMPARE(fakes.dialogs.requests[0].filter, kFilter);
-    QCOMPARE(files.currentFile(), path);
-    QVERIFY(files.saveEnabled());
-    QVERIFY(fakes.prompter.prompts.isEmpty());
 }
 
 // Up to 16 MiB a file is read whole; a larger one is refused with an error

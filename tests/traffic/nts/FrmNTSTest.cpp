@@ -26,40 +26,11 @@ void typeCharacters(QWidget* box, const QString& text)
 class FrmNTSTest : public QObject {
     Q_OBJECT
 private slots:
-    void startsWithRoutinePrecedenceAndNoHandling();
-    void typedLettersBecomeCapitalsInStationStateAndZip();
     void typedPrecedenceAndHandlingAreKeptAsTyped();
-    void leavingFieldsCleansThemUp();
     void leavingTheTextVerifiesTheCheck();
     void saveAsShowsTheFieldsAsSaved();
     void receivedRadiogramShowsWhetherItsCheckAgrees();
 };
-
-void FrmNTSTest::startsWithRoutinePrecedenceAndNoHandling()
-{
-    FormUnderTest ui;
-    auto* precedence = ui.child<QComboBox>("cmbPrecedence");
-    QCOMPARE(precedence->currentText(), QStringLiteral("R (Routine)"));
-    QCOMPARE(precedence->count(), 4);
-    QCOMPARE(precedence->itemText(1), QStringLiteral("W (H & W)"));
-    QCOMPARE(ui.child<QComboBox>("cmbHX")->currentText(), QString());
-    QCOMPARE(ui.child<QComboBox>("cmbHX")->itemText(6), QStringLiteral("HXG"));
-}
-
-void FrmNTSTest::typedLettersBecomeCapitalsInStationStateAndZip()
-{
-    FormUnderTest ui;
-    QTest::keyClicks(ui.line("txtState"), QStringLiteral("co"));
-    // Capitals only within Windows-1252, one for one: the sharp s and the micro sign stay.
-    QTest::keyClicks(ui.line("txtStation"), QStringLiteral("w1aw/2"));
-    typeCharacters(ui.line("txtStation"), QStringLiteral("\u00DF\u00B5\u00E9"));
-    QTest::keyClicks(ui.line("txtZip"), QStringLiteral("k1a 0b1"));
-    QTest::keyClicks(ui.line("txtPlace"), QStringLiteral("denver"));
-    QCOMPARE(ui.line("txtState")->text(), QStringLiteral("CO"));
-    QCOMPARE(ui.line("txtStation")->text(), QStringLiteral("W1AW/2\u00DF\u00B5\u00C9"));
-    QCOMPARE(ui.line("txtZip")->text(), QStringLiteral("K1A 0B1"));
-    QCOMPARE(ui.line("txtPlace")->text(), QStringLiteral("denver"));
-}
 
 // The lists offer entries but never complete what is typed: a typed "e"
 // goes out as "e", not as "Emergency".
@@ -82,27 +53,6 @@ void FrmNTSTest::typedPrecedenceAndHandlingAreKeptAsTyped()
     ui.fakes.link.open();
     ui.trigger("mnuSend");
     QVERIFY(ui.fakes.link.written.contains("\r e hx  "));
-}
-
-void FrmNTSTest::leavingFieldsCleansThemUp()
-{
-    FormUnderTest ui;
-    QVERIFY(ui.activate());
-    ui.line("txtMsgNum")->setFocus();
-    QTest::keyClicks(ui.line("txtMsgNum"), QStringLiteral(" 5 "));
-    QTest::keyClick(ui.line("txtMsgNum"), Qt::Key_Tab);
-    QCOMPARE(ui.line("txtMsgNum")->text(), QStringLiteral("005"));
-
-    ui.line("txtPhone")->setFocus();
-    QTest::keyClicks(ui.line("txtPhone"), QStringLiteral("3035551212"));
-    ui.line("txtSigned")->setFocus(Qt::MouseFocusReason);
-    QCOMPARE(ui.line("txtPhone")->text(), QStringLiteral("(303) 555-1212"));
-
-    ui.line("txtPhone")->setText(QStringLiteral("303-555-1212"));
-    ui.line("txtPhone")->setFocus();
-    ui.line("txtSigned")->setFocus(Qt::TabFocusReason);
-    QCOMPARE(ui.line("txtPhone")->text(), QStringLiteral("303-555-1212"));
-    QVERIFY(ui.fakes.prompter.prompts.isEmpty());
 }
 
 void FrmNTSTest::leavingTheTextVerifiesTheCheck()

@@ -34,9 +34,6 @@ class NtsPrintoutTest : public QObject {
     Q_OBJECT
 private slots:
     void printsTheRadiogramInCourier();
-    void preambleLine_data();
-    void preambleLine();
-    void reflowedTextPutsTheMarkerOnItsOwnLine();
     void disagreeingCheckIsAskedBeforePrinting();
 };
 
@@ -52,44 +49,6 @@ void NtsPrintoutTest::printsTheRadiogramInCourier()
                             "BOULDER, CO 80302|(303) 555-1212 .BT.||ARRIVED SAFE LOVE|BOB .BT.||MARY"));
     QCOMPARE(radiogram.phone, QStringLiteral("(303) 555-1212")); // the form shows it formatted
     QVERIFY(prompter.prompts.isEmpty());
-}
-
-void NtsPrintoutTest::preambleLine_data()
-{
-    QTest::addColumn<QString>("msgNum");
-    QTest::addColumn<QString>("handling");
-    QTest::addColumn<QString>("time");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("number with letters as it stands")
-        << "12A" << "HXG" << "14:30" << "Num 12A Emergency HXG W1AW 4 DENVER CO 14:30Z  12/05/2026";
-    QTest::newRow("empty handling leaves two spaces")
-        << "7" << "" << "14:30" << "Num 007 Emergency  W1AW 4 DENVER CO 14:30Z  12/05/2026";
-    QTest::newRow("time that is no clock time as it stands")
-        << "7" << "HXG" << "1430Z" << "Num 007 Emergency HXG W1AW 4 DENVER CO 1430Z  12/05/2026";
-}
-
-void NtsPrintoutTest::preambleLine()
-{
-    QFETCH(QString, msgNum);
-    QFETCH(QString, handling);
-    QFETCH(QString, time);
-    QFETCH(QString, line);
-    Radiogram radiogram = printedRadiogram();
-    radiogram.msgNum = msgNum;
-    radiogram.handling = handling;
-    radiogram.timeFiled = time;
-    QCOMPARE(NtsPrintout::job(radiogram).lines.value(1), line);
-}
-
-void NtsPrintoutTest::reflowedTextPutsTheMarkerOnItsOwnLine()
-{
-    Radiogram radiogram = printedRadiogram();
-    radiogram.message = QStringLiteral("ARRIVED SAFE \r\nLOVE BOB\r\n");
-    radiogram.address = QStringLiteral("12 MAIN ST\r\n");
-    const QStringList lines = NtsPrintout::job(radiogram).lines;
-    QCOMPARE(lines.mid(4, 2), (QStringList{QStringLiteral("12 MAIN ST"), QString()}));
-    QCOMPARE(lines.mid(9, 3),
-             (QStringList{QStringLiteral("ARRIVED SAFE "), QStringLiteral("LOVE BOB"), QStringLiteral(" .BT.")}));
 }
 
 void NtsPrintoutTest::disagreeingCheckIsAskedBeforePrinting()

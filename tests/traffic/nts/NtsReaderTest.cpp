@@ -13,11 +13,8 @@ namespace {
 
 using R = Radiogram;
 
-// The example as the program sends it (start-up send options).
-const QString kSent = QStringLiteral("\x03" "CONV\r" "ST 80302 @NTSCO\r" "QTC 1 BOULDER, CO\r"
-                                     "12 R  W1AW 4 DENVER CO 1430Z 12/05/2026\r" "\r" "JOHN DOE\r"
-                                     "12 MAIN ST\r" "BOULDER, CO, 80302\r" "(303) 555-1212  BT\r" "\r"
-                                     "ARRIVED SAFE LOVE BOB\r\n" "  BT\r" "\r" "MARY\r" "\x1a" "\r");
+// The example as the program sends it: the same bytes the transmission test expects.
+const QString kSent = QString::fromLatin1(kExampleTransmission);
 
 // The practice board's answer to "R 1" for it.
 const QString kBoardAnswer = QStringLiteral(

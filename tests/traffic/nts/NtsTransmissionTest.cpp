@@ -13,10 +13,7 @@ namespace {
 
 using R = Radiogram;
 
-// What the TNC receives for the example, line by line.
-const QByteArray kExample = QByteArray("\x03") + "CONV\r" + "ST 80302 @NTSCO\r" + "QTC 1 BOULDER, CO\r"
-    + "12 R  W1AW 4 DENVER CO 1430Z 12/05/2026\r" + "\r" + "JOHN DOE\r" + "12 MAIN ST\r" + "BOULDER, CO, 80302\r"
-    + "(303) 555-1212  BT\r" + "\r" + "ARRIVED SAFE LOVE BOB\r\n" + "  BT\r" + "\r" + "MARY\r" + "\x1a" + "\r";
+const QByteArray kExample = kExampleTransmission;
 
 QByteArray withPrecedence(const QByteArray& word)
 {
