@@ -11,13 +11,15 @@ PracticeTncProcess::PracticeTncProcess(QString storeFolder)
 
 PracticeTncProcess::~PracticeTncProcess()
 {
-    kill();
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.kill();
+    m_process.waitForFinished(10000);
 }
 
-bool PracticeTncProcess::start(quint16 port)
+bool PracticeTncProcess::start()
 {
-    m_process.setArguments({QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(port),
-                            QStringLiteral("--store"), m_store});
+    m_process.setArguments({QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--store"), m_store});
     m_process.start();
     if (!m_process.waitForStarted(10000))
         return false;
@@ -30,14 +32,6 @@ bool PracticeTncProcess::start(quint16 port)
     bool ok = false;
     m_port = words.size() >= 2 && words.first() == "port" ? words.at(1).toUShort(&ok) : 0;
     return ok && m_port != 0;
-}
-
-void PracticeTncProcess::kill()
-{
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    m_process.kill();
-    m_process.waitForFinished(10000);
 }
 
 } // namespace vellicor::test

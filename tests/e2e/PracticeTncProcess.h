@@ -1,24 +1,21 @@
 #pragma once
 
-#include <QByteArray>
 #include <QProcess>
 #include <QString>
 
 namespace vellicor::test {
 
 // The real vellicor-practice-tnc executable, started as scripts start it:
-// on a loopback port, with its board's messages in a folder of the test.
+// on a free loopback port, with its board's messages in a folder of the test.
 class PracticeTncProcess {
 public:
     explicit PracticeTncProcess(QString storeFolder);
     ~PracticeTncProcess();
 
-    // Starts it on `port` (0: a free one) and waits for the first line of its
-    // standard output, which names the port. False when it did not say one.
-    bool start(quint16 port = 0);
+    // Starts it and waits for the first line of its standard output, which
+    // names the port. False when it did not say one.
+    bool start();
     quint16 port() const { return m_port; }
-    // Kills it at once (SIGKILL), as a TNC that is switched off, and waits for it to end.
-    void kill();
 
 private:
     QString m_store;

@@ -11,6 +11,7 @@
 #include "app/SendBoxEdit.h"
 
 #include <QApplication>
+#include <QTest>
 
 #include <array>
 
@@ -62,7 +63,7 @@ void SoakLinkFaults::errorFloodAsksOneBoxAtATimeAndTheWindowKeepsWorking()
     using namespace PortEvents;
     static constexpr std::array<int, 4> kErrors = {kWriteError, kTimeout, kUnsupportedOperation, kLinkError};
     const qint64 errors = soak::setting("VELLICOR_SOAK_ERRORS", 20000);
-    soak::FakeProgram program;
+    FakeProgram program;
     QVERIFY(program.start());
     FakeLink& link = program.fakes.link;
     int depth = 0;
