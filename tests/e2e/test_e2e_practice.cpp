@@ -2,14 +2,13 @@
 // practice profile that tools/run.sh installs, the practice TNC and its board
 // in a process of their own, as a newcomer runs them.
 #include "Controls.h"
-#include "AresExample.h"
 #include "E2eFixture.h"
 #include "ModalAnswers.h"
-#include "NtsExample.h"
 #include "PracticeTncProcess.h"
 
 #include "app/SendBoxEdit.h"
 #include "traffic/ares/FrmTORMEL.h"
+#include "traffic/nts/FrmNTS.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -35,18 +34,6 @@ QByteArray profileFile(const QString& name)
 {
     QFile file(QStringLiteral(VELLICOR_PRACTICE_PROFILE "/") + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// What the board stores for a transmission: the bytes after the title line
-// through the Ctrl-Z that ends the text.
-QByteArray storedText(const QByteArray& transmission, const QByteArray& titleLine)
-{
-    const qsizetype title = transmission.indexOf(titleLine);
-    const qsizetype end = transmission.indexOf('\x1a');
-    if (title < 0 || end < title)
-        return {};
-    const qsizetype from = title + titleLine.size();
-    return transmission.mid(from, end + 1 - from);
 }
 
 // The practice TNC with a board folder of its own, and Vellicor with the
@@ -161,8 +148,6 @@ class E2ePractice : public QObject {
     Q_OBJECT
 private slots:
     void startupScriptBuildsTheModeMenuWhoseButtonsDriveTheTnc();
-    void messageIsStoredOnTheBoardByteForByteAndReadBack_data();
-    void messageIsStoredOnTheBoardByteForByteAndReadBack();
     void receivedTrafficOpensInTheFormsToBeRelayed();
 };
 
@@ -198,69 +183,6 @@ void E2ePractice::startupScriptBuildsTheModeMenuWhoseButtonsDriveTheTnc()
     VERIFY_PANE(session, session.shows(QStringLiteral("Roger N0CALL, you are checked in.")));
     QVERIFY(session.press(QStringLiteral("Disconnect")));
     VERIFY_PANE(session, session.shows(QStringLiteral("*** DISCONNECTED from N0NET")));
-}
-
-void E2ePractice::messageIsStoredOnTheBoardByteForByteAndReadBack_data()
-{
-    QTest::addColumn<bool>("nts");
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<QString>("question");
-    QTest::addColumn<QString>("listed");
-    QTest::addColumn<QString>("textLine");
-    QTest::newRow("NTS radiogram opened from its file")
-        << true << storedText(ntsexample::kTransmission, ntsexample::kTitleLine)
-        << "Send the NTS formatted traffic now?" << "@NTSCO" << "ARRIVED SAFE LOVE BOB";
-    QTest::newRow("ARES message") << false << storedText(aresexample::kTransmission, aresexample::kTitleLine)
-                                  << "Send the TORMEL formatted traffic now?" << "R, Shelter status"
-                                  << "Need 20 cots.";
-}
-
-// The board stores what follows the title line; List shows the message and
-// Read, with its number typed in the send box, shows its text.
-void E2ePractice::messageIsStoredOnTheBoardByteForByteAndReadBack()
-{
-    QFETCH(bool, nts);
-    QFETCH(QByteArray, stored);
-    QFETCH(QString, question);
-    QFETCH(QString, listed);
-    QFETCH(QString, textLine);
-    QVERIFY(!stored.isEmpty());
-    PracticeSession session;
-    VERIFY_PANE(session, session.begin());
-    QVERIFY(session.press(QStringLiteral("BBS")));
-    VERIFY_PANE(session, session.shows(QStringLiteral("N0BBS>")));
-
-    QTemporaryDir dir;
-    QWidget* form = nullptr;
-    if (nts) {
-        FrmNTS* ntsForm = nullptr;
-        ntsexample::openInForm(session.program(), dir, ntsForm);
-        form = ntsForm;
-    } else {
-        action(session.window(), QStringLiteral("mnuTORMEL"))->trigger();
-        FrmTORMEL* tormel = named<FrmTORMEL>(session.window(), QStringLiteral("frmTORMEL"));
-        QVERIFY(tormel && tormel->isVisible());
-        tormel->showMessage(aresexample::message());
-        form = tormel;
-    }
-    QVERIFY(form);
-    QStringList boxTexts;
-    ModalAnswers answers({clickBox(QMessageBox::Yes, boxTexts), clickBox(QMessageBox::Ok, boxTexts)});
-    form->findChild<QAction*>(QStringLiteral("mnuSend"))->trigger();
-    QCOMPARE(answers.unexpected(), 0);
-    QCOMPARE(boxTexts, (QStringList{question, kTransmittingNote}));
-    QVERIFY(!form->isVisible());
-
-    // The practice traffic is #1 and #2.
-    VERIFY_PANE(session, session.shows(QStringLiteral("Message #3 saved")));
-    QCOMPARE(session.storedMessage(3), stored);
-    QVERIFY(session.press(QStringLiteral("List")));
-    VERIFY_PANE(session, session.shows(listed));
-    QTest::keyClicks(&sendBox(session.window()), QStringLiteral("3"));
-    QVERIFY(session.press(QStringLiteral("Read")));
-    VERIFY_PANE(session, session.shows(QStringLiteral("[End of message #3]")));
-    QVERIFY(session.pane().contains(textLine));
-    QVERIFY(sendBox(session.window()).text().isEmpty());
 }
 
 // The drill with the practice traffic: read the radiogram, open the board's
