@@ -4,7 +4,6 @@
 #include "Controls.h"
 #include "E2eFixture.h"
 #include "ModalAnswers.h"
-#include "PracticeTncProcess.h"
 
 #include "app/SendBoxEdit.h"
 #include "traffic/ares/FrmTORMEL.h"
@@ -13,6 +12,7 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -36,15 +36,38 @@ QByteArray profileFile(const QString& name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The real vellicor-practice-tnc executable, started as scripts start it, on a
+// free loopback port; the first line it prints names the port.
+quint16 startPracticeTnc(QProcess& tnc, const QString& storeFolder)
+{
+    tnc.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    tnc.start(QStringLiteral(VELLICOR_PRACTICE_TNC),
+              {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--store"), storeFolder});
+    while (tnc.waitForStarted(10000) && !tnc.canReadLine()) {
+        if (!tnc.waitForReadyRead(10000))
+            return 0;
+    }
+    const QList<QByteArray> words = tnc.readLine().trimmed().split(' '); // "port 40123"
+    return words.size() == 2 && words.first() == "port" ? words.last().toUShort() : 0;
+}
+
 // The practice TNC with a board folder of its own, and Vellicor with the
 // practice profile and Com2 pointed at the TNC's port.
 class PracticeSession {
 public:
+    ~PracticeSession()
+    {
+        m_program.reset();
+        m_tnc.kill();
+        m_tnc.waitForFinished(10000);
+    }
+
     bool begin()
     {
-        if (!m_store.isValid() || !m_tnc.start())
+        const quint16 port = m_store.isValid() ? startPracticeTnc(m_tnc, m_store.path()) : 0;
+        if (port == 0)
             return false;
-        m_program = std::make_unique<E2eFixture>(m_tnc.port());
+        m_program = std::make_unique<E2eFixture>(port);
         for (const QString& name : kProfileFiles) {
             const QByteArray bytes = profileFile(name);
             if (bytes.isEmpty())
@@ -91,7 +114,7 @@ public:
 
 private:
     QTemporaryDir m_store;
-    PracticeTncProcess m_tnc{m_store.path()};
+    QProcess m_tnc;
     std::unique_ptr<E2eFixture> m_program;
 };
 
