@@ -64,4 +64,32 @@ bool E2eFixture::start(const QString& commandLine)
         [this] { return linkOpen() && (!m_ownTnc || !m_tnc.isNull()); }, 5000);
 }
 
+FakeProgram::~FakeProgram()
+{
+    globals.gExiting = true;
+    window.reset();
+}
+
+void FakeProgram::writeFile(const QString& name, const QByteArray& bytes) const
+{
+    QFile file(folder.filePath(name));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+FrmPacket& FakeProgram::create()
+{
+    FrmPacket::Options options;
+    options.folder = ProgramFolder(folder.path());
+    window = std::make_unique<FrmPacket>(globals, fakes.platform(), options);
+    return *window;
+}
+
+bool FakeProgram::start()
+{
+    create().show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window.get()) && fakes.link.isOpen();
+}
+
 } // namespace vellicor::test

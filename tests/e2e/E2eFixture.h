@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Fakes.h"
 #include "app/FrmPacket.h"
 #include "app/RealPlatform.h"
 
@@ -46,6 +47,22 @@ private:
     Globals m_globals;
     std::unique_ptr<RealPlatform> m_outside;
     std::unique_ptr<FrmPacket> m_window;
+};
+
+// The real main window over the fakes of tests/support, with a program
+// folder of its own.
+struct FakeProgram {
+    TestPlatform fakes;
+    QTemporaryDir folder;
+    Globals globals;
+    std::unique_ptr<FrmPacket> window;
+
+    ~FakeProgram();
+    void writeFile(const QString& name, const QByteArray& bytes) const;
+    // Creates the window without showing it.
+    FrmPacket& create();
+    // Creates and shows the window; true once it is active with the port open.
+    bool start();
 };
 
 } // namespace vellicor::test

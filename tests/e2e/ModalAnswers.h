@@ -2,9 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QList>
 #include <QMessageBox>
 #include <QTimer>
@@ -57,22 +54,6 @@ inline ModalAnswers::Step clickBox(QMessageBox::StandardButton button, QStringLi
             return false;
         texts.append(box->text());
         box->button(button)->click();
-        return true;
-    };
-}
-
-// Types a path into a file dialog's own name box and accepts it.
-inline ModalAnswers::Step chooseFile(const QString& path)
-{
-    return [path](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        if (!dialog)
-            return false;
-        auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        if (!nameBox)
-            return false;
-        nameBox->setText(path);
-        static_cast<QDialog*>(dialog)->accept();
         return true;
     };
 }

@@ -1,15 +1,9 @@
 #pragma once
 
-#include "Fakes.h"
-#include "app/FrmPacket.h"
-
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
-#include <memory>
 #include <utility>
 
 #include <unistd.h>
@@ -75,30 +69,6 @@ private:
     QElapsedTimer m_sinceLast;
     int m_ticks = 0;
     qint64 m_longestGapMs = 0;
-};
-
-// The real main window over the fakes of tests/support, with a program
-// folder of its own.
-struct FakeProgram {
-    TestPlatform fakes;
-    QTemporaryDir folder;
-    Globals globals;
-    std::unique_ptr<FrmPacket> window;
-
-    bool start()
-    {
-        FrmPacket::Options options;
-        options.folder = ProgramFolder(folder.path());
-        window = std::make_unique<FrmPacket>(globals, fakes.platform(), options);
-        window->show();
-        window->activateWindow();
-        return QTest::qWaitForWindowActive(window.get()) && fakes.link.isOpen();
-    }
-    ~FakeProgram()
-    {
-        globals.gExiting = true;
-        window.reset();
-    }
 };
 
 // Adds lines to the preferences file of an E2eFixture made before it starts.

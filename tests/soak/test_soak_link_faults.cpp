@@ -4,13 +4,17 @@
 #include "Controls.h"
 #include "E2eFixture.h"
 #include "ModalAnswers.h"
-#include "NtsExample.h"
 #include "SoakSupport.h"
 
 #include "app/ReceiveView.h"
 #include "app/SendBoxEdit.h"
+#include "terminal/TextFile.h"
+#include "terminal/Windows1252.h"
+#include "traffic/nts/FrmNTS.h"
+#include "traffic/nts/NtsFile.h"
 
 #include <QApplication>
+#include <QTest>
 
 #include <array>
 
@@ -20,6 +24,15 @@ using namespace vellicor::test;
 namespace {
 
 const QString kCtsLost = QStringLiteral("Status: Change in CTS Detected");
+
+// A radiogram as its file holds it, and what the TNC receives when it is sent
+// with the start-up send options.
+const QByteArray kRadiogramFile = "12\r\nR (Routine)\r\n\r\nW1AW\r\n4\r\nDENVER CO\r\n1430Z\r\n12/05/2026\r\n"
+                                  "JOHN DOE\r\n12 MAIN ST .AA.\r\nBOULDER\r\nCO\r\n80302\r\n(303) 555-1212 .BT.\r\n"
+                                  "ARRIVED SAFE LOVE BOB .BT.\r\nMARY\r\n";
+const QByteArray kTransmission = QByteArray("\x03") + "CONV\r" + "ST 80302 @NTSCO\r" + "QTC 1 BOULDER, CO\r"
+    + "012 R  W1AW 4 DENVER CO 1430Z 12/05/2026\r" + "\r" + "JOHN DOE\r" + "12 MAIN ST\r" + "BOULDER, CO, 80302\r"
+    + "(303) 555-1212  BT\r" + "\r" + "ARRIVED SAFE LOVE BOB\r\n" + "  BT\r" + "\r" + "MARY\r\x1a" + "\r";
 
 // Pulls the plug as soon as the TNC has received `bytes`: the far end goes
 // away at once, as a TNC switched off or a cable pulled.
@@ -62,7 +75,7 @@ void SoakLinkFaults::errorFloodAsksOneBoxAtATimeAndTheWindowKeepsWorking()
     using namespace PortEvents;
     static constexpr std::array<int, 4> kErrors = {kWriteError, kTimeout, kUnsupportedOperation, kLinkError};
     const qint64 errors = soak::setting("VELLICOR_SOAK_ERRORS", 20000);
-    soak::FakeProgram program;
+    FakeProgram program;
     QVERIFY(program.start());
     FakeLink& link = program.fakes.link;
     int depth = 0;
@@ -103,19 +116,20 @@ void SoakLinkFaults::errorFloodAsksOneBoxAtATimeAndTheWindowKeepsWorking()
 
 void SoakLinkFaults::unpluggedDuringRadiogramSendSaysSoAndTheFormSendsWholeAfterRestart()
 {
-    QTemporaryDir dir;
     E2eFixture program;
     QVERIFY(program.start());
-    FrmNTS* form = nullptr;
-    ntsexample::openInForm(program, dir, form);
-    QVERIFY(form);
+    action(program.window(), QStringLiteral("mnuNTS"))->trigger();
+    FrmNTS* form = named<FrmNTS>(program.window(), QStringLiteral("frmNTS"));
+    Radiogram radiogram;
+    NtsFile::readInto(TextFile::splitLines(decodeWindows1252(kRadiogramFile)), radiogram);
+    form->showRadiogram(radiogram);
     program.fromProgram().clear();
     unplugWhenTheTncHas(program, "CONV\r");
 
     // Each send's boxes are answered by its own answerer, which ends with it.
     const auto send = [form](QStringList& boxTexts) {
         ModalAnswers answers({clickBox(QMessageBox::Yes, boxTexts), clickBox(QMessageBox::Ok, boxTexts)});
-        ntsexample::formAction(*form, "mnuSend")->trigger();
+        named<QAction>(*form, QStringLiteral("mnuSend"))->trigger();
         return answers.unexpected();
     };
     QStringList boxTexts;
@@ -130,7 +144,7 @@ void SoakLinkFaults::unpluggedDuringRadiogramSendSaysSoAndTheFormSendsWholeAfter
     QVERIFY(restartPort(program));
     boxTexts.clear();
     QCOMPARE(send(boxTexts), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(program.fromProgram(), ntsexample::kTransmission, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(program.fromProgram(), kTransmission, 10000);
     QCOMPARE(boxTexts.last(), kTransmittingNote);
 }
 

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <array>
 

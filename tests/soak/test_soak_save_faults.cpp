@@ -1,48 +1,25 @@
-// Saves that fail: into a full folder and into one nobody can write, through
-// the real main window and its NTS form; and a process killed again and
-// again in the middle of saving a large file with the program's save code.
-#include "Controls.h"
-#include "NtsExample.h"
+// A process killed again and again in the middle of saving a large file
+// with the program's save code.
 #include "SaveVersions.h"
 #include "SoakSupport.h"
 
 #include "terminal/TextFile.h"
-#include "traffic/nts/FrmNTS.h"
 
 #include <QDir>
-#include <QPlainTextEdit>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QSignalSpy>
-
-#include <csignal>
-
-#include <sys/resource.h>
+#include <QTest>
 
 using namespace vellicor;
 using namespace vellicor::test;
 
 namespace {
 
-enum class Place { FullFolder, UnderProc, ParentIsAFile };
-
 QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Runs a command with files limited to a few bytes, as on a full disk.
-void withFullDisk(const std::function<void()>& command)
-{
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &tiny);
-    command();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
 }
 
 // The last "saved N" the helper printed before it was killed.
@@ -62,65 +39,11 @@ bool killedInsideASave(const QByteArray& output)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Place)
-
 class SoakSaveFaults : public QObject {
     Q_OBJECT
 private slots:
-    void saveThatCannotBeWrittenShowsTheErrorAndKeepsThePreviousFile_data();
-    void saveThatCannotBeWrittenShowsTheErrorAndKeepsThePreviousFile();
     void killedWhileSavingLeavesAWholeVersionEveryTime();
 };
-
-void SoakSaveFaults::saveThatCannotBeWrittenShowsTheErrorAndKeepsThePreviousFile_data()
-{
-    QTest::addColumn<Place>("place");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("description");
-    QTest::newRow("full folder") << Place::FullFolder << "Vellicor Error 57" << "Device I/O error";
-    QTest::newRow("folder under /proc") << Place::UnderProc << "Vellicor Error 70" << "Permission denied";
-    QTest::newRow("parent is a file") << Place::ParentIsAFile << "Vellicor Error 76" << "Path not found";
-}
-
-void SoakSaveFaults::saveThatCannotBeWrittenShowsTheErrorAndKeepsThePreviousFile()
-{
-    QFETCH(Place, place);
-    QFETCH(QString, title);
-    QFETCH(QString, description);
-    QTemporaryDir dir;
-    const QString previous = dir.filePath(QStringLiteral("NTS12.txt"));
-    QVERIFY(!TextFile::saveAtomically(previous, ntsexample::kFile));
-    soak::FakeProgram program;
-    QVERIFY(program.start());
-    action(*program.window, QStringLiteral("mnuNTS"))->trigger();
-    FrmNTS& form = *named<FrmNTS>(*program.window, QStringLiteral("frmNTS"));
-    program.fakes.dialogs.fileAnswers = {previous};
-    ntsexample::formAction(form, "mnuFileOpen")->trigger();
-    form.findChild<QPlainTextEdit*>(QStringLiteral("txtMessage"))->setPlainText(QStringLiteral("ALL WELL HERE"));
-
-    QString target = previous;
-    if (place == Place::FullFolder) {
-        withFullDisk([&form] { ntsexample::formAction(form, "mnuFileSave")->trigger(); });
-    } else {
-        // Places even root cannot write: /proc, and below a regular file.
-        target = place == Place::UnderProc ? QStringLiteral("/proc/NTS12.txt")
-                                           : previous + QStringLiteral("/NTS13.txt");
-        program.fakes.dialogs.fileAnswers = {target};
-        ntsexample::formAction(form, "mnuFileSaveAs")->trigger();
-    }
-
-    QVERIFY(!program.fakes.prompter.prompts.isEmpty());
-    const Prompt& box = program.fakes.prompter.prompts.last();
-    QCOMPARE(box.title, title);
-    QCOMPARE(box.text, target + QStringLiteral("\r\n") + description);
-    QCOMPARE(fileBytes(previous), ntsexample::kFile);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("NTS12.txt")});
-    QVERIFY(!QFileInfo::exists(QStringLiteral("/proc/NTS12.txt")));
-
-    // The form is still whole and its file still the previous one: Save now writes it there.
-    ntsexample::formAction(form, "mnuFileSave")->trigger();
-    QVERIFY(fileBytes(previous).contains("ALL WELL HERE"));
-}
 
 void SoakSaveFaults::killedWhileSavingLeavesAWholeVersionEveryTime()
 {

@@ -31,7 +31,4 @@ inline const QByteArray kTransmission = QByteArray("\x03") + "CONV\r" + "S EOC\r
     + "12/05/2026    14:05\r" + "\r" + "TO:   (EOC) Net control\r" + "FROM: (SHELTER1) Shelter manager, Red Cross\r"
     + "\r" + "All quiet.\r\nNeed 20 cots.\r\n\r" + "END MSG SENT 14:20    BY N0CALL\r\x1a" + "\r";
 
-// The title line that follows the send command on the board.
-inline const QByteArray kTitleLine = "R, Shelter status\r";
-
 } // namespace vellicor::test::aresexample

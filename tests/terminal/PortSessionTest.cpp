@@ -30,10 +30,16 @@ struct Session {
     }
 };
 
+QDateTime utc(int month, int day, int hour, int minute, int second = 0)
+{
+    return QDateTime(QDate(2026, month, day), QTime(hour, minute, second), Qt::UTC);
+}
+
 } // namespace
 
-// The port session: port events and line errors, received data,
-// activation, the watchdog and Restart Port, and a link that goes away.
+// The port session: port events and line errors, received data, activation,
+// the watchdog and Restart Port, a link that goes away; and the UTC clock and
+// status reset timer of the status bar.
 class PortSessionTest : public QObject {
     Q_OBJECT
 private slots:
@@ -43,30 +49,14 @@ private slots:
         QTest::addColumn<QString>("text"); // empty: the event is ignored
         QTest::addColumn<bool>("error");
         QTest::addColumn<QByteArray>("written");
-
-        const QByteArray none;
-        QTest::newRow("0") << 0 << QString() << false << none;
-        QTest::newRow("1") << 1 << QString() << false << none;
-        QTest::newRow("3") << 3 << "Change in CTS Detected" << false << none;
-        QTest::newRow("4") << 4 << "Change in DSR Detected" << false << none;
-        QTest::newRow("5") << 5 << "Change in CD Detected" << false << none;
-        QTest::newRow("6") << 6 << "The Phone is Ringing" << false << none;
-        QTest::newRow("7") << 7 << "End of File Detected" << false << none;
-        QTest::newRow("1001") << 1001 << "Break Received - TNC off or not connected" << true << none;
-        QTest::newRow("1002") << 1002 << "CTS Timeout" << true << none;
-        QTest::newRow("1003") << 1003 << "DSR Timeout" << true << none;
-        QTest::newRow("1004") << 1004 << "Framing Error" << true << none;
-        QTest::newRow("1006") << 1006 << "Overrun Error" << true << none;
-        QTest::newRow("1007") << 1007 << "Carrier Detect Timeout" << true << none;
-        QTest::newRow("1008") << 1008 << "Receive Buffer Overflow" << true << none;
-        QTest::newRow("1009") << 1009 << "Parity Error" << true << none;
-        QTest::newRow("1010") << 1010 << "Transmit Buffer Full" << true << none;
-        QTest::newRow("1011") << 1011 << "Error retrieving DCB" << true << none;
+        QTest::newRow("0") << 0 << QString() << false << QByteArray();
+        QTest::newRow("1") << 1 << QString() << false << QByteArray();
+        QTest::newRow("3") << 3 << "Change in CTS Detected" << false << QByteArray();
+        QTest::newRow("1001") << 1001 << "Break Received - TNC off or not connected" << true << QByteArray();
+        QTest::newRow("1004") << 1004 << "Framing Error" << true << QByteArray();
+        QTest::newRow("link error") << int(PortEvents::kWriteError) << "Write Error - TNC not accepting data" << true
+                                    << QByteArray();
         QTest::newRow("42 unknown") << 42 << "Unknown error or event (42)" << true << QByteArray("\r");
-        // The link's own failures have numbers of their own and never write a CR.
-        for (int number : {PortEvents::kWriteError, PortEvents::kTimeout, PortEvents::kUnsupportedOperation,
-                           PortEvents::kLinkError})
-            QTest::addRow("link error %d", number) << number << "*" << true << none;
     }
 
     void showsPortEvents()
@@ -77,20 +67,25 @@ private slots:
         Session s;
         s.link.open();
         s.link.raise(number);
-
-        if (text.isEmpty())
-            QCOMPARE(s.statusText(), QStringLiteral("Status:"));
-        else if (text == QLatin1String("*"))
-            QVERIFY(s.statusText().startsWith(QStringLiteral("Status: ")) && !s.statusText().contains(QStringLiteral("Unknown")));
-        else
-            QCOMPARE(s.statusText(), QStringLiteral("Status: ") + text);
-        QCOMPARE(s.status.toolTip(StatusPanels::kStatus), s.statusText());
+        QCOMPARE(s.statusText(), text.isEmpty() ? QStringLiteral("Status:") : QStringLiteral("Status: ") + text);
         QCOMPARE(s.beeper.beeps, error ? 1 : 0);
         QCOMPARE(s.session.errorCount(), error ? 1 : 0);
         QTEST(s.link.written, "written");
         QCOMPARE(s.timers.statusResetPending(), !text.isEmpty());
         QVERIFY(s.timers.clockRunning()); // every event starts the clock
-        QVERIFY(s.prompter.prompts.isEmpty());
+    }
+
+    // Each event and error the link knows has a text of its own and leaves the TNC alone.
+    void everyKnownEventHasItsOwnText()
+    {
+        for (int number : {4, 5, 6, 7, 1002, 1003, 1006, 1007, 1008, 1009, 1010, 1011, 1102, 1103, 1104}) {
+            Session s;
+            s.link.open();
+            s.link.raise(number);
+            QVERIFY2(!s.statusText().contains(QStringLiteral("Unknown")), qPrintable(s.statusText()));
+            QCOMPARE(s.beeper.beeps, number > 1000 ? 1 : 0);
+            QCOMPARE(s.link.written, QByteArray());
+        }
     }
 
     void eleventhErrorAsks_data()
@@ -100,11 +95,14 @@ private slots:
         QTest::newRow("Cancel closes the port") << true;
     }
 
+    // Cancel gives the port up, and reconnection leaves it alone until the
+    // operator restarts it; OK keeps it and counts again from zero.
     void eleventhErrorAsks()
     {
         QFETCH(bool, cancel);
         Session s;
-        s.link.open();
+        QVERIFY(s.session.activate());
+        s.session.setReconnect(true);
         s.raise(10);
         QCOMPARE(s.beeper.beeps, 10);
         QVERIFY(s.prompter.prompts.isEmpty());
@@ -115,16 +113,17 @@ private slots:
         QCOMPARE(s.prompter.prompts[0].text, QStringLiteral("Overrun Error"));
         QCOMPARE(s.prompter.prompts[0].title, QStringLiteral("Click Cancel to quit, OK to ignore."));
         QCOMPARE(s.prompter.prompts[0].buttons, PromptButtons::OkCancel);
-        QCOMPARE(s.prompter.prompts[0].icon, PromptIcon::None);
         QCOMPARE(s.link.isOpen(), !cancel);
         QCOMPARE(s.globals.gPortOk, !cancel);
         QCOMPARE(s.session.errorCount(), 0);
-
-        QSignalSpy restart(&s.session, &PortSession::restartVisibleChanged);
         s.session.watchdogTick();
-        QCOMPARE(restart.count(), 1);
-        QCOMPARE(restart[0][0].toBool(), cancel);
-        if (!cancel) { // the count starts again: the next eleventh error asks again
+        QCOMPARE(s.session.restartVisible(), cancel);
+        QVERIFY(!s.session.reconnectPending());
+        if (cancel) { // the operator's own restart brings reconnection back
+            s.session.restartPort();
+            s.link.loseLink();
+            QVERIFY(s.session.reconnectPending());
+        } else { // the next eleventh error asks again
             s.raise(10);
             QCOMPARE(s.prompter.prompts.size(), 1);
             s.raise(1);
@@ -200,32 +199,17 @@ private slots:
         QCOMPARE(s.status.text(StatusPanels::kComPort), QStringLiteral("marker"));
     }
 
-    void activationWithoutCtsGivesUpThePort()
-    {
-        Session s;
-        s.link.ctsAsserted = false;
-        QVERIFY(!s.session.activate());
-        QCOMPARE(s.statusText(), QStringLiteral("TNC is off or not connected properly"));
-        QCOMPARE(s.status.toolTip(StatusPanels::kStatus), s.statusText());
-        QVERIFY(!s.globals.gPortOk);
-        QVERIFY(s.link.isOpen()); // until the watchdog closes it
-        s.link.ctsAsserted = true;
-        s.session.watchdogTick();
-        QVERIFY(!s.link.isOpen());
-        QVERIFY(s.session.restartVisible());
-    }
-
     void activationFailuresShowInTheStatusPanel_data()
     {
-        QTest::addColumn<int>("number");
+        QTest::addColumn<int>("number"); // 0: opened, but CTS is not asserted
         QTest::addColumn<QString>("description");
         QTest::addColumn<QString>("status");
         const QString absent = QStringLiteral("TNC is off, or not connected to the proper port.");
+        QTest::newRow("without CTS") << 0 << "" << "TNC is off or not connected properly";
         QTest::newRow("not open") << 8012 << "Port not open" << absent;
         QTest::newRow("needs open port") << 8018 << "Needs open port" << absent;
         QTest::newRow("permission") << 8015 << "Permission denied (is your user in the dialout group?)"
                                     << "Error 8015: Permission denied (is your user in the dialout group?)";
-        QTest::newRow("refused") << 8023 << "Connection refused" << "Error 8023: Connection refused";
     }
 
     void activationFailuresShowInTheStatusPanel()
@@ -233,13 +217,20 @@ private slots:
         QFETCH(int, number);
         QFETCH(QString, description);
         Session s;
-        s.link.failOpen = PortFailure{number, description};
+        if (number)
+            s.link.failOpen = PortFailure{number, description};
+        else
+            s.link.ctsAsserted = false;
         QVERIFY(!s.session.activate());
-        QVERIFY(!s.link.isOpen());
         QTEST(s.statusText(), "status");
         QCOMPARE(s.status.toolTip(StatusPanels::kStatus), s.statusText());
+        QCOMPARE(s.globals.gPortOk, number != 0);
         QCOMPARE(s.beeper.beeps, 0);
         QVERIFY(s.prompter.prompts.isEmpty());
+        s.link.ctsAsserted = true;
+        s.session.watchdogTick(); // also closes a port given up without CTS
+        QVERIFY(!s.link.isOpen());
+        QVERIFY(s.session.restartVisible());
     }
 
     // A link still connecting when opened (a TCP TNC) says so; meanwhile
@@ -354,72 +345,101 @@ private slots:
         QVERIFY(s.prompter.prompts.isEmpty());
     }
 
-    void lostLinkClosesAndStaysClosed()
+    // A lost link stays closed until Restart Port; with automatic
+    // reconnection it comes back by itself. Nothing is written meanwhile.
+    void lostLinkStaysClosedUnlessReconnectionIsOn()
     {
         Session s;
         QVERIFY(s.session.activate());
         s.link.loseLink();
         QVERIFY(!s.link.isOpen());
         QVERIFY(!s.globals.gPortOk);
-        const PortResult write = s.session.writer().SendToTnc(QStringLiteral("X"));
-        QCOMPARE(write ? write->number : 0, PortFailures::kNeedsOpenPort);
         QVERIFY(!s.session.activate());
-        QCOMPARE(s.link.openCount, 1);
         s.session.watchdogTick();
         QVERIFY(s.session.restartVisible());
         QVERIFY(!s.session.reconnectPending()); // reconnection is off unless chosen
         s.link.loseLink(); // again, while closed: no harm
-        QVERIFY(s.prompter.prompts.isEmpty());
-        QCOMPARE(s.link.written, QByteArray());
-    }
+        QCOMPARE(s.link.openCount, 1);
 
-    // Automatic reconnection after the TNC link went away: the start-up
-    // script is not run again, and nothing is written.
-    void reconnectsAfterTheLinkWentAway()
-    {
-        Session s;
-        QVERIFY(s.session.activate());
+        s.session.restartPort();
         s.session.setReconnect(true);
         s.link.failOpen = PortFailure{PortFailures::kConnectFailed, QStringLiteral("Connection refused")};
         s.link.loseLink();
-        QVERIFY(!s.link.isOpen());
         QVERIFY(s.session.reconnectPending());
         s.session.reconnectTick();
         QVERIFY(!s.link.isOpen());
         QCOMPARE(s.statusText(), QStringLiteral("Status: The TNC link is down; trying again every 5 seconds"));
-
         s.link.failOpen.reset();
         s.session.reconnectTick();
         QVERIFY(s.link.isOpen());
         QVERIFY(s.globals.gPortOk);
         QVERIFY(!s.session.reconnectPending());
         QCOMPARE(s.statusText(), QStringLiteral("Status: "));
-        QVERIFY(s.link.written.isEmpty());
 
         s.link.ctsAsserted = false; // the watchdog closing the port reconnects too
         s.session.watchdogTick();
-        QVERIFY(!s.link.isOpen());
         QVERIFY(s.session.reconnectPending());
-        s.link.ctsAsserted = true;
-        s.session.reconnectTick();
-        QVERIFY(s.link.isOpen());
+        QVERIFY(s.link.written.isEmpty());
+        QVERIFY(s.prompter.prompts.isEmpty());
     }
 
-    void reconnectLeavesAPortTheOperatorGaveUpAlone()
+    void refreshesTheDatePanelWhenTheLocalMinuteChanges_data()
     {
-        Session s;
-        QVERIFY(s.session.activate());
-        s.session.setReconnect(true);
-        s.prompter.answers = {PromptAnswer::Cancel};
-        s.raise(11);
-        QVERIFY(!s.link.isOpen());
-        s.session.watchdogTick();
-        QVERIFY(!s.session.reconnectPending());
+        QTest::addColumn<int>("offsetMinutes"); // local time minus UTC
+        QTest::addColumn<QList<QDateTime>>("ticks");
+        QTest::addColumn<QStringList>("shown"); // the Date panel after each tick
 
-        s.session.restartPort(); // the operator's own restart brings reconnection back
-        QVERIFY(s.link.isOpen());
-        s.link.loseLink();
-        QVERIFY(s.session.reconnectPending());
+        QTest::newRow("first tick shows UTC") << -420 << QList<QDateTime>{utc(12, 5, 14, 43, 59)}
+                                              << QStringList{"12/05/26  14:43 Z"};
+        QTest::newRow("same minute, then the next")
+            << -420 << QList<QDateTime>{utc(1, 2, 3, 4, 10), utc(1, 2, 3, 4, 50), utc(1, 2, 3, 5, 1)}
+            << QStringList{"01/02/26  03:04 Z", "01/02/26  03:04 Z", "01/02/26  03:05 Z"};
+        QTest::newRow("across midnight") << -420 << QList<QDateTime>{utc(12, 31, 23, 59), utc(12, 31, 23, 59).addSecs(60)}
+                                         << QStringList{"12/31/26  23:59 Z", "01/01/27  00:00 Z"};
+        QTest::newRow("started on minute 0 waits") << -420 << QList<QDateTime>{utc(7, 4, 15, 0, 5), utc(7, 4, 15, 1)}
+                                                   << QStringList{"Date", "07/04/26  15:01 Z"};
+        QTest::newRow("follows the local minute") << 330 << QList<QDateTime>{utc(7, 4, 14, 30), utc(7, 4, 15, 0)}
+                                                  << QStringList{"Date", "07/04/26  15:00 Z"};
+    }
+
+    void refreshesTheDatePanelWhenTheLocalMinuteChanges()
+    {
+        QFETCH(int, offsetMinutes);
+        QFETCH(QList<QDateTime>, ticks);
+        QFETCH(QStringList, shown);
+        StatusPanels panels;
+        test::FakeClock clock;
+        clock.localOffsetSeconds = offsetMinutes * 60;
+        StatusClock timers(panels, clock);
+        QSignalSpy indicatorOff(&timers, &StatusClock::receiveIndicatorOff);
+        for (qsizetype i = 0; i < ticks.size(); ++i) {
+            clock.utc = ticks[i];
+            timers.clockTick();
+            QCOMPARE(panels.text(StatusPanels::kDate), shown[i]);
+            QCOMPARE(panels.toolTip(StatusPanels::kDate), shown[i]);
+        }
+        QCOMPARE(indicatorOff.count(), ticks.size()); // every tick turns the indicator off
+    }
+
+    void timersRunOnceSwitchedOn()
+    {
+        StatusPanels panels;
+        test::FakeClock clock;
+        StatusClock timers(panels, clock);
+        QSignalSpy indicatorOff(&timers, &StatusClock::receiveIndicatorOff);
+        QSignalSpy reset(&timers, &StatusClock::errorCountReset);
+        QVERIFY(!timers.clockRunning());
+        panels.SetStatusText(QStringLiteral("Status: Framing Error"));
+        timers.startClock();
+        timers.startStatusReset();
+        QVERIFY(reset.wait(10000));
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(panels.text(StatusPanels::kStatus), QStringLiteral("Status: "));
+        QCOMPARE(panels.toolTip(StatusPanels::kStatus), QStringLiteral("Status: "));
+        QVERIFY(!timers.statusResetPending());
+        QVERIFY(timers.clockRunning());
+        QVERIFY(indicatorOff.count() >= 2); // the clock ticked meanwhile
+        QCOMPARE(panels.text(StatusPanels::kDate), QStringLiteral("12/05/26  14:43 Z"));
     }
 };
 

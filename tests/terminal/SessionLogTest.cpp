@@ -43,6 +43,8 @@ private slots:
         QTest::newRow("text in the other direction ends a line in pieces")
             << QStringList{"<N0BBS", ">B\r", "<>\r\n", "<\r\n"}
             << QByteArray("14:43:07Z < N0BBS\n14:43:07Z > B\n14:43:07Z < >\n14:43:07Z < \n");
+        QTest::newRow("a CR that ends a piece, then a line without LF")
+            << QStringList{"<N0BBS>\r", "<ok\r\n"} << QByteArray("14:43:07Z < N0BBS>\n14:43:07Z < ok\n");
         QTest::newRow("control characters in caret notation, text in UTF-8, sent pieces joined")
             << QStringList{">\x03", QStringLiteral(">73 de W1AW \u00D8\x1A\r")}
             << QByteArray("14:43:07Z > ^C73 de W1AW \xC3\x98^Z\n");
@@ -61,25 +63,6 @@ private slots:
         // Written through to the file before the call returns: no event loop has run.
         QTEST(contents(logFolder() + QStringLiteral("/2026-12-05.log")), "logged");
         QVERIFY(log.writing());
-    }
-
-    void aLineCutAnywhereIsLoggedAsIfItCameWhole()
-    {
-        const QString text = QStringLiteral("*** CONNECTED to N0BBS\r\n\rN0BBS>\r\x07ok\n");
-        SessionLog whole(m_clock, logFolder() + QStringLiteral("/whole"));
-        whole.logReceived(text);
-        const QByteArray expected = contents(whole.fileNameFor(QDate(2026, 12, 5)));
-        for (int first = 1; first < text.size(); ++first) {
-            for (int second = first; second < text.size(); ++second) {
-                const QString folder = logFolder() + QStringLiteral("/%1-%2").arg(first).arg(second);
-                SessionLog log(m_clock, folder);
-                log.logReceived(text.left(first));
-                log.logReceived(text.mid(first, second - first));
-                log.logReceived(text.mid(second));
-                QVERIFY2(contents(log.fileNameFor(QDate(2026, 12, 5))) == expected,
-                         qPrintable(QStringLiteral("cut at %1 and %2").arg(first).arg(second)));
-            }
-        }
     }
 
     void aSessionCrossingUtcMidnightStartsANewFile()
