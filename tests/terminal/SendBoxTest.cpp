@@ -219,5 +219,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(SendBoxTest)
+QTEST_GUILESS_MAIN(SendBoxTest)
 #include "SendBoxTest.moc"
