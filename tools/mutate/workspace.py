@@ -70,6 +70,9 @@ class Workspace:
 
     def configure(self):
         if (self.build / "build.ninja").is_file():
+            # CMake runs again first when a CMakeLists.txt changed, so the
+            # tests and targets read next are those of today's sources.
+            subprocess.run(["ninja", "-C", str(self.build), "build.ninja"], check=True, stdout=subprocess.DEVNULL)
             return
         command = ["cmake", "-S", str(self.source), "-B", str(self.build), "-G", "Ninja",
                    "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O0",
