@@ -214,8 +214,10 @@ def main():
     header = [f"Mutation check, seed {arguments.seed}, {len(chosen)} of {candidates} mutants in src/ "
               f"({', '.join(arguments.folder)}): {per_mutant:.0f} s per mutant, "
               f"{elapsed / 60:.1f} min in all with the build and a run of the unmutated tests"]
-    text = save_report(area, header, report.figures(results, arguments.folder), report.survivors(results),
-                       report.details(results))
+    layers = report.figures(results, report.LAYERS, title="layer",
+                            key=lambda path: report.layer_of(session.file_targets.get(path, set())))
+    text = save_report(area, header, report.figures(results, arguments.folder) + [""] + layers,
+                       report.survivors(results), report.details(results))
     print("\n" + text + f"\nSaved in {area / 'mutate-report.txt'} (every mutant: mutate-details.txt)")
     return check(workspace, paths, results, canary)
 

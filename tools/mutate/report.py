@@ -10,13 +10,26 @@ def folder_of(path):
     return "/".join(parts[1:3]) if parts[1] == "traffic" else parts[1]
 
 
-def figures(results, folders):
-    """The table of killed, survived and not compiled per folder, and in all."""
+def layer_of(targets):
+    """The layer of a file, from the libraries compiling it: window code links
+    widgets (the program's own library and every `_ui` one), platform/qt
+    implements the platform, the rest is logic."""
+    if any(t.endswith("_ui") or t == "vellicor_app" for t in targets):
+        return "window code"
+    return "platform/qt" if "vellicor_platform_qt" in targets else "logic"
+
+
+LAYERS = ["logic", "window code", "platform/qt"]
+
+
+def figures(results, folders, key=folder_of, title="folder"):
+    """The table of killed, survived and not compiled per folder (or per
+    whatever `key` groups the files by), and in all."""
     counts = collections.defaultdict(collections.Counter)
     for mutant, outcome, _ in results:
-        counts[folder_of(mutant.path)][outcome] += 1
+        counts[key(mutant.path)][outcome] += 1
         counts["all"][outcome] += 1
-    lines = [f"{'folder':<16}{'killed':>8}{'survived':>10}{'not compiled':>14}{'killed %':>10}"]
+    lines = [f"{title:<16}{'killed':>8}{'survived':>10}{'not compiled':>14}{'killed %':>10}"]
     for folder in [f for f in folders if counts[f]] + ["all"]:
         c = counts[folder]
         judged = c[KILLED] + c[SURVIVED]
