@@ -52,7 +52,8 @@ private slots:
         QFETCH(QByteArray, stored);
         BoardRig rig;
         const QByteArray answer = rig.say(input);
-        QVERIFY2(answer.startsWith(kTitlePrompt + kTextPrompt + "Message #1 saved, "), answer.constData());
+        const QByteArray saved = "Message #1 saved, " + QByteArray::number(stored.size()) + " bytes.\r\n";
+        QVERIFY2(answer.startsWith(kTitlePrompt + kTextPrompt + saved), answer.constData());
         QCOMPARE(rig.messageFiles(), QStringList{"msg00001.txt"});
         QCOMPARE(rig.stored(1), stored);
         const BoardMessage m = rig.store.messages().first();

@@ -26,6 +26,7 @@ private slots:
         const QByteArray none;
         QTest::newRow("CONV") << none << QByteArray("CONV\r") << none << true;
         QTest::newRow("K") << none << QByteArray("K\r") << none << true;
+        QTest::newRow("CONVERSE") << none << QByteArray("CONVERSE\r") << none << true;
         QTest::newRow("Ctrl-C leaves converse") << QByteArray("K\r") << QByteArray("\x03") << kPrompt << false;
         QTest::newRow("Ctrl-C drops a half-typed command")
             << none << QByteArray("MYCA\x03" "MYCALL\r") << kPrompt + "MYCALL N0CALL\r\ncmd:" << false;
@@ -47,6 +48,8 @@ private slots:
                                        << false;
         QTest::newRow("DAYTIME 10 digits") << QByteArray("DAYTIME 2605121430\r") << QByteArray("DAYTIME\r")
                                            << QByteArray("DAYTIME 2026-05-12 14:30:00\r\ncmd:") << false;
+        QTest::newRow("DAYTIME 12 digits") << QByteArray("DAYTIME 261231235958\r") << QByteArray("DA\r")
+                                           << QByteArray("DAYTIME 2026-12-31 23:59:58\r\ncmd:") << false;
         QTest::newRow("DAYTIME bad date") << none << QByteArray("DAYTIME 2602301200\r") << QByteArray("?BAD\r\ncmd:")
                                           << false;
         QTest::newRow("D not connected") << none << QByteArray("D\r")

@@ -2,6 +2,8 @@
 // topic for every context id, and the help key on highlighted menus.
 #include "Fakes.h"
 #include "platform/qt/QtHelpViewer.h"
+#include "terminal/TncWriter.h"
+#include "windows/FrmClipboard.h"
 #include "windows/HelpFacility.h"
 #include "windows/HelpKeyFilter.h"
 #include "windows/HelpTopics.h"
@@ -151,6 +153,27 @@ private slots:
         QCOMPARE(viewer.contexts, QList<int>{270});
     }
 
+    void helpKeyOnTheClipboardEditorMenus_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<int>("opened");
+        QTest::newRow("File") << "mnuFile" << 410;
+        QTest::newRow("Send") << "mnuSend" << 420;
+    }
+
+    void helpKeyOnTheClipboardEditorMenus()
+    {
+        QFETCH(QString, menu);
+        QFETCH(int, opened);
+        TestPlatform fakes;
+        TncWriter writer(fakes.link);
+        HelpFacility help(fakes.help);
+        FrmClipboard editor(fakes.platform(), writer, help);
+        QMenu* shown = editor.findChild<QMenu*>(menu);
+        shown->setActiveAction(shown->actions().last());
+        QTest::keyClick(shown, Qt::Key_F1);
+        QCOMPARE(fakes.help.contexts, QList<int>{opened});
+    }
 };
 
 QTEST_MAIN(HelpTest)

@@ -53,6 +53,7 @@ void TrafficPatternsTest::phoneNumbers_data()
     QTest::newRow("ten digits") << "3035551212" << "(303) 555-1212";
     QTest::newRow("seven digits") << "5551212" << "() 555-1212";
     QTest::newRow("five digits") << "12345" << "() 1-2345";
+    QTest::newRow("eleven digits") << "13035551212" << "(1303) 555-1212";
     QTest::newRow("punctuation kept") << "303-555-1212" << "303-555-1212";
     QTest::newRow("empty") << "" << "";
 }

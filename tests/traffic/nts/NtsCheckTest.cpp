@@ -53,6 +53,7 @@ void NtsCheckTest::verification_data()
     QTest::newRow("fraction disagrees") << "12.5" << 12 << true << true << "12";
     QTest::newRow("not a number reads 0 and asks") << "TWELVE" << 12 << true << true << "12";
     QTest::newRow("ARL in lower case, blanks around") << " arl  12 " << 12 << true << false << " arl  12 ";
+    QTest::newRow("ARL with a tab") << "ARL\t12" << 12 << true << false << "ARL\t12";
     QTest::newRow("ARL update keeps the prefix") << "ARL 12" << 13 << true << true << "ARL 13";
     QTest::newRow("ARL without a number asks and updates plainly") << "ARL" << 5 << true << true << "5";
 }
