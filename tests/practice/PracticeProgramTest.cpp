@@ -87,19 +87,13 @@ private slots:
         const QString store = QStringLiteral("/tmp/store");
         QTest::newRow("all") << QStringList{"--listen", "127.0.0.1:8001", "--store", store, "--transcript", "t", "--pty"}
                              << QString() << 8001 << true;
-        QTest::newRow("free port") << QStringList{"--store", store, "--listen", "127.0.0.1:0"} << QString() << 0 << false;
         QTest::newRow("IPv6 loopback") << QStringList{"--listen", "[::1]:9", "--store", store} << QString() << 9 << false;
         QTest::newRow("no store") << QStringList{"--listen", "127.0.0.1:0"} << "--store is required" << 0 << false;
         QTest::newRow("no listen") << QStringList{"--store", store} << "--listen is required" << 0 << false;
-        QTest::newRow("value missing") << QStringList{"--store", store, "--listen"} << "--listen needs a value" << 0 << false;
         QTest::newRow("not loopback") << QStringList{"--listen", "0.0.0.0:8001", "--store", store}
                                       << "--listen: \"0.0.0.0\" is not a loopback address such as 127.0.0.1" << 0 << false;
         QTest::newRow("port too big") << QStringList{"--listen", "127.0.0.1:65536", "--store", store}
                                       << "--listen: \"65536\" is not a port number (0 to 65535)" << 0 << false;
-        QTest::newRow("port not a number") << QStringList{"--listen", "127.0.0.1:+80", "--store", store}
-                                           << "--listen: \"+80\" is not a port number (0 to 65535)" << 0 << false;
-        QTest::newRow("unknown option") << QStringList{"--listen", "127.0.0.1:0", "--store", store, "--verbose"}
-                                        << "unknown option \"--verbose\"" << 0 << false;
         QTest::newRow("agw as well") << QStringList{"--agw", "radio.local:8000", "--call", "n0bbs-1", "--store", store,
                                                     "--listen", "127.0.0.1:0"}
                                      << QString() << 0 << false;

@@ -58,8 +58,6 @@ void AresTransmissionTest::sendsTheFormAsTheMailboxExpects_data()
                                                 << swapped(kExample, {{"SENT 14:20", "SENT 09:07"}});
     QTest::newRow("two blanks stay") << example({{&AresMessage::msgSentTime, "  "}}) << false << 70
                                      << swapped(kExample, {{"SENT 14:20", "SENT   "}});
-    QTest::newRow("typed sent time goes out as typed") << example({{&AresMessage::msgSentTime, "1405"}}) << false
-                                                       << 70 << swapped(kExample, {{"SENT 14:20", "SENT 1405"}});
     QTest::newRow("empty By is From") << example({{&AresMessage::from, "W" + kSlashed + "XYZ"}, {&AresMessage::by, ""}})
                                       << false << 70
                                       << swapped(kExample, {{"(SHELTER1)", "(W0XYZ)"}, {"BY N0CALL", "BY W0XYZ"}});

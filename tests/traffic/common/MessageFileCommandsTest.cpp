@@ -37,6 +37,15 @@ struct TextForm {
     }
 };
 
+// The commands on the fakes, with a folder for the files.
+struct Commands {
+    QTemporaryDir dir;
+    TestPlatform fakes;
+    MessageFileCommands files{fakes.prompter, fakes.dialogs, kFilter};
+    TextForm form;
+    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+};
+
 } // namespace
 
 class MessageFileCommandsTest : public QObject {
@@ -53,17 +62,14 @@ private slots:
 // Naming and writing the file is checked on both forms in MessageFormTest.
 void MessageFileCommandsTest::saveNeedsANamedFileAndDialogsStartAtTheLastName()
 {
-    QTemporaryDir dir;
-    TestPlatform fakes;
-    const QString path = dir.filePath(QStringLiteral("MSG1.txt"));
-    fakes.dialogs.fileAnswers = {path, std::nullopt};
-    MessageFileCommands files(fakes.prompter, fakes.dialogs, kFilter);
-    TextForm form;
-    QVERIFY(!files.save(form.writer()));
-    QCOMPARE(form.writes, 0);
-    QVERIFY(files.saveAs(form.writer()));
-    QVERIFY(!files.open(form.reader()));
-    QCOMPARE(fakes.dialogs.requests.value(1).fileName, path);
+    Commands c;
+    const QString path = c.path("MSG1.txt");
+    c.fakes.dialogs.fileAnswers = {path, std::nullopt};
+    QVERIFY(!c.files.save(c.form.writer()));
+    QCOMPARE(c.form.writes, 0);
+    QVERIFY(c.files.saveAs(c.form.writer()));
+    QVERIFY(!c.files.open(c.form.reader()));
+    QCOMPARE(c.fakes.dialogs.requests.value(1).fileName, path);
 }
 
 void MessageFileCommandsTest::saveAsAsksBeforeReplacing_data()
@@ -79,35 +85,28 @@ void MessageFileCommandsTest::saveAsAsksBeforeReplacing()
 {
     QFETCH(int, answer);
     QFETCH(bool, replaced);
-    QTemporaryDir dir;
-    TestPlatform fakes;
-    const QString path = dir.filePath(QStringLiteral("MSG1.txt"));
+    Commands c;
+    const QString path = c.path("MSG1.txt");
     writeFile(path, "OLD CONTENTS\r\n");
-    fakes.dialogs.fileAnswers = {path};
-    fakes.prompter.answers = {PromptAnswer(answer)};
-    MessageFileCommands files(fakes.prompter, fakes.dialogs, kFilter);
-    TextForm form;
-    files.saveAs(form.writer());
-    QCOMPARE(fakes.prompter.prompts.size(), 1);
-    QCOMPARE(fakes.prompter.prompts[0].text, path + QStringLiteral(" already exists.\r\nOverwrite this file?"));
-    QCOMPARE(fakes.prompter.prompts[0].title, QStringLiteral("File Already Exists"));
-    QCOMPARE(fakes.prompter.prompts[0].buttons, PromptButtons::YesNoCancel);
-    QCOMPARE(fakes.prompter.prompts[0].icon, PromptIcon::Question);
+    c.fakes.dialogs.fileAnswers = {path};
+    c.fakes.prompter.answers = {PromptAnswer(answer)};
+    c.files.saveAs(c.form.writer());
+    QCOMPARE(c.fakes.prompter.prompts.size(), 1);
+    QCOMPARE(c.fakes.prompter.prompts[0].text, path + QStringLiteral(" already exists.\r\nOverwrite this file?"));
+    QCOMPARE(c.fakes.prompter.prompts[0].title, QStringLiteral("File Already Exists"));
+    QCOMPARE(c.fakes.prompter.prompts[0].buttons, PromptButtons::YesNoCancel);
     QCOMPARE(fileBytes(path), replaced ? QByteArray("ALL QUIET\r\n") : QByteArray("OLD CONTENTS\r\n"));
-    QCOMPARE(form.writes, replaced ? 1 : 0);
-    QCOMPARE(files.currentFile(), replaced ? path : QString());
-    QCOMPARE(files.saveEnabled(), replaced);
+    QCOMPARE(c.files.currentFile(), replaced ? path : QString());
+    QCOMPARE(c.files.saveEnabled(), replaced);
 }
 
 void MessageFileCommandsTest::failedSavesAreShownAndNameNoFile()
 {
-    QTemporaryDir dir;
-    TestPlatform fakes;
-    const QString good = dir.filePath(QStringLiteral("MSG1.txt"));
-    const QString bad = dir.filePath(QStringLiteral("missing/MSG2.txt"));
+    Commands c;
+    auto& [dir, fakes, files, form] = c;
+    const QString good = c.path("MSG1.txt");
+    const QString bad = c.path("missing/MSG2.txt");
     fakes.dialogs.fileAnswers = {good, bad};
-    MessageFileCommands files(fakes.prompter, fakes.dialogs, kFilter);
-    TextForm form;
     files.saveAs(form.writer());
     files.saveAs(form.writer());
     QCOMPARE(fakes.prompter.prompts.size(), 1);
@@ -130,16 +129,14 @@ void MessageFileCommandsTest::failedSavesAreShownAndNameNoFile()
 // box, and the form and its current file stay as they were.
 void MessageFileCommandsTest::openReadsAFileWholeOrRefusesIt()
 {
-    QTemporaryDir dir;
-    TestPlatform fakes;
-    const QString whole = dir.filePath(QStringLiteral("MSG1.txt"));
-    const QString huge = dir.filePath(QStringLiteral("MSG2.txt"));
+    Commands c;
+    auto& [dir, fakes, files, form] = c;
+    const QString whole = c.path("MSG1.txt");
+    const QString huge = c.path("MSG2.txt");
     writeFile(whole, QByteArray("ADDRESS LINE\r\n").repeated(1000000) + "73 DE MARY\r\n"); // 14 MB
     QFile hugeFile(huge);
     QVERIFY(hugeFile.open(QIODevice::WriteOnly) && hugeFile.resize(16 * 1024 * 1024 + 1));
     fakes.dialogs.fileAnswers = {whole, huge};
-    MessageFileCommands files(fakes.prompter, fakes.dialogs, kFilter);
-    TextForm form;
     QVERIFY(files.open(form.reader()));
     QCOMPARE(form.opened.size(), 1000001);
     QCOMPARE(form.opened.last(), QStringLiteral("73 DE MARY"));
@@ -156,17 +153,14 @@ void MessageFileCommandsTest::openReadsAFileWholeOrRefusesIt()
 
 void MessageFileCommandsTest::openCancelledOrUnreadableLeavesTheFormAlone()
 {
-    QTemporaryDir dir;
-    TestPlatform fakes;
-    fakes.dialogs.fileAnswers = {std::nullopt, dir.filePath(QStringLiteral("MSG404.txt")), dir.path()};
-    MessageFileCommands files(fakes.prompter, fakes.dialogs, kFilter);
-    TextForm form;
+    Commands c;
+    c.fakes.dialogs.fileAnswers = {std::nullopt, c.path("MSG404.txt"), c.dir.path()};
     for (int i = 0; i < 3; ++i)
-        QVERIFY(!files.open(form.reader()));
-    QCOMPARE(form.reads, 0);
-    QCOMPARE(files.currentFile(), QString());
-    QVERIFY(!files.saveEnabled());
-    QVERIFY(fakes.prompter.prompts.isEmpty());
+        QVERIFY(!c.files.open(c.form.reader()));
+    QCOMPARE(c.form.reads, 0);
+    QCOMPARE(c.files.currentFile(), QString());
+    QVERIFY(!c.files.saveEnabled());
+    QVERIFY(c.fakes.prompter.prompts.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(MessageFileCommandsTest)

@@ -120,14 +120,12 @@ void TransmissionTest::sendAsksPreparesAndTellsHowItWent()
     QCOMPARE(fakes.link.written.isEmpty(), !prepared);
     const Prompt& question = fakes.prompter.prompts.value(0);
     QCOMPARE(question.text, kQuestion);
-    QCOMPARE(question.title, QStringLiteral("Vellicor"));
     QCOMPARE(question.buttons, PromptButtons::YesNo);
     QCOMPARE(question.icon, PromptIcon::Question);
     QCOMPARE(fakes.prompter.prompts.size(), note.isEmpty() ? 1 : 2);
     if (!note.isEmpty()) {
         const Prompt& shown = fakes.prompter.prompts[1];
         QCOMPARE(shown.text, note);
-        QCOMPARE(shown.title, QStringLiteral("Vellicor"));
         QCOMPARE(shown.buttons, PromptButtons::Ok);
         QCOMPARE(int(shown.icon), icon);
     }

@@ -30,8 +30,6 @@ void WrapMessageBodyTest::reflowsLikeTheOperatorExpects_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("empty text") << "" << 70 << "";
-    QTest::newRow("empty text, width 0") << "" << 0 << "";
-    QTest::newRow("width 0 returns the text unchanged") << "hello world" << 0 << "hello world";
     QTest::newRow("width 0 keeps line ends as they are") << "a^b~c|" << 0 << "a^b~c|";
     QTest::newRow("width 2 gives one character a line") << "ab" << 2 << "a|b|";
     QTest::newRow("break at space keeps the space") << "hello world" << 7 << "hello |world|";
@@ -40,30 +38,23 @@ void WrapMessageBodyTest::reflowsLikeTheOperatorExpects_data()
     QTest::newRow("long word cut into width-1 pieces") << "abcdefghij" << 4 << "abc|def|ghi|j|";
     QTest::newRow("last piece joined by what follows") << "abcde fg" << 4 << "abc|de |fg|";
     QTest::newRow("short text gets a final CR LF") << "ARRIVED SAFE" << 70 << "ARRIVED SAFE|";
-    QTest::newRow("rest taken whole once the window passes the end") << "a b c" << 6 << "a b c|";
     QTest::newRow("last space in the window wins") << "aa bb cc dd" << 8 << "aa bb |cc dd|";
     QTest::newRow("several spaces: break at the last one in the window")
         << "abc    def ghi" << 6 << "abc   | def |ghi|";
-    QTest::newRow("spaces open the next line") << "abcd  efgh" << 6 << "abcd  |efgh|";
     QTest::newRow("CR LF pairs stay and restart the count") << "one|two" << 70 << "one|two|";
-    QTest::newRow("blank lines come through") << "one||two" << 70 << "one||two|";
     QTest::newRow("text ending in CR LF gets nothing more") << "one|" << 70 << "one|";
     QTest::newRow("lone CR ends the line without LF") << "one^two" << 70 << "one^two|";
     QTest::newRow("text ending in a lone CR") << "one^" << 70 << "one^";
     QTest::newRow("lone LF is ordinary and does not restart the count") << "ab~cdef" << 5 << "ab~c|def|";
     QTest::newRow("CR just outside the window") << "abcd |x" << 5 << "abcd ||x|";
-    QTest::newRow("count restarts after CR LF") << "abc|abcd efg" << 6 << "abc|abcd |efg|";
     QTest::newRow("tab is an ordinary character") << "a\tb c\td" << 4 << "a\tb |c\td|";
-    QTest::newRow("leading spaces kept") << "   abc" << 70 << "   abc|";
     QTest::newRow("only spaces") << "      " << 4 << "    |  |";
     QTest::newRow("line of exactly w characters ending in a space, then CR LF")
         << "abcd  |efg" << 6 << "abcd  ||efg|";
     QTest::newRow("reflowing a reflowed text adds empty lines")
         << "The quick |brown fox |jumps|" << 10 << "The quick ||brown fox ||jumps|";
-    QTest::newRow("largest width keeps a short text on one line") << "short text" << 32767 << "short text|";
     QTest::newRow("width 1 is raised to 2") << "ab c" << 1 << "a|b |c|";
     QTest::newRow("width -1 is raised to 2") << "ab c" << -1 << "a|b |c|";
-    QTest::newRow("width -32768 is raised to 2, empty text") << "" << -32768 << "";
 }
 
 void WrapMessageBodyTest::reflowsLikeTheOperatorExpects()

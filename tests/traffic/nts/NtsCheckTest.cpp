@@ -22,14 +22,9 @@ void NtsCheckTest::countsWords_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("words");
-    QTest::newRow("empty") << "" << 0;
     QTest::newRow("only blanks and breaks") << "  \r\n  " << 0;
-    QTest::newRow("two lines") << "ARRIVED SAFE  LOVE\r\nBOB" << 4;
     QTest::newRow("leading and trailing blanks and breaks") << "  \r\nARRIVED SAFE  LOVE\r\nBOB\r\n  " << 4;
-    QTest::newRow("hyphenated word") << "X-RAY" << 1;
-    QTest::newRow("lone full stop") << "A . B" << 3;
     QTest::newRow("tab does not separate") << "A\tB" << 1;
-    QTest::newRow("lone tab is a word") << "\t" << 1;
     QTest::newRow("lone LF separates") << "A\nB" << 2;
     QTest::newRow("lone CR separates") << "A\rB" << 2;
     QTest::newRow("punctuation counts as word characters") << "ARL FIFTY ONE, X." << 4;
@@ -49,7 +44,6 @@ void NtsCheckTest::verification_data()
     QTest::addColumn<bool>("answerYes");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("empty check filled, empty text") << "" << 0 << true << false << "0";
     QTest::newRow("empty check filled") << "" << 12 << true << false << "12";
     QTest::newRow("agreeing check") << "12" << 12 << true << false << "12";
     QTest::newRow("agreeing check with blanks") << " 1 2 " << 12 << true << false << " 1 2 ";
@@ -58,12 +52,9 @@ void NtsCheckTest::verification_data()
     QTest::newRow("disagreeing, No keeps the operator's") << "11" << 12 << false << true << "11";
     QTest::newRow("fraction disagrees") << "12.5" << 12 << true << true << "12";
     QTest::newRow("not a number reads 0 and asks") << "TWELVE" << 12 << true << true << "12";
-    QTest::newRow("not a number with no words agrees") << "NONE" << 0 << true << false << "NONE";
-    QTest::newRow("ARL agreeing") << "ARL 12" << 12 << true << false << "ARL 12";
     QTest::newRow("ARL in lower case, blanks around") << " arl  12 " << 12 << true << false << " arl  12 ";
     QTest::newRow("ARL with a tab") << "ARL\t12" << 12 << true << false << "ARL\t12";
     QTest::newRow("ARL update keeps the prefix") << "ARL 12" << 13 << true << true << "ARL 13";
-    QTest::newRow("ARL update refused") << "ARL 12" << 13 << false << true << "ARL 12";
     QTest::newRow("ARL without a number asks and updates plainly") << "ARL" << 5 << true << true << "5";
 }
 

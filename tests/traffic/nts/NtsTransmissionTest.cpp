@@ -48,17 +48,12 @@ void NtsTransmissionTest::sendsTheRadiogramAsTheBoardExpects_data()
                                            << swapped(kExample, {{"ST 80302", "S 80302"}});
     QTest::newRow("Emergency spelled out") << exampleRadiogram({{&R::precedence, "Emergency"}}) << false << true << 70
                                            << withPrecedence("Emergency");
-    QTest::newRow("typed E word spelled out") << exampleRadiogram({{&R::precedence, "EMERG"}}) << false << true << 70
-                                              << withPrecedence("EMERG");
     QTest::newRow("Priority") << exampleRadiogram({{&R::precedence, "P (Priority)"}}) << false << true << 70
                               << withPrecedence("P");
-    QTest::newRow("Health and welfare") << exampleRadiogram({{&R::precedence, "W (H & W)"}}) << false << true << 70
-                                        << withPrecedence("W");
     QTest::newRow("test traffic keeps TEST") << exampleRadiogram({{&R::precedence, "TEST P (Priority)"}}) << false
                                              << true << 70 << withPrecedence("TEST P");
     QTest::newRow("lower-case e") << exampleRadiogram({{&R::precedence, "emergency"}}) << false << true << 70
                                   << withPrecedence("e");
-    QTest::newRow("empty precedence") << exampleRadiogram({{&R::precedence, ""}}) << false << true << 70 << withPrecedence("");
     QTest::newRow("formatting off sends the text as typed")
         << exampleRadiogram({{&R::message, "ARRIVED SAFE LOVE BOB AND THE WHOLE FAMILY"}}) << false << true << 0
         << swapped(kExample, {{"ARRIVED SAFE LOVE BOB\r\n  BT", "ARRIVED SAFE LOVE BOB AND THE WHOLE FAMILY  BT"}});
