@@ -2,28 +2,15 @@
 #include "app/Application.h"
 #include "app/PracticeProfile.h"
 #include "app/ProgramArguments.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace vellicor;
-
-namespace {
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-bool write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-} // namespace
+using vellicor::test::fileBytes;
+using vellicor::test::writeBytes;
 
 class PracticeTest : public QObject {
     Q_OBJECT
@@ -56,15 +43,15 @@ private slots:
         QTemporaryDir templates;
         QTemporaryDir home;
         for (const QString& name : PracticeProfile::templateFiles())
-            QVERIFY(write(templates.filePath(name), "template " + name.toLatin1()));
+            QVERIFY(writeBytes(templates.filePath(name), "template " + name.toLatin1()));
         const PracticeProfile profile(home.path());
         const QString scripts = profile.dataFolder() + QStringLiteral("/Vellicor/");
         QVERIFY(QDir().mkpath(scripts));
-        QVERIFY(write(scripts + QStringLiteral("VellicorStartup.txt"), "MYCALL K1ABC\r\n"));
+        QVERIFY(writeBytes(scripts + QStringLiteral("VellicorStartup.txt"), "MYCALL K1ABC\r\n"));
 
         QCOMPARE(profile.prepare(templates.path()), QString());
-        QCOMPARE(contents(scripts + QStringLiteral("VellicorStartup.txt")), QByteArray("MYCALL K1ABC\r\n"));
-        QCOMPARE(contents(scripts + QStringLiteral("VellicorConnects.txt")), QByteArray("template VellicorConnects.txt"));
+        QCOMPARE(fileBytes(scripts + QStringLiteral("VellicorStartup.txt")), QByteArray("MYCALL K1ABC\r\n"));
+        QCOMPARE(fileBytes(scripts + QStringLiteral("VellicorConnects.txt")), QByteArray("template VellicorConnects.txt"));
         QVERIFY(QDir(profile.storeFolder()).exists());
         QVERIFY(QDir(profile.configFolder() + QStringLiteral("/Vellicor")).exists());
 

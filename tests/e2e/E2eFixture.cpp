@@ -1,5 +1,6 @@
 #include "E2eFixture.h"
 
+#include "TestFiles.h"
 #include "app/Application.h"
 
 #include <QDir>
@@ -45,9 +46,7 @@ E2eFixture::~E2eFixture()
 void E2eFixture::writeDataFile(const QString& name, const QByteArray& bytes) const
 {
     QDir().mkpath(dataFolder());
-    QFile file(dataFolder() + QLatin1Char('/') + name);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    writeBytes(dataFolder() + QLatin1Char('/') + name, bytes);
 }
 
 bool E2eFixture::start(const QString& commandLine)
@@ -72,9 +71,7 @@ FakeProgram::~FakeProgram()
 
 void FakeProgram::writeFile(const QString& name, const QByteArray& bytes) const
 {
-    QFile file(folder.filePath(name));
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    writeBytes(folder.filePath(name), bytes);
 }
 
 FrmPacket& FakeProgram::create()

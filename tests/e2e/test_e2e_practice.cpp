@@ -1,17 +1,12 @@
-// Whole-program journeys against the real practice TNC: Vellicor with the
+// The whole program against the real practice TNC: Vellicor with the
 // practice profile that tools/run.sh installs, the practice TNC and its board
 // in a process of their own, as a newcomer runs them.
 #include "Controls.h"
 #include "E2eFixture.h"
-#include "ModalAnswers.h"
+#include "TestFiles.h"
 
 #include "app/SendBoxEdit.h"
-#include "traffic/ares/FrmTORMEL.h"
-#include "traffic/nts/FrmNTS.h"
 
-#include <QContextMenuEvent>
-#include <QLabel>
-#include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
@@ -29,12 +24,6 @@ const QString kSignOn = QStringLiteral("Vellicor practice TNC 1.0 (no radio)");
 // The last answer to the start-up script: its default mode switches to channel A.
 const QString kStartupDone = QStringLiteral("*** CHANNEL A: not connected");
 const int kAnswerMs = 15000;
-
-QByteArray profileFile(const QString& name)
-{
-    QFile file(QStringLiteral(VELLICOR_PRACTICE_PROFILE "/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The real vellicor-practice-tnc executable, started as scripts start it, on a
 // free loopback port; the first line it prints names the port.
@@ -69,8 +58,8 @@ public:
             return false;
         m_program = std::make_unique<E2eFixture>(port);
         for (const QString& name : kProfileFiles) {
-            const QByteArray bytes = profileFile(name);
-            if (bytes.isEmpty())
+            const QByteArray bytes = fileBytes(QStringLiteral(VELLICOR_PRACTICE_PROFILE "/") + name);
+            if (bytes == "<missing>")
                 return false;
             m_program->writeDataFile(name, bytes);
         }
@@ -85,12 +74,6 @@ public:
     bool shows(const QString& text, int times = 1)
     {
         return QTest::qWaitFor([&] { return pane().count(text) >= times; }, kAnswerMs);
-    }
-
-    QByteArray storedMessage(int number) const
-    {
-        QFile file(m_store.filePath(QStringLiteral("msg%1.txt").arg(number, 5, 10, QLatin1Char('0'))));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     void type(const QString& line)
@@ -128,31 +111,6 @@ QStringList visibleButtonCaptions(FrmPacket& window)
     return captions;
 }
 
-// Opens the receive pane's context menu as the menu key does and runs the
-// command with this name from it.
-bool runFromPaneMenu(QPlainTextEdit& pane, const QString& name)
-{
-    bool offered = false;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        poll.stop();
-        for (QAction* action : menu->actions()) {
-            if (action->objectName() == name) {
-                offered = true;
-                menu->setActiveAction(action);
-            }
-        }
-        QTest::keyClick(menu, offered ? Qt::Key_Return : Qt::Key_Escape);
-    });
-    poll.start(20);
-    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5), pane.viewport()->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(pane.viewport(), &event);
-    return offered;
-}
-
 QList<QAction*> modeItems(FrmPacket& window)
 {
     QList<QAction*> items;
@@ -171,7 +129,6 @@ class E2ePractice : public QObject {
     Q_OBJECT
 private slots:
     void startupScriptBuildsTheModeMenuWhoseButtonsDriveTheTnc();
-    void receivedTrafficOpensInTheFormsToBeRelayed();
 };
 
 void E2ePractice::startupScriptBuildsTheModeMenuWhoseButtonsDriveTheTnc()
@@ -206,57 +163,6 @@ void E2ePractice::startupScriptBuildsTheModeMenuWhoseButtonsDriveTheTnc()
     VERIFY_PANE(session, session.shows(QStringLiteral("Roger N0CALL, you are checked in.")));
     QVERIFY(session.press(QStringLiteral("Disconnect")));
     VERIFY_PANE(session, session.shows(QStringLiteral("*** DISCONNECTED from N0NET")));
-}
-
-// The drill with the practice traffic: read the radiogram, open the board's
-// answer with Ctrl+Shift+N, see its check agree, and relay it; open the ARES
-// message from a selection through the pane's menu. Text that is no
-// radiogram opens nothing.
-void E2ePractice::receivedTrafficOpensInTheFormsToBeRelayed()
-{
-    PracticeSession session;
-    VERIFY_PANE(session, session.begin());
-    FrmPacket& window = session.window();
-    QVERIFY(session.press(QStringLiteral("BBS")));
-    VERIFY_PANE(session, session.shows(QStringLiteral("N0BBS>")));
-    session.type(QStringLiteral("R 1"));
-    VERIFY_PANE(session, session.shows(QStringLiteral("[End of message #1]\nN0BBS>")));
-    QTest::keyClick(&sendBox(window), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
-    FrmNTS* nts = named<FrmNTS>(window, QStringLiteral("frmNTS"));
-    QVERIFY(nts && nts->isVisible());
-    QCOMPARE(nts->radiogram().msgNum, QStringLiteral("207"));
-    QCOMPARE(nts->findChild<QLabel*>(QStringLiteral("labCheckVerdict"))->text(),
-             QStringLiteral("Check 11 agrees with the text"));
-    QCOMPARE(nts->findChild<QLabel*>(QStringLiteral("labFileName"))->text(), QString());
-    QVERIFY(sendBox(window).text().isEmpty());
-
-    // A listing is no radiogram; the form keeps what it holds.
-    session.type(QStringLiteral("L"));
-    VERIFY_PANE(session, session.shows(QStringLiteral("P, Cots and blankets")));
-    action(window, QStringLiteral("mnuFileOpenAsRadiogram"))->trigger();
-    QCOMPARE(panel(window, QStringLiteral("Status")).text(), QStringLiteral("Status: No preamble line found"));
-    QCOMPARE(nts->radiogram().msgNum, QStringLiteral("207"));
-
-    session.type(QStringLiteral("R 2"));
-    VERIFY_PANE(session, session.shows(QStringLiteral("[End of message #2]\nN0BBS>")));
-    const QString pane = session.pane();
-    QTextCursor selection = receiveView(window).textCursor();
-    selection.setPosition(pane.lastIndexOf(QStringLiteral("Title: P, Cots")));
-    selection.setPosition(pane.lastIndexOf(QStringLiteral("BY N0EOC")) + 8, QTextCursor::KeepAnchor);
-    receiveView(window).setTextCursor(selection);
-    QVERIFY(runFromPaneMenu(receiveView(window), QStringLiteral("mnuFileOpenAsAres")));
-    FrmTORMEL* tormel = named<FrmTORMEL>(window, QStringLiteral("frmTORMEL"));
-    QVERIFY(tormel && tormel->isVisible());
-    QCOMPARE(tormel->message().subject, QStringLiteral("Cots and blankets"));
-    QCOMPARE(tormel->message().by, QStringLiteral("N") + QChar(0x00D8) + QStringLiteral("EOC"));
-
-    QStringList boxTexts;
-    // Relayed, it goes out in the program's own layout.
-    ModalAnswers send({clickBox(QMessageBox::Yes, boxTexts), clickBox(QMessageBox::Ok, boxTexts)});
-    nts->findChild<QAction*>(QStringLiteral("mnuSend"))->trigger();
-    QCOMPARE(send.unexpected(), 0);
-    VERIFY_PANE(session, session.shows(QStringLiteral("Message #3 saved")));
-    QVERIFY(session.storedMessage(3).startsWith("207 W HXG N0DEN 11 DENVER CO 1830Z MAY 12\r\rANNA LOPEZ\r"));
 }
 
 QTEST_MAIN(E2ePractice)

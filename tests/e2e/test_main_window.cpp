@@ -4,10 +4,8 @@
 
 #include <QCheckBox>
 #include <QDialog>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <QWindow>
 
 using namespace vellicor;
 using namespace vellicor::test;
@@ -35,36 +33,6 @@ private slots:
         program.create().installEventFilter(&neverActivated);
         program.window->show();
         QTRY_COMPARE(program.fakes.link.written, QByteArray("MYCALL N0CALL\r"));
-    }
-
-    // No keeps the program running; Yes unloads it once and closes the port.
-    void closeBoxAsksBeforeUnloading()
-    {
-        FakeProgram program;
-        QVERIFY(program.start());
-        program.fakes.prompter.answers = {PromptAnswer::No, PromptAnswer::Yes};
-        QSignalSpy shutdown(program.window.get(), &FrmPacket::shutdownScriptRequested);
-        QVERIFY(!program.window->windowHandle()->close()); // the close box
-        QCOMPARE(program.fakes.prompter.prompts.size(), 1);
-        QCOMPARE(program.fakes.prompter.prompts[0].text, QStringLiteral("Exit Vellicor?"));
-        QCOMPARE(program.fakes.prompter.prompts[0].buttons, PromptButtons::YesNo);
-        QVERIFY(program.fakes.link.isOpen());
-
-        QVERIFY(program.window->windowHandle()->close());
-        QCOMPARE(shutdown.count(), 1);
-        QCOMPARE(program.fakes.help.closes, 1);
-        QVERIFY(!program.fakes.link.isOpen());
-        program.window->close();
-        QCOMPARE(shutdown.count(), 1);
-    }
-
-    void badPreferenceBeepsOnceAtStartUp()
-    {
-        FakeProgram program;
-        program.fakes.settings.values.insert(QStringLiteral("Properties/MaxLineLength"), QStringLiteral("lots"));
-        program.fakes.settings.values.insert(QStringLiteral("Properties/Echo"), QStringLiteral("maybe"));
-        QVERIFY(program.start());
-        QCOMPARE(program.fakes.beeper.beeps, 1);
     }
 
     void findSelectsMatchesAndSuspendsScrolling()
@@ -147,18 +115,6 @@ private slots:
         QCOMPARE(scroll.palette().color(QPalette::Button), normal);
     }
 
-    void everyCaptionedButtonOfAModeShows()
-    {
-        FakeProgram program;
-        program.writeFile(QStringLiteral("VellicorStartup.txt"),
-                          "$MODE MENU=&Net\r\n$BUTTON CAPTION=\r\n$BUTTON FUNCTION=CHECK\r\n$BUTTON CAPTION=Traffic\r\n"
-                          "$MODE DEFAULT=1\r\n");
-        QVERIFY(program.start());
-        QPushButton& traffic = button(*program.window, QStringLiteral("cmdTNCFunc1"));
-        QTRY_VERIFY(traffic.isVisible());
-        QVERIFY(!button(*program.window, QStringLiteral("cmdTNCFunc0")).isVisible());
-        QCOMPARE(traffic.text(), QStringLiteral("Traffic"));
-    }
 };
 
 QTEST_MAIN(MainWindowTest)

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "platform/api/PortMap.h"
 #include "platform/qt/QtSerialDevices.h"
 #include "platform/qt/QtSerialLink.h"
@@ -134,9 +135,7 @@ private slots:
     void bytesGoBothWays()
     {
         // The link puts the line into raw mode, so every byte passes unchanged.
-        QByteArray bytes;
-        for (int b = 0; b < 256; ++b)
-            bytes.append(char(b));
+        const QByteArray bytes = test::everyByte();
         QVERIFY(!m_link->write(bytes));
         const QByteArray atTnc = readMaster(bytes.size());
         QCOMPARE(atTnc, bytes);

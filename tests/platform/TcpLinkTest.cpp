@@ -1,6 +1,7 @@
 #include "Fakes.h"
 #include "platform/agw/AgwFrame.h"
 #include "SilentListener.h"
+#include "TestFiles.h"
 #include "platform/api/PortMap.h"
 #include "platform/qt/QtSerialLink.h"
 #include "terminal/PortSession.h"
@@ -14,16 +15,9 @@
 #include <memory>
 
 using namespace vellicor;
+using vellicor::test::everyByte;
 
 namespace {
-QByteArray everyByte()
-{
-    QByteArray bytes;
-    for (int b = 0; b < 256; ++b)
-        bytes.append(char(b));
-    return bytes;
-}
-
 bool isKnownFailure(const PortResult& result)
 {
     return result && (result->number == PortFailures::kAlreadyOpen || result->number == PortFailures::kNotOpen
@@ -226,35 +220,6 @@ private slots:
         QCOMPARE(result ? result->number : 0, accepted ? 0 : PortFailures::kBadSettings);
         QCOMPARE(m_link->settings(), accepted ? settings : QStringLiteral("9600,n,8,1"));
         QCOMPARE(m_link->setHandshaking(4)->number, PortFailures::kBadSettings);
-    }
-
-
-    // An AGW packet engine in the test: the link is a command-mode TNC whose
-    // connections and data travel as AGW frames.
-    void agwEngineIsWorkedAsACommandModeTnc()
-    {
-        m_ports.setDevice(2, QStringLiteral("agw://127.0.0.1:%1/1").arg(m_server.serverPort()));
-        QTcpSocket* engine = connectLink();
-        QVERIFY(engine);
-        QCOMPARE(m_link->cts(), std::optional<bool>(true));
-        QCOMPARE(textAtTerminal("cmd:"), QByteArray("\r\nVellicor TNC 1.0 on an AGW packet engine\r\ncmd:"));
-        QCOMPARE(framesAtEngine(engine, 2), QByteArray("RG"));
-        QCOMPARE(m_engineFrames.at(0).port, 1);
-
-        QVERIFY(!m_link->write("MYCALL W1AW\rC N0BBS\r"));
-        QCOMPARE(framesAtEngine(engine, 2), QByteArray("XC"));
-        QCOMPARE(m_engineFrames.at(1).callTo, QByteArray("N0BBS"));
-        engine->write(AgwFrame::of('C', "N0BBS", "W1AW").encode());
-        engine->write(AgwFrame::of('D', "N0BBS", "W1AW", everyByte()).encode());
-        QCOMPARE(textAtTerminal(everyByte()), "cmd:*** CONNECTED to N0BBS\r\n" + everyByte());
-
-        QByteArray typed = everyByte().remove(3, 1).remove(1, 1) + "\r";
-        QVERIFY(!m_link->write(typed));
-        QCOMPARE(framesAtEngine(engine, 4), QByteArray("DDDD")); // cut after the CR, the Ctrl-Z and 128 bytes
-        QByteArray sent;
-        for (const AgwFrame& frame : std::as_const(m_engineFrames))
-            sent += frame.data;
-        QCOMPARE(sent, typed);
     }
 
     void agwEngineGoneIsALostLink_data()

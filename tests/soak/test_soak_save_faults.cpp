@@ -2,6 +2,7 @@
 // with the program's save code.
 #include "SaveVersions.h"
 #include "SoakSupport.h"
+#include "TestFiles.h"
 
 #include "terminal/TextFile.h"
 
@@ -15,12 +16,6 @@ using namespace vellicor;
 using namespace vellicor::test;
 
 namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The last "saved N" the helper printed before it was killed.
 std::optional<quint32> lastSaved(const QByteArray& output)

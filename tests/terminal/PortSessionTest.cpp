@@ -314,37 +314,6 @@ private slots:
         QCOMPARE(s.statusText(), QStringLiteral("Status: "));
     }
 
-    void watchdogAndRestartPort()
-    {
-        Session s;
-        QVERIFY(s.session.activate());
-        QSignalSpy restart(&s.session, &PortSession::restartVisibleChanged);
-        s.session.watchdogTick();
-        QVERIFY(s.link.isOpen());
-        QCOMPARE(restart.takeFirst()[0].toBool(), false);
-
-        s.link.ctsAsserted = false; // the TNC is switched off
-        s.session.watchdogTick();
-        QVERIFY(!s.link.isOpen());
-        QVERIFY(!s.globals.gPortOk);
-        QCOMPARE(restart.takeFirst()[0].toBool(), true);
-        QVERIFY(!s.session.activate());
-
-        s.link.failOpen = PortFailure{PortFailures::kDeviceNotFound, QStringLiteral("gone")};
-        s.session.restartPort(); // failure ignored, the button stays
-        QCOMPARE(restart.takeFirst()[0].toBool(), true);
-
-        s.link.failOpen.reset();
-        s.link.ctsAsserted = true;
-        s.status.SetStatusText(QStringLiteral("TNC is off or not connected properly"));
-        s.session.restartPort();
-        QVERIFY(s.link.isOpen());
-        QVERIFY(s.globals.gPortOk);
-        QCOMPARE(s.statusText(), QStringLiteral("Status: "));
-        QCOMPARE(restart.takeFirst()[0].toBool(), false);
-        QVERIFY(s.prompter.prompts.isEmpty());
-    }
-
     // A lost link stays closed until Restart Port; with automatic
     // reconnection it comes back by itself. Nothing is written meanwhile.
     void lostLinkStaysClosedUnlessReconnectionIsOn()

@@ -53,9 +53,7 @@ private slots:
         QTest::newRow("port alone") << "COMPORT=4" << 4 << "" << "" << "";
         QTest::newRow("lower case is upper-cased") << "comport=3,startup=c:\\tnc\\kam.txt" << 3 << ""
                                                    << "C:\\TNC\\KAM.TXT" << "";
-        QTest::newRow("port zero") << "COMPORT=0" << 0 << "" << "" << "";
         QTest::newRow("port not a number") << "COMPORT=X" << 0 << "" << "" << "";
-        QTest::newRow("port without equals") << "COMPORT" << 0 << "" << "" << "";
         QTest::newRow("port leading digits") << "COMPORT=7X" << 7 << "" << "" << "";
         QTest::newRow("port leading blanks") << "COMPORT= 5" << 5 << "" << "" << "";
         QTest::newRow("port half rounds to even up") << "COMPORT=3.5" << 4 << "" << "" << "";
@@ -63,21 +61,16 @@ private slots:
         QTest::newRow("negative port") << "COMPORT=-3" << 0 << "" << "" << "";
         QTest::newRow("all four keys") << "COMPORT=1,SETTINGS=1200,N,8,1,STARTUP=A.TXT,SHUTDOWN=B.TXT" << 1
                                        << "1200,N,8,1" << "A.TXT" << "B.TXT";
-        QTest::newRow("settings rejoined") << "COMPORT=3,SETTINGS=4800,E,7,1" << 3 << "4800,E,7,1" << "" << "";
         QTest::newRow("settings first, then a key") << "settings=4800,e,7,1,comport=6" << 6 << "4800,E,7,1"
                                                     << "" << "";
-        QTest::newRow("settings alone, one part") << "SETTINGS=9600" << 0 << "9600" << "" << "";
         QTest::newRow("value keeps only text after first equals") << "STARTUP=A=B" << 0 << "" << "A=B" << "";
-        QTest::newRow("key inside a token is no key") << "XCOMPORTX=5" << 0 << "" << "" << "";
         QTest::newRow("key inside a path is no key") << "STARTUP=/home/op/settings/kam.txt" << 0 << ""
                                                      << "/HOME/OP/SETTINGS/KAM.TXT" << "";
-        QTest::newRow("key inside a value is no key") << "STARTUP=SHUTDOWN.TXT" << 0 << "" << "SHUTDOWN.TXT" << "";
         QTest::newRow("comma first ends the scan") << ",COMPORT=2" << 2 << "" << "" << "";
         QTest::newRow("comma first later: rest is one token") << "COMPORT=3,,STARTUP=X,SHUTDOWN=Y" << 3 << ""
                                                               << "X,SHUTDOWN=Y" << "X,SHUTDOWN=Y";
         QTest::newRow("later token wins") << "COMPORT=3,COMPORT=5" << 5 << "" << "" << "";
         QTest::newRow("unknown token ignored") << "FOO=1,COMPORT=2" << 2 << "" << "" << "";
-        QTest::newRow("trailing comma") << "COMPORT=2," << 2 << "" << "" << "";
     }
 
     void parsesOptions()
@@ -102,13 +95,9 @@ private slots:
         QTest::newRow("zero") << "0" << "0" << "0" << "0";
         QTest::newRow("negative") << "-1" << "-1" << "-1" << "1";
         QTest::newRow("hex red") << "&HFF" << "255" << "255" << "1";
-        QTest::newRow("hex lower case") << "&hff" << "255" << "255" << "1";
         QTest::newRow("hex yellow") << "&H00FFFF" << "fails" << "65535" << "1";
-        QTest::newRow("hex yellow, eight digits") << "&H0000FFFF" << "fails" << "65535" << "1";
-        QTest::newRow("hex cyan") << "&HFFFF00" << "fails" << "16776960" << "1";
         QTest::newRow("half to even, down") << "2.5" << "2" << "2" << "1";
         QTest::newRow("half to even, up") << "3.5" << "4" << "4" << "1";
-        QTest::newRow("negative half") << "-2.5" << "-2" << "-2" << "1";
         QTest::newRow("fraction") << "70.6" << "71" << "71" << "1";
         QTest::newRow("16-bit top") << "32767" << "32767" << "32767" << "1";
         QTest::newRow("16-bit overflow") << "32768" << "fails" << "32768" << "1";
@@ -118,13 +107,10 @@ private slots:
         QTest::newRow("True") << "True" << "fails" << "fails" << "1";
         QTest::newRow("false, any case") << " fAlSe " << "fails" << "fails" << "0";
         QTest::newRow("empty") << "" << "fails" << "fails" << "fails";
-        QTest::newRow("word") << "seventy" << "fails" << "fails" << "fails";
         QTest::newRow("trailing garbage") << "70x" << "fails" << "fails" << "fails";
-        QTest::newRow("two numbers") << "7 0" << "fails" << "fails" << "fails";
         QTest::newRow("hex without digits") << "&H" << "fails" << "fails" << "fails";
         QTest::newRow("hex bad digit") << "&HFG" << "fails" << "fails" << "fails";
         QTest::newRow("hex too long") << "&H1FFFFFFFFFFFFFFFF" << "fails" << "fails" << "fails";
-        QTest::newRow("huge") << "1e400" << "fails" << "fails" << "fails";
         QTest::newRow("yes") << "Yes" << "fails" << "fails" << "fails";
     }
 
@@ -175,17 +161,13 @@ private slots:
         QTest::newRow("settings the link refuses") << "Settings" << "fast" << "9600,n,8,1" << true;
         QTest::newRow("port") << "CommPort" << "5" << "5" << false;
         QTest::newRow("port not a number") << "CommPort" << "two" << "1" << true;
-        QTest::newRow("port zero") << "CommPort" << "0" << "1" << true;
         QTest::newRow("handshaking none") << "Handshaking" << "0" << "0" << false;
         QTest::newRow("handshaking out of range") << "Handshaking" << "4" << "0" << true;
         QTest::newRow("echo False") << "Echo" << "False" << "off" << false;
-        QTest::newRow("echo 0") << "Echo" << "0" << "off" << false;
         QTest::newRow("echo garbage") << "Echo" << "maybe" << "off" << true;
         QTest::newRow("length half to even") << "MaxLineLength" << "71.5" << "72" << false;
-        QTest::newRow("length not a number") << "MaxLineLength" << "long" << "0" << true;
         QTest::newRow("length too big") << "MaxLineLength" << "40000" << "0" << true;
         QTest::newRow("received red in hex") << "TextReceivedForeColor" << "&HFF" << "255" << false;
-        QTest::newRow("received red in decimal") << "TextReceivedForeColor" << "255" << "255" << false;
         QTest::newRow("received colour bad") << "TextReceivedForeColor" << "yellow" << "0" << true;
         QTest::newRow("sent colour") << "TextSentForeColor" << "16711680" << "16711680" << false;
         QTest::newRow("sent colour too big") << "TextSentForeColor" << "4294967296" << "0" << true;
@@ -211,25 +193,6 @@ private slots:
             QCOMPARE(g.gMaxLineLength, 70);
         if (key != QLatin1String("Handshaking"))
             QCOMPARE(link.handshaking(), 2);
-    }
-
-    void commandLinePortAndSettingsAreNotWrittenBack()
-    {
-        MemorySettings store;
-        store.values.insert(QStringLiteral("Properties/CommPort"), QStringLiteral("7"));
-        store.values.insert(QStringLiteral("Properties/Settings"), QStringLiteral("1200,n,8,1"));
-        FakeLink link;
-        TerminalGlobals g;
-        g.gCommPort = 4; // from the command line
-        g.gPortSettings = QStringLiteral("4800,E,7,1");
-        QVERIFY(!Preferences::load(store, g, link).anyFailed);
-        QCOMPARE(link.portNumber(), 4);
-        QCOMPARE(link.settings(), QStringLiteral("4800,E,7,1"));
-        QVERIFY(!g.gCommPortFromPrefs && !g.gSettingsFromPrefs);
-
-        Preferences::storePortAndTyping(store, g, link);
-        QCOMPARE(store.writes, QStringList({QStringLiteral("Properties/Handshaking=2"), QStringLiteral("Properties/Echo=True"),
-                                            QStringLiteral("Properties/MaxLineLength=70")}));
     }
 
     void storesInOrderAndReadsBack()

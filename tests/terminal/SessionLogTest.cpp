@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "TestFiles.h"
 #include "terminal/SessionLog.h"
 
 #include <QDir>
@@ -9,16 +10,6 @@
 
 using namespace vellicor;
 using namespace vellicor::test;
-
-namespace {
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
 
 // The station's record of everything received and sent.
 class SessionLogTest : public QObject {
@@ -61,7 +52,7 @@ private slots:
                 log.logReceived(text.mid(1));
         }
         // Written through to the file before the call returns: no event loop has run.
-        QTEST(contents(logFolder() + QStringLiteral("/2026-12-05.log")), "logged");
+        QTEST(fileBytes(logFolder() + QStringLiteral("/2026-12-05.log")), "logged");
         QVERIFY(log.writing());
     }
 
@@ -72,8 +63,8 @@ private slots:
         log.logReceived(QStringLiteral("before"));
         m_clock.utc = m_clock.utc.addSecs(2);
         log.logReceived(QStringLiteral("\r\nafter\r\n"));
-        QCOMPARE(contents(logFolder() + QStringLiteral("/2026-12-31.log")), QByteArray("23:59:59Z < before\n"));
-        QCOMPARE(contents(log.fileNameFor(QDate(2027, 1, 1))), QByteArray("00:00:01Z < after\n"));
+        QCOMPARE(fileBytes(logFolder() + QStringLiteral("/2026-12-31.log")), QByteArray("23:59:59Z < before\n"));
+        QCOMPARE(fileBytes(log.fileNameFor(QDate(2027, 1, 1))), QByteArray("00:00:01Z < after\n"));
     }
 
     void anUnwritableFolderIsReportedOnceAndNothingElseBreaks()
@@ -97,14 +88,14 @@ private slots:
         SessionLog log(m_clock, logFolder());
         log.logReceived(QStringLiteral("open line"));
         log.setEnabled(false);
-        QCOMPARE(contents(log.fileNameFor(QDate(2026, 12, 5))), QByteArray("14:43:07Z < open line\n"));
+        QCOMPARE(fileBytes(log.fileNameFor(QDate(2026, 12, 5))), QByteArray("14:43:07Z < open line\n"));
         QFile::remove(log.fileNameFor(QDate(2026, 12, 5)));
         log.logReceived(QStringLiteral("quiet\r\n"));
         QVERIFY(!QFile::exists(log.fileNameFor(QDate(2026, 12, 5))));
         QVERIFY(!log.writing());
         log.setEnabled(true);
         log.logReceived(QStringLiteral("heard\r\n"));
-        QCOMPARE(contents(log.fileNameFor(QDate(2026, 12, 5))), QByteArray("14:43:07Z < heard\n"));
+        QCOMPARE(fileBytes(log.fileNameFor(QDate(2026, 12, 5))), QByteArray("14:43:07Z < heard\n"));
     }
 
 private:

@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "TestFiles.h"
 #include "terminal/FileErrors.h"
 #include "terminal/ProgramFolder.h"
 #include "terminal/TextFile.h"
@@ -15,22 +16,8 @@
 #include <unistd.h>
 
 using namespace vellicor;
-
-namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-} // namespace
+using vellicor::test::fileBytes;
+using vellicor::test::writeBytes;
 
 // Windows-1252 text, the program's text files, file error numbers and the
 // program folder's name rules.
@@ -101,13 +88,13 @@ private slots:
     void readsAndSavesFiles()
     {
         const QString path = m_dir.filePath(QStringLiteral("save.txt"));
-        QVERIFY(writeFile(path, QByteArray("one\r\ntwo \x80\nthree\r")));
+        QVERIFY(writeBytes(path, QByteArray("one\r\ntwo \x80\nthree\r")));
         const TextFile::ReadResult read = TextFile::readLines(path);
         QVERIFY(!read.error);
         QCOMPARE(read.lines, QStringList({QStringLiteral("one"), QStringLiteral("two \u20AC"), QStringLiteral("three")}));
 
         QVERIFY(!TextFile::saveText(path, QStringLiteral("a\r\nb \u20AC\r\n")));
-        QCOMPARE(readAll(path), QByteArray("a\r\nb \x80\r\n"));
+        QCOMPARE(fileBytes(path), QByteArray("a\r\nb \x80\r\n"));
         QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("save.txt*")}, QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("save.txt")}); // no temporary file left
     }
@@ -124,10 +111,10 @@ private slots:
             QFile::remove(link);
             return ::link(qPrintable(path), qPrintable(link)) == 0;
         };
-        QVERIFY(writeFile(path, "old text, longer\r\n") && relink());
+        QVERIFY(writeBytes(path, "old text, longer\r\n") && relink());
         QVERIFY(!TextFile::saveText(path, QStringLiteral("renamed\r\n")));
-        QCOMPARE(readAll(path), QByteArray("renamed\r\n"));
-        QCOMPARE(readAll(link), QByteArray("old text, longer\r\n"));
+        QCOMPARE(fileBytes(path), QByteArray("renamed\r\n"));
+        QCOMPARE(fileBytes(link), QByteArray("old text, longer\r\n"));
 
         QVERIFY(relink());
         const auto everyone = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
@@ -140,8 +127,8 @@ private slots:
         ::setfsuid(::geteuid());
         QFile::setPermissions(dir.path(), everyone | enter | QFile::WriteOwner);
         QVERIFY2(!error, qPrintable(error ? error->description : QString()));
-        QCOMPARE(readAll(path), QByteArray("in place\r\n"));
-        QCOMPARE(readAll(link), QByteArray("in place\r\n"));
+        QCOMPARE(fileBytes(path), QByteArray("in place\r\n"));
+        QCOMPARE(fileBytes(link), QByteArray("in place\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"link.txt", "NTS1.txt"}));
     }
 
@@ -158,7 +145,7 @@ private slots:
         // A file size limit makes the write fail part-way, even for root.
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("limited.txt"));
-        QVERIFY(writeFile(path, QByteArray("old")));
+        QVERIFY(writeBytes(path, QByteArray("old")));
         rlimit saved{};
         QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -171,7 +158,7 @@ private slots:
 
         QVERIFY(error.has_value());
         QVERIFY(!error->description.isEmpty());
-        QCOMPARE(readAll(path), QByteArray("old"));
+        QCOMPARE(fileBytes(path), QByteArray("old"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("limited.txt")});
     }
 
@@ -187,10 +174,10 @@ private slots:
         QVERIFY(readError(QStringLiteral(".")) != 0);
 
         // Saving below something that is a file, not a folder.
-        QVERIFY(writeFile(m_dir.filePath(QStringLiteral("plain")), "x"));
+        QVERIFY(writeBytes(m_dir.filePath(QStringLiteral("plain")), "x"));
         const auto saved = TextFile::saveText(m_dir.filePath(QStringLiteral("plain/file.txt")), QStringLiteral("new"));
         QCOMPARE(saved ? saved->number : 0, FileErrors::kPathNotFound);
-        QCOMPARE(readAll(m_dir.filePath(QStringLiteral("plain"))), QByteArray("x"));
+        QCOMPARE(fileBytes(m_dir.filePath(QStringLiteral("plain"))), QByteArray("x"));
 
         test::FakePrompter prompter;
         FileErrors::show(prompter, QStringLiteral("/x/NTS1.txt"), FileErrors::make(53));
@@ -203,9 +190,9 @@ private slots:
     {
         const QDir root(m_dir.path());
         QVERIFY(root.mkpath(QStringLiteral("Scripts/Net")));
-        QVERIFY(writeFile(m_dir.filePath(QStringLiteral("Scripts/Net/KamStart.txt")), "x"));
-        QVERIFY(writeFile(m_dir.filePath(QStringLiteral("Scripts/a.txt")), "lower"));
-        QVERIFY(writeFile(m_dir.filePath(QStringLiteral("Scripts/A.TXT")), "upper"));
+        QVERIFY(writeBytes(m_dir.filePath(QStringLiteral("Scripts/Net/KamStart.txt")), "x"));
+        QVERIFY(writeBytes(m_dir.filePath(QStringLiteral("Scripts/a.txt")), "lower"));
+        QVERIFY(writeBytes(m_dir.filePath(QStringLiteral("Scripts/A.TXT")), "upper"));
         const QString base = QString(m_dir.path()).replace(QLatin1Char('/'), QLatin1Char('\\'));
 
         QCOMPARE(ProgramFolder::resolve(base + QStringLiteral("\\SCRIPTS\\NET\\KAMSTART.TXT")),
@@ -234,7 +221,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, inside);
         QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath(QStringLiteral("network.txt")), "x"));
+        QVERIFY(writeBytes(dir.filePath(QStringLiteral("network.txt")), "x"));
         const ProgramFolder folder(dir.path() + QLatin1Char('/'));
         QCOMPARE(folder.path(), dir.path());
         QCOMPARE(folder.resolveInside(name), dir.path() + QLatin1Char('/') + inside);

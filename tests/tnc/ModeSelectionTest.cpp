@@ -104,14 +104,14 @@ private slots:
         rig.control->pressButton(0);
         QVERIFY(rig.written().isEmpty());
 
-        // One mode with nine buttons and 201 lines of each kind.
+        // One mode with 201 lines of its own and of its first button, then eight more buttons.
         TncRig many;
         many.runAll({"$MODE MENU=Long", "$BUTTON TIP=Orphan", "$BUTTON FUNCTION=ORPHAN", "$BUTTON CAPTION=Go"});
+        for (int i = 1; i <= 201; ++i)
+            many.runAll({QStringLiteral("$MODE FUNC=M%1").arg(i), QStringLiteral("$BUTTON FUNCTION=G%1").arg(i)});
         for (int b = 2; b <= 9; ++b)
             many.runAll({QStringLiteral("$BUTTON CAPTION=B%1").arg(b), QStringLiteral("$BUTTON TIP=T%1").arg(b),
                          QStringLiteral("$BUTTON FUNCTION=F%1").arg(b)});
-        for (int i = 1; i <= 201; ++i)
-            many.runAll({QStringLiteral("$MODE FUNC=M%1").arg(i), QStringLiteral("$BUTTON FUNCTION=G%1").arg(i)});
         many.control->selectMode(1);
         QVERIFY(many.written().endsWith("M199\rM200\r"));
         QCOMPARE(many.writeList().size(), 400);
@@ -133,7 +133,7 @@ private slots:
         QTest::newRow("half to even up") << "$MODE DEFAULT=3.5" << 4;
         QTest::newRow("no number") << "$MODE DEFAULT=two" << 0;
         QTest::newRow("no equals") << "$MODE DEFAULT 2" << 0;
-        QTest::newRow("too large keeps old") << "$MODE DEFAULT=99999" << 5;
+        QTest::newRow("beyond 16 bits keeps old") << "$MODE DEFAULT=32768" << 5;
     }
 
     void defaultModeTakesLeadingNumberRoundedToEven()

@@ -2,6 +2,7 @@
 
 #include "FakeScriptHost.h"
 #include "Fakes.h"
+#include "TestFiles.h"
 #include "tnc/TncGlobals.h"
 #include "terminal/TncWriter.h"
 #include "tnc/ConnectList.h"
@@ -42,18 +43,11 @@ struct TncRig {
     // Writes a file in the program folder (bytes as given).
     QString writeFile(const QString& name, const QByteArray& bytes) const
     {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-        return path;
+        writeBytes(dir.filePath(name), bytes);
+        return dir.filePath(name);
     }
     // The bytes of a file in the program folder, or "<missing>".
-    QByteArray readFile(const QString& name) const
-    {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    QByteArray readFile(const QString& name) const { return fileBytes(dir.filePath(name)); }
 
     // Writes the start-up script and runs it, as the program does at start.
     void runStartup(const QByteArray& script)
