@@ -3,6 +3,7 @@
 # each printing its table. With names, runs only those:
 #   tools/bench.sh                  all of them
 #   tools/bench.sh receive burst    receive path and burst only
+#   tools/bench.sh direwolf         over the air through two Dire Wolf engines (not in "all")
 # Each is also one command of its own, e.g.
 #   QT_QPA_PLATFORM=offscreen build-perf/bench/bench_burst
 # The receive path, start-up and the sustained line rate (60 s) run

@@ -3,7 +3,8 @@
 # missing; with --for-tests also what the test run needs (clang's libFuzzer
 # for the fuzz smoke run; openbox, xdotool and xprop for the journeys, which
 # press real keys under Xvfb; debhelper, lintian and the desktop and AppStream
-# validators for the package test; pgrep for the practice run). Uses sudo
+# validators for the package test; pgrep for the practice run; Dire Wolf for
+# the over-the-air test, two packet engines without a sound card). Uses sudo
 # when not run as root.
 set -euo pipefail
 
@@ -16,7 +17,7 @@ packages=(
 )
 if [ "${1:-}" = "--for-tests" ]; then
   packages+=(clang libclang-rt-14-dev x11-utils openbox xdotool
-             debhelper lintian desktop-file-utils appstream procps)
+             debhelper lintian desktop-file-utils appstream procps direwolf)
 fi
 
 missing=()

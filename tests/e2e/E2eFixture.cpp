@@ -12,27 +12,27 @@ namespace vellicor::test {
 E2eFixture::E2eFixture()
 {
     m_server.listen(QHostAddress::LocalHost, 0);
-    writePorts(m_server.serverPort());
+    writePorts(QStringLiteral("tcp://127.0.0.1:%1").arg(m_server.serverPort()));
     QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
         m_tnc = m_server.nextPendingConnection();
         QObject::connect(m_tnc, &QTcpSocket::readyRead, [this] { m_fromProgram += m_tnc->readAll(); });
     });
 }
 
-E2eFixture::E2eFixture(quint16 tncPort)
+E2eFixture::E2eFixture(const QString& com2Device)
     : m_ownTnc(false)
 {
-    writePorts(tncPort);
+    writePorts(com2Device);
 }
 
-void E2eFixture::writePorts(quint16 com2Port)
+void E2eFixture::writePorts(const QString& com2Device)
 {
     qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
     QDir().mkpath(m_config.path() + QStringLiteral("/Vellicor"));
     QFile ini(m_config.path() + QStringLiteral("/Vellicor/Vellicor.ini"));
     if (ini.open(QIODevice::WriteOnly))
-        ini.write(QStringLiteral("[Ports]\nCom2=tcp://127.0.0.1:%1\n").arg(com2Port).toLatin1());
+        ini.write(("[Ports]\nCom2=" + com2Device + "\n").toLatin1());
 }
 
 E2eFixture::~E2eFixture()

@@ -16,11 +16,11 @@ namespace vellicor::test {
 
 // The whole program as main wires it, with a private config and data folder
 // whose "Ports" map Com2 to a TCP listener owned by the test (the "TNC"), or
-// to a TNC of another process listening on a loopback port.
+// to the device given: a TNC or an AGW engine of another process.
 class E2eFixture {
 public:
     E2eFixture();
-    explicit E2eFixture(quint16 tncPort);
+    explicit E2eFixture(const QString& com2Device);
     ~E2eFixture();
 
     QString dataFolder() const { return m_data.path() + QStringLiteral("/Vellicor"); }
@@ -36,7 +36,7 @@ public:
     QByteArray& fromProgram() { return m_fromProgram; }
 
 private:
-    void writePorts(quint16 com2Port);
+    void writePorts(const QString& com2Device);
 
     bool m_ownTnc = true;
     QTemporaryDir m_config;

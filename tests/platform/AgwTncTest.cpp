@@ -231,8 +231,11 @@ private slots:
                                        << QByteArray("\r\n*** CHANNEL B: not connected\r\ncmd:*** CONNECTED to N0BBS\r\nhi\r")
                                        << false;
         QTest::newRow("monitor off") << Steps{"<U N0BBS| 1:Fm N0BBS\r"} << QByteArray() << false;
-        QTest::newRow("monitor on") << Steps{">M ON\r", "<U N0BBS| 1:Fm N0BBS\rhi\r"}
-                                    << QByteArray("cmd: 1:Fm N0BBS\r\nhi\r\n") << false;
+        // As Dire Wolf sends it: ended by a NUL.
+        const char heard[] = "<U N0BBS| 1:Fm N0BBS To W1AW <UI pid=F0 Len=3 >[09:00:00]\rhi\r\r";
+        QTest::newRow("monitor on") << Steps{">M ON\r", QByteArray(heard, sizeof heard)}
+                                    << QByteArray("cmd: 1:Fm N0BBS To W1AW <UI pid=F0 Len=3 >[09:00:00]\r\nhi\r\n\r\n")
+                                    << false;
         QTest::newRow("mycall refused") << Steps{QByteArray("<X W1AW|\0", 9), "<X W1AW|\x01"}
                                         << QByteArray("*** the AGW engine refused to register W1AW\r\n") << false;
         QTest::newRow("stranger's data") << Steps{"<D N0XYZ|x"} << QByteArray() << false;

@@ -120,10 +120,16 @@ void AgwTnc::onOutstanding(const QByteArray& remote, const QByteArray& data)
     sendHeld(answered);
 }
 
+// Dire Wolf ends the monitor text with a NUL, as a C string; the terminal
+// gets the text without it.
 void AgwTnc::onMonitored(const QByteArray& data)
 {
-    if (m_monitor)
-        m_forTerminal += withCrLf(data);
+    if (!m_monitor)
+        return;
+    qsizetype end = data.size();
+    while (end > 0 && data.at(end - 1) == '\0')
+        --end;
+    m_forTerminal += withCrLf(data.left(end));
 }
 
 void AgwTnc::queueTyped(Link& link)
