@@ -1,5 +1,6 @@
 #include "platform/agw/AgwFrame.h"
 #include "platform/agw/AgwTnc.h"
+#include "platform/agw/AgwTexts.h"
 
 #include <QTest>
 
@@ -145,6 +146,8 @@ private slots:
                                                                     "\r\nVellicor TNC 1.0 on an AGW packet engine\r\ncmd:")
                                   << Frames();
         QTest::newRow("converse without a connection") << QByteArray("K\rhello\r") << QByteArray() << Frames();
+        QTest::newRow("echo in converse") << QByteArray("ECHO ON\rK\rhi") << QByteArray("cmd:K\r\nhi") << Frames();
+        QTest::newRow("help") << QByteArray("H\r") << QByteArray(agwtext::kHelp) + "\r\ncmd:" << Frames();
     }
 
     void commands()

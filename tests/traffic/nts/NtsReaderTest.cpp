@@ -78,6 +78,8 @@ void NtsReaderTest::readsEveryField_data()
                                              << QStringList{NtsReader::kNoPreamble};
     QTest::newRow("preamble without station") << QStringLiteral("12 R 4 DENVER 12/05/2026\r\nJOHN\r\nX\r\nBT\r\n")
                                               << QStringList{NtsReader::kNoPreamble};
+    QTest::newRow("preamble without check") << QStringLiteral("12 R W1AW DENVER 12/05/2026\r\nJOHN\r\nX\r\nBT\r\n")
+                                            << QStringList{NtsReader::kNoPreamble};
     QTest::newRow("no BT after the address") << kSent.left(kSent.indexOf("(303)"))
                                              << QStringList{NtsReader::kNoFirstBt};
     QTest::newRow("BT right after the addressee")
