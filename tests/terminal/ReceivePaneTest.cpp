@@ -308,7 +308,7 @@ void ReceivePaneTest::boardAnswerIsWhatCameSinceTheLastLineSent_data()
 {
     QTest::addColumn<QString>("traffic");
     QTest::addColumn<QString>("answer");
-    QTest::newRow("board prompt dropped") << ">R 1\r|Msg #1\r\nTEXT\r\n[End of message #1]\r\nN0BBS>\r\n"
+    QTest::newRow("board prompt and its blank dropped") << ">R 1\r|Msg #1\r\nTEXT\r\n[End of message #1]\r\nN0BBS> \r\n"
                                           << "Msg #1\r\nTEXT\r\n[End of message #1]\r\n";
     QTest::newRow("TNC prompt dropped") << ">MYCALL\r|MYCALL N0CALL\r\ncmd:" << "MYCALL N0CALL\r\n";
     QTest::newRow("earlier answers dropped") << "L1\r\n|>R 1\r|ONE\r\n|>R 2\r|TW|O\r\nN0BBS>\r\n" << "TWO\r\n";
