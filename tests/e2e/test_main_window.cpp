@@ -44,17 +44,24 @@ private slots:
         action(window, QStringLiteral("mnuFileFind"))->trigger();
         FindBar& find = *named<FindBar>(window, QStringLiteral("findBar"));
         QVERIFY(find.isVisible());
+        const auto click = [&find](const QString& caption) {
+            for (QPushButton* b : find.findChildren<QPushButton*>())
+                if (b->text() == caption)
+                    b->click();
+        };
         find.input().setText(QStringLiteral("W1AW"));
         find.matchCase().setChecked(true);
-        QVERIFY(find.find(false));
+        QTest::keyClick(&find.input(), Qt::Key_Return);
         QCOMPARE(receiveView(window).textCursor().selectedText(), QStringLiteral("W1AW"));
         const int first = receiveView(window).textCursor().position();
         QCOMPARE(button(window, QStringLiteral("cmdScroll")).text(), QStringLiteral("Activate Scroll"));
-        QVERIFY(find.find(false)); // only one match with the case matched: wraps to it again
+        click(QStringLiteral("&Next")); // only one match with the case matched: wraps to it again
         QCOMPARE(receiveView(window).textCursor().position(), first);
         find.matchCase().setChecked(false);
-        QVERIFY(find.find(false));
+        click(QStringLiteral("&Next"));
         QVERIFY(receiveView(window).textCursor().position() > first);
+        click(QStringLiteral("Pre&vious"));
+        QCOMPARE(receiveView(window).textCursor().position(), first);
         find.input().setText(QStringLiteral("K1ABC"));
         QVERIFY(!find.find(true));
     }
