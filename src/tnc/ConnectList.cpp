@@ -85,7 +85,7 @@ void ConnectList::deleteFromList(int index)
     SaveStationList();
 }
 
-void ConnectList::SaveStationList()
+bool ConnectList::SaveStationList()
 {
     QString text;
     for (const QString& entry : m_entries)
@@ -93,6 +93,7 @@ void ConnectList::SaveStationList()
     const std::optional<FileError> error = TextFile::saveText(filePath(), text);
     if (error)
         m_host.setStatusText(saveFailedStatus(*error));
+    return !error;
 }
 
 } // namespace vellicor

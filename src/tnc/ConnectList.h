@@ -44,7 +44,7 @@ public:
     void addToList(const QString& listText);
     // Removes entry `index` (nothing for -1) and saves.
     void deleteFromList(int index);
-    void SaveStationList();
+    bool SaveStationList();
 
 private:
     TncGlobals& m_globals;
