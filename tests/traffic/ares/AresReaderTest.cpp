@@ -54,6 +54,12 @@ void AresReaderTest::readsEveryField_data()
         << QStringLiteral("Shelter status\n12/05/2026 14:05\nTO: (EOC) Net control\nFROM: (SHELTER1) Shelter manager, "
                           "Red Cross\nAll quiet.\nNeed 20 cots.\n\nEND MSG SENT 14:20    BY N0CALL")
         << example({{&AresMessage::priority, ""}});
+    const QString addressed = QStringLiteral("TO: (EOC) Net control\nFROM: (SHELTER1) Shelter manager, Red Cross\n"
+                                             "All quiet.\nNeed 20 cots.\n\nEND MSG SENT 14:20    BY N0CALL");
+    QTest::newRow("date line first") << "12/05/2026 14:05\n" + addressed
+                                     << example({{&AresMessage::priority, ""}, {&AresMessage::subject, ""}});
+    QTest::newRow("TO: first") << addressed << example({{&AresMessage::priority, ""}, {&AresMessage::subject, ""},
+                                                        {&AresMessage::date, ""}, {&AresMessage::time, ""}});
     QTest::newRow("empty date and time, empty priority")
         << QString(kSent).replace("R, Shelter", ", Shelter").replace("12/05/2026    14:05", "    ")
         << example({{&AresMessage::priority, ""}, {&AresMessage::date, ""}, {&AresMessage::time, ""}});
