@@ -4,8 +4,10 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 using namespace vellicor;
 using namespace vellicor::test;
@@ -33,6 +35,29 @@ private slots:
         program.create().installEventFilter(&neverActivated);
         program.window->show();
         QTRY_COMPARE(program.fakes.link.written, QByteArray("MYCALL N0CALL\r"));
+    }
+
+    // No keeps the program and its other windows; Yes closes them, unloads
+    // once and closes the port.
+    void closeBoxAsksBeforeUnloading()
+    {
+        FakeProgram program;
+        QVERIFY(program.start());
+        QWidget other;
+        other.show();
+        program.fakes.prompter.answers = {PromptAnswer::No, PromptAnswer::Yes};
+        QSignalSpy shutdown(program.window.get(), &FrmPacket::shutdownScriptRequested);
+        QVERIFY(!program.window->windowHandle()->close()); // the close box
+        QCOMPARE(program.fakes.prompter.prompts.size(), 1);
+        QCOMPARE(program.fakes.prompter.prompts[0].text, QStringLiteral("Exit Vellicor?"));
+        QVERIFY(program.fakes.link.isOpen() && other.isVisible());
+
+        QVERIFY(program.window->windowHandle()->close());
+        QCOMPARE(shutdown.count(), 1);
+        QVERIFY(!program.fakes.link.isOpen());
+        QVERIFY(!other.isVisible());
+        program.window->close();
+        QCOMPARE(shutdown.count(), 1);
     }
 
     void findSelectsMatchesAndSuspendsScrolling()
