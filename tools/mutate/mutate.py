@@ -24,7 +24,7 @@ FOLDERS = ["app", "terminal", "tnc", "traffic/common", "traffic/nts", "traffic/a
 # Not unit or widget tests: the journeys drive the real program under Xvfb for
 # about a minute, the soak runs stress it, the package test builds a .deb.
 SLOW_TESTS = {"journeys", "test_soak_receive", "test_soak_link_faults", "test_soak_save_faults",
-              "test_deb_package"}
+              "test_deb_package", "test_e2e_direwolf"}
 CI_SEED, CI_COUNT, CI_FOLDER = 1, 6, "terminal"
 CANARY = "[[maybe_unused]] static const int vellicorMutateCanary = (__builtin_trap(), 0);"
 
