@@ -179,7 +179,10 @@ void FrmPacket::connectRules()
     m_txtSent->setRules(m_sendRules.get());
 
     connect(m_session.get(), &PortSession::received, m_receive.get(), &ReceivePane::ShowReceivedText);
-    connect(m_session.get(), &PortSession::receiveIndicatorOn, this, [this] { setReceiveIndicator(true); });
+    connect(m_session.get(), &PortSession::receiveIndicatorOn, this, [this] {
+        if (!m_inputRed) // already red while a stream keeps coming
+            setReceiveIndicator(true);
+    });
     connect(m_session.get(), &PortSession::restartVisibleChanged, m_cmdRestartPort, &QWidget::setVisible);
     connect(m_clock.get(), &StatusClock::receiveIndicatorOff, this, [this] { setReceiveIndicator(false); });
     connect(m_receive.get(), &ReceivePane::scrollButtonChanged, this, &FrmPacket::updateScrollButton);

@@ -21,6 +21,9 @@ ReceiveView::ReceiveView(QWidget* parent)
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPointSize(11);
+    // Received text is one byte a character, Latin script: glyphs need no shaping, and skipping
+    // it makes laying out each new line of a fast stream several times cheaper.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     setFont(font);
     connect(this, &QPlainTextEdit::selectionChanged, this, &ReceiveView::resetInsertionSize);
 }
