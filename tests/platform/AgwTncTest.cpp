@@ -229,6 +229,10 @@ private slots:
                                  << QByteArray("*** CONNECTED to N0BBS\r\n\r\ncmd:?already connected to N0BBS\r\n"
                                                "cmd:Link state is: CONNECTED to N0BBS\r\ncmd:")
                                  << false;
+        QTest::newRow("disconnect under way") << Steps{">C N0BBS\r", "<C N0BBS", ">\x03" "D\rC\r"}
+                                              << QByteArray("*** CONNECTED to N0BBS\r\n\r\ncmd:"
+                                                            "Link state is: DISCONNECTED\r\ncmd:")
+                                              << false;
         QTest::newRow("called") << Steps{"<C N0XYZ"} << QByteArray("*** CONNECTED to N0XYZ\r\n") << true;
         QTest::newRow("other channel") << Steps{">C N0BBS\r", ">\x01" "B", "<C N0BBS", "<D N0BBS|hi\r"}
                                        << QByteArray("\r\n*** CHANNEL B: not connected\r\ncmd:*** CONNECTED to N0BBS\r\nhi\r")

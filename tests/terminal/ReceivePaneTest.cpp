@@ -273,12 +273,16 @@ void ReceivePaneTest::scrollbackDropsTheOldestLinesOnlyWhileTheLogWrites()
     p.status.SetStatusText(QStringLiteral("Status: "));
     p.receiveLines(7, 8);
     QCOMPARE(p.status_(), QStringLiteral("Status: ")); // said once
+    p.pane.suspend();
+    p.receiveLines(9, 16);
+    QVERIFY(p.pane.heldText().startsWith(QStringLiteral("line 9\n"))); // nor is held text dropped
+    p.pane.resume();
 
     logWriting = true;
-    p.receiveLines(9, 12);
-    QCOMPARE(p.shown(), QStringLiteral("line 9\nline 10\nline 11\nline 12\n"));
+    p.receiveLines(17, 20);
+    QCOMPARE(p.shown(), QStringLiteral("line 17\nline 18\nline 19\nline 20\n"));
     p.pane.ShowReceivedText(QStringLiteral("\b\b\bX"));
-    QVERIFY(p.shown().endsWith(QStringLiteral("line 11\nline X")));
+    QVERIFY(p.shown().endsWith(QStringLiteral("line 19\nline X")));
 }
 
 void ReceivePaneTest::scrollbackWaitsWhileSuspendedAndKeepsTheCaretOnItsText()

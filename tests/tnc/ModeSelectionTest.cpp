@@ -134,6 +134,8 @@ private slots:
         QTest::newRow("no number") << "$MODE DEFAULT=two" << 0;
         QTest::newRow("no equals") << "$MODE DEFAULT 2" << 0;
         QTest::newRow("beyond 16 bits keeps old") << "$MODE DEFAULT=32768" << 5;
+        QTest::newRow("lowest 16-bit mode") << "$MODE DEFAULT=-32768" << -32768;
+        QTest::newRow("below 16 bits keeps old") << "$MODE DEFAULT=-32769" << 5;
     }
 
     void defaultModeTakesLeadingNumberRoundedToEven()

@@ -47,6 +47,7 @@ private slots:
         QTest::newRow("lower-case letter") << "^a^b" << QByteArray("\x01\x02") << none << 0 << 0;
         QTest::newRow("trailing caret removed") << "AB^" << QByteArray("AB\r") << none << 0 << 0;
         QTest::newRow("caret before digit") << "^1X" << QByteArray("1X\r") << none << 0 << 0;
+        QTest::newRow("caret before question mark") << "^?X" << QByteArray("?X\r") << none << 0 << 0;
         QTest::newRow("triple caret") << "^^^" << QByteArray("\x1E\r") << none << 0 << 0;
         QTest::newRow("caret alone sends nothing") << "^" << QByteArray() << none << 0 << 0;
         QTest::newRow("caret before the euro sign") << QStringLiteral("^\u20AC") << QByteArray("@\r") << none << 0 << 0;

@@ -74,6 +74,9 @@ void NtsReaderTest::readsEveryField_data()
     QTest::newRow("no signature before the board's end marker")
         << QString(kBoardAnswer).remove("MARY\r\n") << example({{&R::message, "ARRIVED SAFE LOVE BOB\r\n"},
                                                               {&R::signedBy, ""}});
+    QTest::newRow("the file's Ctrl-Z where the signature stands")
+        << QString(kSent).replace("MARY", QChar(26))
+        << example({{&R::message, "ARRIVED SAFE LOVE BOB\r\n"}, {&R::signedBy, ""}});
     QTest::newRow("nothing like a preamble") << QStringLiteral("No messages.\r\nN0BBS>\r\n")
                                              << QStringList{NtsReader::kNoPreamble};
     QTest::newRow("preamble without station") << QStringLiteral("12 R 4 DENVER 12/05/2026\r\nJOHN\r\nX\r\nBT\r\n")
