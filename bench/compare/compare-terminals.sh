@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Side by side at 115200 baud over a pseudo-terminal under Xvfb: Vellicor,
-# cutecom, and minicom in xterm, on the same stream, rounds interleaved, in two
+# Side by side at 115200 baud over pseudo-terminals under Xvfb: Vellicor,
+# cutecom, and minicom in xterm, on the same stream at the same time, in two
 # setups: default window sizes without a window manager, and maximised windows.
 #   bench/compare/compare-terminals.sh [ROUNDS] [SECONDS] [default|maximised]...
 # (default 5 rounds of 60 s, both setups). Each round's end marker is checked

@@ -169,6 +169,8 @@ void FrmPacket::connectRules()
     m_paneDocument = std::make_unique<PaneDocument>(*m_txtReceived->document());
     m_paneDocument->useCaret([this] { return m_txtReceived->textCursor(); },
                              [this](const QTextCursor& c) { m_txtReceived->setTextCursor(c); });
+    connect(m_txtReceived, &ReceiveView::visibleLinesChanged, this,
+            [this](int lines) { m_paneDocument->setVisibleLines(lines); });
     m_receive = std::make_unique<ReceivePane>(*m_paneDocument, m_globals, m_status);
     adopt(*m_receive, "receivePane", this);
     m_receive->setDisplayFrames(kReceiveFirstFrame, kReceiveLongestFrame);

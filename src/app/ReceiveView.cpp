@@ -61,6 +61,12 @@ void ReceiveView::focusInEvent(QFocusEvent* event)
     emit focusTaken();
 }
 
+void ReceiveView::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    emit visibleLinesChanged(viewport()->height() / fontMetrics().lineSpacing());
+}
+
 void ReceiveView::contextMenuEvent(QContextMenuEvent* event)
 {
     std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));

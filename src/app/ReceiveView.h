@@ -18,11 +18,13 @@ signals:
     void focusTaken();
     void characterTyped(const QString& text);
     void functionKey(int qtKey);
+    void visibleLinesChanged(int lines);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QList<QAction*> m_contextActions;

@@ -68,8 +68,8 @@ void PaneDocument::insertAtEnd(const QString& text, quint32 color)
     // A few lines go in one at a time, each starting with its line break: the
     // view then scrolls and draws only the new lines, where one insertion of
     // several lines (or a line ending in its break) redraws the whole pane.
-    // Many lines replace the whole view anyway and go in at once.
-    if (shown.count(QLatin1Char('\n')) > kLinesInsertedSeparately) {
+    // More lines than the view shows replace the whole view anyway and go in at once.
+    if (shown.count(QLatin1Char('\n')) > qMin(m_visibleLines, kLinesInsertedSeparately)) {
         cursor.insertText(shown, format);
     } else {
         for (const QString& line : splitBeforeLineBreaks(shown))

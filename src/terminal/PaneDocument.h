@@ -34,6 +34,9 @@ public:
     // Keeps at most this many lines, dropping the oldest; 0 keeps all.
     void setLineLimit(int lines) { m_document.setMaximumBlockCount(lines); }
     int lineCount() const { return m_document.blockCount(); }
+    // How many lines the view shows: more new lines than that replace the
+    // whole view, so they go in at once.
+    void setVisibleLines(int lines) { m_visibleLines = lines; }
     QString plainText() const;
     QTextDocument& document() { return m_document; }
 
@@ -47,6 +50,7 @@ private:
     QTextCursor m_ownCaret;
     CaretGetter m_getCaret;
     CaretSetter m_setCaret;
+    qsizetype m_visibleLines = kLinesInsertedSeparately;
 };
 
 } // namespace vellicor
