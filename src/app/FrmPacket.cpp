@@ -336,7 +336,6 @@ void FrmPacket::closeEvent(QCloseEvent* event)
         return;
     }
     unload();
-    event->accept();
     QCoreApplication::quit();
 }
 
