@@ -49,17 +49,17 @@ private slots:
         FakeProgram program;
         QVERIFY(program.start());
         FrmPacket& window = *program.window;
-        QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
-        QCOMPARE(window.menuBar()->activeAction(), action(window, QStringLiteral("mnuTORMEL")));
-        QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
-        QCOMPARE(window.menuBar()->activeAction(), action(window, QStringLiteral("mnuTacticalCall")));
         QString opened;
-        QTimer::singleShot(0, &window, [&opened] {
+        QTimer::singleShot(0, &window, [&opened] { // the first dialog any key opens
             if (QWidget* dialog = QApplication::activeModalWidget()) {
                 opened = dialog->objectName();
                 dialog->close();
             }
         });
+        QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
+        QCOMPARE(window.menuBar()->activeAction(), action(window, QStringLiteral("mnuTORMEL")));
+        QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
+        QCOMPARE(window.menuBar()->activeAction(), action(window, QStringLiteral("mnuTacticalCall")));
         QTest::keyClick(&window, Qt::Key_Return);
         QCOMPARE(opened, QStringLiteral("frmTactical"));
     }
