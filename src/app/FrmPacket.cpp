@@ -338,7 +338,6 @@ void FrmPacket::closeEvent(QCloseEvent* event)
         return;
     }
     unload();
-    event->accept();
     QCoreApplication::quit();
 }
 

@@ -132,7 +132,7 @@ bool ClipboardEditor::writeTo(const QString& path)
 void ClipboardEditor::makeActive(const QString& path)
 {
     m_activeFile = path;
-    setFileLabel(path, path);
+    emit fileLabelChanged(path, path);
     setSaveEnabled(true);
 }
 
@@ -142,13 +142,6 @@ void ClipboardEditor::setSaveEnabled(bool enabled)
         return;
     m_saveEnabled = enabled;
     emit saveEnabledChanged(enabled);
-}
-
-void ClipboardEditor::setFileLabel(const QString& caption, const QString& tip)
-{
-    m_fileCaption = caption;
-    m_fileTip = tip;
-    emit fileLabelChanged(caption, tip);
 }
 
 void ClipboardEditor::printEntireClipboard()
@@ -173,7 +166,7 @@ void ClipboardEditor::clearClipboard()
     m_box.setText(QString());
     m_activeFile.clear();
     setSaveEnabled(false);
-    setFileLabel(QString(), QStringLiteral("No active file"));
+    emit fileLabelChanged(QString(), QStringLiteral("No active file"));
 }
 
 void ClipboardEditor::sendEntireClipboard()

@@ -48,8 +48,6 @@ public:
     void sendSelectedText();
 
     QString activeFile() const { return m_activeFile; }
-    QString fileCaption() const { return m_fileCaption; }
-    QString fileTip() const { return m_fileTip; }
     bool saveEnabled() const { return m_saveEnabled; }
 
 signals:
@@ -65,7 +63,6 @@ private:
     bool writeTo(const QString& path);
     void makeActive(const QString& path);
     void setSaveEnabled(bool enabled);
-    void setFileLabel(const QString& caption, const QString& tip);
     void print(const QString& text);
     void send(const QString& question, const QString& text);
     FileDialogRequest request(const QString& title) const;
@@ -77,8 +74,6 @@ private:
     TncWriter& m_writer;
     QString m_dialogFile; // the name the file dialog starts with
     QString m_activeFile;
-    QString m_fileCaption = kNoActiveFileCaption;
-    QString m_fileTip;
     bool m_saveEnabled = false;
 };
 

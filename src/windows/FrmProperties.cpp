@@ -96,11 +96,11 @@ void FrmProperties::LoadPropertySettings()
     m_cboPort->setCurrentIndex(selection.port);
     showDeviceOfChosenPort();
 
-    // Selecting a button by program counts as a click, so the choices follow.
+    // Selecting a button by program counts as a click, so the choices follow;
+    // a flow number without a button is kept as it is.
     m_flowChoice = selection.flow;
     if (QAbstractButton* flow = m_optFlow->button(selection.flow))
         flow->setChecked(true);
-    m_echoChoice = selection.echo;
     m_optEcho->button(selection.echo ? 1 : 0)->setChecked(true);
 }
 

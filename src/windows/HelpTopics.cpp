@@ -63,7 +63,6 @@ QUrl urlFor(int contextId)
 
 QString pageHtml(const QUrl& url)
 {
-    initWindowsResources();
     QFile file(QLatin1Char(':') + url.path());
     if (!file.open(QIODevice::ReadOnly))
         return {};

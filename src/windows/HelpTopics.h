@@ -23,7 +23,8 @@ const QList<HelpTopic>& all();
 QUrl contentsUrl();
 // The topic's page; an unknown context id gives the contents.
 QUrl urlFor(int contextId);
-// The HTML of a page among the help resources; empty when there is none.
+// The HTML of a page among the help resources, which are there once a
+// BuiltInHelp has been made; empty when there is none.
 QString pageHtml(const QUrl& url);
 
 } // namespace HelpTopics

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +28,7 @@ protected:
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    // The script ends its busy cursor and sets up the User menu's channels.
     void aWindowNeverActivatedStillOpensThePortAndRunsTheStartupScript()
     {
         FakeProgram program;
@@ -35,6 +37,53 @@ private slots:
         program.create().installEventFilter(&neverActivated);
         program.window->show();
         QTRY_COMPARE(program.fakes.link.written, QByteArray("MYCALL N0CALL\r"));
+        QTRY_VERIFY(!QApplication::overrideCursor());
+        program.window->findChildren<QAction*>(QStringLiteral("MnuChannel")).value(1)->trigger();
+        QCOMPARE(program.fakes.link.written, QByteArray("MYCALL N0CALL\r\x01" "B"));
+    }
+
+    // "&TORMEL..." and "&Tactical Call..." share Alt+T: each press highlights
+    // the next of them, and Enter runs the one highlighted.
+    void sharedAccessKeyHighlightsInTurn()
+    {
+        FakeProgram program;
+        QVERIFY(program.start());
+        FrmPacket& window = *program.window;
+        QString opened;
+        QTimer::singleShot(0, &window, [&opened] { // the first dialog any key opens
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                opened = dialog->objectName();
+                dialog->close();
+            }
+        });
+        QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
+        QCOMPARE(window.menuBar()->activeAction(), action(window, QStringLiteral("mnuTORMEL")));
+        QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
+        QCOMPARE(window.menuBar()->activeAction(), action(window, QStringLiteral("mnuTacticalCall")));
+        QTest::keyClick(&window, Qt::Key_Return);
+        QCOMPARE(opened, QStringLiteral("frmTactical"));
+    }
+
+    void typingInTheReceivePaneGoesOnInTheSendBox()
+    {
+        FakeProgram program;
+        QVERIFY(program.start());
+        sendBox(*program.window).setText(QStringLiteral("CONN"));
+        QTest::keyClicks(&receiveView(*program.window), QStringLiteral("ECT"));
+        QCOMPARE(sendBox(*program.window).text(), QStringLiteral("CONNECT"));
+        QVERIFY(sendBox(*program.window).hasFocus());
+    }
+
+    void receivedRadiogramOpensInTheNtsForm()
+    {
+        FakeProgram program;
+        QVERIFY(program.start());
+        program.fakes.link.receive("12 R W1AW 4 DENVER 12/05/2026\r\nJOHN DOE\r\n12 MAIN ST\r\n"
+                                   "BOULDER, CO, 80302\r\n  BT\r\nARRIVED SAFE  BT\r\nMARY\r\n");
+        action(*program.window, QStringLiteral("mnuFileOpenAsRadiogram"))->trigger();
+        const QWidget* form = named<QWidget>(*program.window, QStringLiteral("frmNTS"));
+        QVERIFY(form && form->isVisible());
+        QCOMPARE(named<QLineEdit>(*form, QStringLiteral("txtName"))->text(), QStringLiteral("JOHN DOE"));
     }
 
     // No keeps the program and its other windows; Yes closes them, unloads
@@ -135,6 +184,17 @@ private slots:
         QCOMPARE(receiveView(window).palette().color(QPalette::Base), QColor(0, 255, 0));
         QCOMPARE(sendBox(window).palette().color(QPalette::Text), QColor(255, 0, 0));
         QCOMPARE(sendBox(window).palette().color(QPalette::Base), QColor(0, 0, 255));
+
+        QTimer::singleShot(0, &window, [] { // the colour dialog of the receive background starts at its colour
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            named<QAbstractButton>(*dialog, QStringLiteral("optColor3"))->click();
+            named<QAbstractButton>(*dialog, QStringLiteral("cmdSelectColor"))->click();
+            dialog->close();
+        });
+        action(window, QStringLiteral("mnuOptionsPreferences"))->trigger();
+        QCOMPARE(program.fakes.dialogs.colorInitials, QList<quint32>{65280});
 
         QPushButton& scroll = button(window, QStringLiteral("cmdScroll"));
         const QColor normal = scroll.palette().color(QPalette::Button);

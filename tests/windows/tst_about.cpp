@@ -33,7 +33,7 @@ struct About {
 class AboutTest : public QObject {
     Q_OBJECT
 private slots:
-    void versionLineAndDescription_data()
+    void versionLineUnderTheName_data()
     {
         QTest::addColumn<int>("major");
         QTest::addColumn<int>("minor");
@@ -42,12 +42,16 @@ private slots:
         QTest::newRow("2.0") << 2 << 0 << "Version 2.0.3";
     }
 
-    void versionLineAndDescription()
+    void versionLineUnderTheName()
     {
         QFETCH(int, major);
         QFETCH(int, minor);
         About about({major, minor, 3});
         QTEST(about.label("lblVersion"), "line");
+        about.window.show(); // the version line stands under the program's name
+        const QRect name = about.window.findChild<QLabel*>("lblTitle")->geometry();
+        const QRect version = about.window.findChild<QLabel*>("lblVersion")->geometry();
+        QVERIFY(name.left() == version.left() && name.bottom() < version.top());
     }
 
     void playsTheSoundOnceShownAndOnAClick()

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -154,6 +155,8 @@ private slots:
         f.globals.gWordOut = true;
         f.globals.gPropertiesTab = 2;
         QCOMPARE(f.shown("cboPort"), QStringLiteral("Com16"));
+        const QLabel* device = f.dialog().findChild<QLabel*>("lblDevice"); // "&Device:", Alt+D goes to the field
+        QVERIFY(device && device->buddy() == f.control<QComboBox>("cboDevice"));
         QCOMPARE(f.control<QComboBox>("cboPort")->count(), 16);
         QVERIFY(f.control<QAbstractButton>("optFlow1")->isChecked());
         QVERIFY(f.control<QAbstractButton>("optEcho0")->isChecked());
@@ -169,10 +172,11 @@ private slots:
     void okStoresWhatTheOperatorChose()
     {
         Fixture f;
+        f.globals.gPortOk = false; // as after the operator gave up on a port in error
         f.click("cmdOK"); // nothing changed: the port reopens, the same values are stored
         QCOMPARE(f.dialog().result(), int(QDialog::Accepted));
         QCOMPARE(f.link.closeCount, 1);
-        QVERIFY(f.link.isOpen());
+        QVERIFY(f.link.isOpen() && f.globals.gPortOk); // the watchdog keeps it open
         QCOMPARE(f.link.settings(), QStringLiteral("9600,N,8,1"));
         QCOMPARE(f.writes(), kUnchangedWrites); // scrollback and reconnect only when changed
         QVERIFY(f.fakes.prompter.prompts.isEmpty());

@@ -7,6 +7,7 @@
 #include "traffic/common/SendOptionsDialog.h"
 #include "traffic/nts/FrmNTS.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -263,6 +264,19 @@ const auto checkReceivedTextOpensUnnamed = [](auto& ui, const FormCase& c) {
     QCOMPARE(ui.line(c.nameField)->text(), QStringLiteral("Jane Roe"));
 };
 
+// A field stands under or after its label and is named by it, as a screen
+// reader announces it.
+const auto checkFieldFollowsItsLabel = [](auto& ui, const FormCase&) {
+    QFETCH(QString, field);
+    QFETCH(QString, label);
+    const QWidget* box = ui.template child<QWidget>(qPrintable(field));
+    QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<QWidget*>(box))->text(QAccessible::Name), label);
+    for (const QLabel* caption : ui.form.template findChildren<QLabel*>()) {
+        if (caption->text() == label)
+            QVERIFY(box->y() > caption->geometry().bottom() || box->x() > caption->geometry().right());
+    }
+};
+
 // Types each character as one key; "\b" is Backspace.
 void typeKeys(QWidget* field, const QString& keys)
 {
@@ -311,9 +325,22 @@ private slots:
     void optionsDialogReflowsTheFormsText() { onForm(checkOptionsDialogReflowsTheFormsText); }
     void receivedTextOpensUnnamed_data() { addForms(); }
     void receivedTextOpensUnnamed() { onForm(checkReceivedTextOpensUnnamed); }
+    void fieldsFollowTheirLabels_data();
+    void fieldsFollowTheirLabels() { onForm(checkFieldFollowsItsLabel); }
     void typedAndLeftFields_data();
     void typedAndLeftFields() { onForm(checkTypedAndLeftField); }
 };
+
+void MessageFormTest::fieldsFollowTheirLabels_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("NTS number") << "NTS" << "txtMsgNum" << "Message Number";
+    QTest::newRow("NTS signed") << "NTS" << "txtSigned" << "Signed";
+    QTest::newRow("TORMEL date") << "TORMEL" << "txtDate" << "Date:";
+    QTest::newRow("TORMEL by") << "TORMEL" << "txtBy" << "BY";
+}
 
 // Each form's field table, served by the typing filter: capitals, slashed
 // zeros, clean-ups on leaving, and the whole text selected on entering.
