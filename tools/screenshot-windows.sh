@@ -20,5 +20,5 @@ cmake --build "$build" --target vellicor_window_screenshots -j2
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
-    "$build/tests/windows/vellicor_window_screenshots" "$out"
+    "$build/tools/screenshots/vellicor_window_screenshots" "$out"
 ls "$out"

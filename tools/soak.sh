@@ -4,7 +4,7 @@
 #   test_soak_receive      100 MB of random bytes over the TCP link, dropped
 #                          every 4 MB and reconnected by the program
 #   test_soak_link_faults  a million line errors; the TNC unplugged during a
-#                          radiogram send and during a script pause
+#                          script pause
 #   test_soak_save_faults  300 kills of a process saving a 4 MB file
 # Any figure can be changed by its variable, e.g.
 #   VELLICOR_SOAK_MEGABYTES=20 tools/soak.sh

@@ -26,7 +26,6 @@ public:
     }
 
     int unexpected() const { return m_unexpected; }
-    bool allTaken() const { return m_steps.isEmpty(); }
 
 private:
     void answer()

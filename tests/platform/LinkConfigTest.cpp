@@ -1,9 +1,9 @@
 #include "Fakes.h"
+#include "TestFiles.h"
 #include "platform/api/LineSettings.h"
 #include "platform/api/PortMap.h"
 #include "platform/qt/QtPlatform.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -93,8 +93,7 @@ private slots:
     {
         QTemporaryDir dir;
         const auto write = [&dir](const QString& name, const QByteArray& bytes) {
-            QFile out(dir.filePath(name));
-            return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+            return test::writeBytes(dir.filePath(name), bytes);
         };
         const QString group = QStringLiteral("Properties");
         {

@@ -1,3 +1,4 @@
+#include "PracticeRig.h"
 #include "platform/agw/AgwFrame.h"
 #include "practice/PracticeOptions.h"
 #include "practice/PracticeProgram.h"
@@ -66,11 +67,6 @@ bool awaitFrames(QTcpSocket& engine, AgwFrameReader& reader, QList<AgwFrame>& fr
     }
 }
 
-QDateTime fixedClock()
-{
-    return QDateTime(QDate(2026, 5, 12), QTime(14, 30), Qt::UTC);
-}
-
 } // namespace
 
 // The practice TNC as a program: its command line, its TCP port and
@@ -129,7 +125,7 @@ private slots:
         options.address = QHostAddress::LocalHost;
         options.storeDir = folder.path();
         for (int run = 0; run < 2; ++run) {
-            PracticeProgram program(options, fixedClock);
+            PracticeProgram program(options, test::PracticeRig::fixedTime);
             QCOMPARE(program.start(), QString());
         }
         QCOMPARE(QDir(folder.path()).entryList({"msg*.txt"}, QDir::Files, QDir::Name),
@@ -150,7 +146,7 @@ private slots:
         const QString where = QStringLiteral("127.0.0.1:%1").arg(engine.serverPort());
         const ParsedPracticeOptions parsed = parsePracticeOptions({"--agw", where, "--call", "w1aw-1", "--store", folder.path()});
         QVERIFY(parsed.options);
-        PracticeProgram program(*parsed.options, fixedClock);
+        PracticeProgram program(*parsed.options, test::PracticeRig::fixedTime);
         QCOMPARE(program.start(), QString());
         QCOMPARE(program.announcement(), "agw " + where.toLatin1());
         QVERIFY(engine.waitForNewConnection(5000));
@@ -183,7 +179,7 @@ private slots:
         options.address = QHostAddress::LocalHost;
         options.storeDir = folder.path();
         options.pty = true;
-        PracticeProgram program(options, fixedClock);
+        PracticeProgram program(options, test::PracticeRig::fixedTime);
         QCOMPARE(program.start(), QString());
         const QRegularExpressionMatch match =
             QRegularExpression("^port \\d+ pty (/dev/\\S+)$").match(QString::fromLocal8Bit(program.announcement()));

@@ -22,8 +22,6 @@ PromptAnswer FakePrompter::show(const QString& text, const QString& title, Promp
 void FakePauser::Pause(double seconds)
 {
     pauses.append(seconds);
-    if (clock)
-        clock->utc = clock->utc.addMSecs(qRound64(seconds * 1000));
     if (during)
         during(seconds);
 }

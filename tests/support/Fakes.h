@@ -53,7 +53,6 @@ public:
     void Pause(double seconds) override;
     QList<double> pauses;
     std::function<void(double)> during;
-    FakeClock* clock = nullptr; // advanced by each pause when set
 };
 
 class FakeFileDialogs : public FileDialogs {
@@ -61,12 +60,7 @@ public:
     std::optional<QString> openFile(const FileDialogRequest& request) override;
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     std::optional<quint32> chooseColor(quint32 initial) override;
-    bool showFolder(const QString& path) override
-    {
-        shownFolders.append(path);
-        return true;
-    }
-    QStringList shownFolders;
+    bool showFolder(const QString&) override { return true; }
     QList<FileDialogRequest> requests;
     QList<std::optional<QString>> fileAnswers;
     QList<std::optional<quint32>> colorAnswers;
@@ -98,10 +92,9 @@ class FakeHelpViewer : public HelpViewer {
 public:
     void showContext(int contextId) override { contexts.append(contextId); }
     void showContents(const QString& command) override { contentsCommands.append(command); }
-    void close() override { ++closes; }
+    void close() override {}
     QList<int> contexts;
     QStringList contentsCommands;
-    int closes = 0;
 };
 
 class FakeSoundPlayer : public SoundPlayer {

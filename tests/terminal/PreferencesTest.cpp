@@ -36,8 +36,8 @@ QString loaded(const QString& key, const TerminalGlobals& g, const FakeLink& lin
 } // namespace
 
 // The command line (comma-separated KEY=value tokens, upper-cased),
-// conversions of stored texts, and the ten preferences read at start-up and
-// written by the Properties dialog.
+// conversions of stored texts, and the ten preferences read at start-up (the
+// Properties dialog's test checks what it writes).
 class PreferencesTest : public QObject {
     Q_OBJECT
 private slots:
@@ -193,42 +193,6 @@ private slots:
             QCOMPARE(g.gMaxLineLength, 70);
         if (key != QLatin1String("Handshaking"))
             QCOMPARE(link.handshaking(), 2);
-    }
-
-    void storesInOrderAndReadsBack()
-    {
-        MemorySettings store;
-        FakeLink link;
-        TerminalGlobals g;
-        QVERIFY(!Preferences::load(store, g, link).anyFailed);
-        link.setPortNumber(3);
-        link.setSettings(QStringLiteral("19200,n,8,1"));
-        link.setHandshaking(1);
-        g.gLocalEcho = false;
-        g.gMaxLineLength = 64;
-        g.gRxForeColor = 255;
-        Preferences::storePortAndTyping(store, g, link);
-        Preferences::storeColors(store, g, 0, 65535, 8421504);
-        QCOMPARE(store.writes, QStringList({QStringLiteral("Properties/Settings=19200,n,8,1"),
-                                            QStringLiteral("Properties/CommPort=3"),
-                                            QStringLiteral("Properties/Handshaking=1"),
-                                            QStringLiteral("Properties/Echo=False"),
-                                            QStringLiteral("Properties/MaxLineLength=64"),
-                                            QStringLiteral("Properties/TextReceivedForeColor=255"),
-                                            QStringLiteral("Properties/TextSentForeColor=16776960"),
-                                            QStringLiteral("Properties/TextReceivedBackColor=0"),
-                                            QStringLiteral("Properties/TextSentBoxForeColor=65535"),
-                                            QStringLiteral("Properties/TextSentBoxBackColor=8421504")}));
-
-        TerminalGlobals again;
-        FakeLink otherLink;
-        const Preferences::LoadResult reread = Preferences::load(store, again, otherLink);
-        QVERIFY(!reread.anyFailed);
-        QCOMPARE(otherLink.portNumber(), 3);
-        QCOMPARE(otherLink.settings(), QStringLiteral("19200,n,8,1"));
-        QVERIFY(!again.gLocalEcho);
-        QCOMPARE(again.gRxForeColor, 255u);
-        QCOMPARE(reread.colors.sentBoxBack, std::optional<quint32>(8421504));
     }
 };
 

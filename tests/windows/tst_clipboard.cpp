@@ -1,6 +1,7 @@
 // The clipboard editor as the operator uses it: files on disk, the text
 // box, the file label, prints and the bytes sent to the TNC.
 #include "Fakes.h"
+#include "TestFiles.h"
 #include "terminal/TncWriter.h"
 #include "windows/FrmClipboard.h"
 #include "windows/HelpFacility.h"
@@ -16,12 +17,6 @@ using namespace vellicor;
 using namespace vellicor::test;
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 struct Editor {
     Editor()
@@ -97,17 +92,6 @@ private slots:
         QCOMPARE(e.box()->toPlainText(), QStringLiteral("keep me"));
         QCOMPARE(e.label()->text(), QStringLiteral("No Active File"));
         QVERIFY(!e.saveEnabled());
-
-        // A file too large to read whole is refused, never opened cut short.
-        const QString huge = e.file("huge.txt");
-        QFile out(huge);
-        QVERIFY(out.open(QIODevice::WriteOnly) && out.resize(16 * 1024 * 1024 + 1));
-        e.run("mnuFileOpen");
-        QCOMPARE(e.fakes.prompter.prompts.size(), 2);
-        QCOMPARE(e.lastBox().title, QStringLiteral("Vellicor Error 7"));
-        QCOMPARE(e.lastBox().text, huge + QStringLiteral("\r\nFile too large to open (more than 16 MiB)"));
-        QCOMPARE(e.box()->toPlainText(), QStringLiteral("keep me"));
-        QCOMPARE(e.label()->text(), QStringLiteral("No Active File"));
     }
 
     void appendAddsAtTheEndAndMakesThatFileActive()
@@ -121,8 +105,8 @@ private slots:
         QCOMPARE(e.box()->textCursor().position(), 0);
         QCOMPARE(e.label()->text(), b);
         e.run("mnuFileSave");
-        QCOMPARE(readBytes(b), QByteArray("first\r\nsecond\r\nthird\r\n"));
-        QCOMPARE(readBytes(a), QByteArray("first\r\n"));
+        QCOMPARE(fileBytes(b), QByteArray("first\r\nsecond\r\nthird\r\n"));
+        QCOMPARE(fileBytes(a), QByteArray("first\r\n"));
     }
 
     void openAndSaveLeaveAFileByteIdentical()
@@ -134,7 +118,7 @@ private slots:
         e.run("mnuFileOpen");
         e.run("mnuFileSave");
         e.run("mnuFileSave");
-        QCOMPARE(readBytes(log), original);
+        QCOMPARE(fileBytes(log), original);
     }
 
     void saveAddsTheFinalLineEndOnlyWhenMissing_data()
@@ -154,7 +138,7 @@ private slots:
         e.box()->setPlainText(typed);
         const QString out = e.file("out.txt");
         e.run("mnuFileSaveAs");
-        QTEST(readBytes(out), "written");
+        QTEST(fileBytes(out), "written");
         QCOMPARE(e.label()->text(), out);
         QVERIFY(e.saveEnabled());
         QVERIFY(e.fakes.prompter.prompts.isEmpty());
@@ -182,12 +166,12 @@ private slots:
 
         QCOMPARE(e.fakes.prompter.prompts.size(), 1);
         QCOMPARE(e.lastBox().text, keep + QStringLiteral("\r\nAlready exists.  Overwrite it?"));
-        QCOMPARE(readBytes(keep), left);
+        QCOMPARE(fileBytes(keep), left);
         const bool yes = answer == PromptAnswer::Yes;
         QCOMPARE(e.label()->text(), yes ? keep : first);
         e.run("mnuFileSave"); // Save goes to the file the label shows
-        QCOMPARE(readBytes(first), yes ? QByteArray("first\r\n") : QByteArray("new\r\n"));
-        QCOMPARE(readBytes(keep), left);
+        QCOMPARE(fileBytes(first), yes ? QByteArray("first\r\n") : QByteArray("new\r\n"));
+        QCOMPARE(fileBytes(keep), left);
     }
 
     void failedSaveIsReported_data()
@@ -231,7 +215,7 @@ private slots:
         QCOMPARE(e.label()->toolTip(), QStringLiteral("No active file"));
         e.box()->setPlainText("other");
         e.run("mnuFileSave");
-        QCOMPARE(readBytes(x), QByteArray("abc\r\n"));
+        QCOMPARE(fileBytes(x), QByteArray("abc\r\n"));
     }
 
     void printsTheWholeTextOrTheSelection()

@@ -2,6 +2,7 @@
 // and a board's answer to "R n".
 #include "AresExample.h"
 #include "MessageFields.h"
+#include "TrafficTestFiles.h"
 #include "terminal/Windows1252.h"
 #include "traffic/ares/AresReader.h"
 
@@ -22,10 +23,7 @@ const QString kBoardAnswer = QStringLiteral(
 
 QStringList example(std::initializer_list<std::pair<QString AresMessage::*, QString>> changes = {})
 {
-    AresMessage m = test::aresexample::message();
-    for (const auto& [field, text] : changes)
-        m.*field = text;
-    return test::fieldsOf(m);
+    return test::fieldsOf(test::with(test::aresexample::message(), changes));
 }
 
 } // namespace

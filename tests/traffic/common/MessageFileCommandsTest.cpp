@@ -87,7 +87,7 @@ void MessageFileCommandsTest::saveAsAsksBeforeReplacing()
     QFETCH(bool, replaced);
     Commands c;
     const QString path = c.path("MSG1.txt");
-    writeFile(path, "OLD CONTENTS\r\n");
+    QVERIFY(writeBytes(path, "OLD CONTENTS\r\n"));
     c.fakes.dialogs.fileAnswers = {path};
     c.fakes.prompter.answers = {PromptAnswer(answer)};
     c.files.saveAs(c.form.writer());
@@ -133,7 +133,7 @@ void MessageFileCommandsTest::openReadsAFileWholeOrRefusesIt()
     auto& [dir, fakes, files, form] = c;
     const QString whole = c.path("MSG1.txt");
     const QString huge = c.path("MSG2.txt");
-    writeFile(whole, QByteArray("ADDRESS LINE\r\n").repeated(1000000) + "73 DE MARY\r\n"); // 14 MB
+    QVERIFY(writeBytes(whole, QByteArray("ADDRESS LINE\r\n").repeated(1000000) + "73 DE MARY\r\n")); // 14 MB
     QFile hugeFile(huge);
     QVERIFY(hugeFile.open(QIODevice::WriteOnly) && hugeFile.resize(16 * 1024 * 1024 + 1));
     fakes.dialogs.fileAnswers = {whole, huge};

@@ -34,7 +34,7 @@ struct MessageFormFixture {
     QString openFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
     {
         const QString path = dir.filePath(name);
-        writeFile(path, bytes);
+        writeBytes(path, bytes);
         fakes.dialogs.fileAnswers = {path};
         trigger("mnuFileOpen");
         return path;

@@ -4,111 +4,86 @@
 
 using namespace vellicor;
 
+namespace {
+
+// Each field pattern by the name the rows below give it.
+QString formatted(const QString& pattern, const QString& text)
+{
+    if (pattern == u"number")
+        return TrafficPatterns::formatNumber000(text);
+    if (pattern == u"phone")
+        return TrafficPatterns::formatPhone(text);
+    if (pattern == u"time")
+        return TrafficPatterns::formatTimeHHMMZ(text);
+    return TrafficPatterns::formatDateMMDDYYYY(text);
+}
+
+} // namespace
+
 class TrafficPatternsTest : public QObject {
     Q_OBJECT
 private slots:
-    void messageNumbers_data();
-    void messageNumbers();
-    void phoneNumbers_data();
-    void phoneNumbers();
-    void times_data();
-    void times();
-    void dates_data();
-    void dates();
+    void fieldsTakeTheirPatterns_data();
+    void fieldsTakeTheirPatterns();
     void trimmingTouchesSpacesOnly();
 };
 
-void TrafficPatternsTest::messageNumbers_data()
+void TrafficPatternsTest::fieldsTakeTheirPatterns_data()
 {
+    QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("one digit") << "7" << "007";
-    QTest::newRow("four digits stay") << "1234" << "1234";
-    QTest::newRow("leading zeros dropped to three digits") << "0012" << "012";
-    QTest::newRow("zero") << "0" << "000";
-    QTest::newRow("fraction rounded down") << "6.4" << "006";
-    QTest::newRow("fraction rounded up") << "6.5" << "007";
-    QTest::newRow("rounding carries") << "999.9" << "1000";
-    QTest::newRow("fraction only") << ".6" << "001";
-    QTest::newRow("empty stays empty") << "" << "";
-    QTest::newRow("letters kept") << "12A" << "12A";
-    QTest::newRow("lone point kept") << "." << ".";
-    QTest::newRow("very long digit string")
-        << "123456789012345678901234567890" << "123456789012345678901234567890";
-    QTest::newRow("arabic-indic digits are not plain digits") << QString::fromUtf8("\u0663") << QString::fromUtf8("\u0663");
+    const auto row = [](const char* pattern, const char* name, const QString& text, const QString& expected) {
+        QTest::addRow("%s: %s", pattern, name) << pattern << text << expected;
+    };
+    row("number", "one digit", "7", "007");
+    row("number", "four digits stay", "1234", "1234");
+    row("number", "leading zeros dropped to three digits", "0012", "012");
+    row("number", "zero", "0", "000");
+    row("number", "fraction rounded down", "6.4", "006");
+    row("number", "fraction rounded up", "6.5", "007");
+    row("number", "rounding carries", "999.9", "1000");
+    row("number", "fraction only", ".6", "001");
+    row("number", "empty stays empty", "", "");
+    row("number", "letters kept", "12A", "12A");
+    row("number", "lone point kept", ".", ".");
+    row("number", "very long digit string", "123456789012345678901234567890", "123456789012345678901234567890");
+    row("number", "arabic-indic digits are not plain digits", QString::fromUtf8("\u0663"), QString::fromUtf8("\u0663"));
+    row("phone", "ten digits", "3035551212", "(303) 555-1212");
+    row("phone", "seven digits", "5551212", "() 555-1212");
+    row("phone", "five digits", "12345", "() 1-2345");
+    row("phone", "eleven digits", "13035551212", "(1303) 555-1212");
+    row("phone", "punctuation kept", "303-555-1212", "303-555-1212");
+    row("phone", "empty", "", "");
+    row("time", "HH:MM", "14:30", "14:30Z");
+    row("time", "PM", "2:30 PM", "14:30Z");
+    row("time", "pm without blank", "2:30pm", "14:30Z");
+    row("time", "noon", "12:00 PM", "12:00Z");
+    row("time", "midnight", "12:05 AM", "00:05Z");
+    row("time", "seconds dropped", "14:30:59", "14:30Z");
+    row("time", "already formatted", "14:30Z", "14:30Z");
+    row("time", "no colon stays", "1430Z", "1430Z");
+    row("time", "hour 24 stays", "24:00", "24:00");
+    row("time", "13 PM stays", "13:30 PM", "13:30 PM");
+    row("date", "MM/DD/YYYY", "12/05/2026", "12/05/2026");
+    row("date", "M/D/YYYY", "1/5/2026", "01/05/2026");
+    row("date", "two-digit year is 20xx", "12/5/26", "12/05/2026");
+    row("date", "29 February 2000 through two digits", "2/29/00", "02/29/2000");
+    row("date", "ISO", "2026-12-05", "12/05/2026");
+    row("date", "leap day", "2/29/2024", "02/29/2024");
+    row("date", "no such day stays", "2/29/2025", "2/29/2025");
+    row("date", "words stay", "TODAY", "TODAY");
 }
 
-void TrafficPatternsTest::messageNumbers()
+void TrafficPatternsTest::fieldsTakeTheirPatterns()
 {
+    QFETCH(QString, pattern);
     QFETCH(QString, text);
     QFETCH(QString, expected);
-    QCOMPARE(TrafficPatterns::formatNumber000(text), expected);
-    QCOMPARE(TrafficPatterns::formatNumber000(expected), expected); // formatting twice changes nothing
-}
-
-void TrafficPatternsTest::phoneNumbers_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("ten digits") << "3035551212" << "(303) 555-1212";
-    QTest::newRow("seven digits") << "5551212" << "() 555-1212";
-    QTest::newRow("five digits") << "12345" << "() 1-2345";
-    QTest::newRow("eleven digits") << "13035551212" << "(1303) 555-1212";
-    QTest::newRow("punctuation kept") << "303-555-1212" << "303-555-1212";
-    QTest::newRow("empty") << "" << "";
-}
-
-void TrafficPatternsTest::phoneNumbers()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(TrafficPatterns::formatPhone(text), expected);
-}
-
-void TrafficPatternsTest::times_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("HH:MM") << "14:30" << "14:30Z";
-    QTest::newRow("PM") << "2:30 PM" << "14:30Z";
-    QTest::newRow("pm without blank") << "2:30pm" << "14:30Z";
-    QTest::newRow("noon") << "12:00 PM" << "12:00Z";
-    QTest::newRow("midnight") << "12:05 AM" << "00:05Z";
-    QTest::newRow("seconds dropped") << "14:30:59" << "14:30Z";
-    QTest::newRow("already formatted") << "14:30Z" << "14:30Z";
-    QTest::newRow("no colon stays") << "1430Z" << "1430Z";
-    QTest::newRow("hour 24 stays") << "24:00" << "24:00";
-    QTest::newRow("13 PM stays") << "13:30 PM" << "13:30 PM";
-}
-
-void TrafficPatternsTest::times()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(TrafficPatterns::formatTimeHHMMZ(text), expected);
-    if (expected.endsWith(QLatin1Char('Z')) && expected != text)
+    QCOMPARE(formatted(pattern, text), expected);
+    QCOMPARE(formatted(pattern, expected), expected); // formatting twice changes nothing
+    if (pattern == u"time" && expected.endsWith(QLatin1Char('Z')) && expected != text)
         QCOMPARE(TrafficPatterns::formatTimeHHMM(text), expected.chopped(1));
-}
-
-void TrafficPatternsTest::dates_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("MM/DD/YYYY") << "12/05/2026" << "12/05/2026";
-    QTest::newRow("M/D/YYYY") << "1/5/2026" << "01/05/2026";
-    QTest::newRow("two-digit year is 20xx") << "12/5/26" << "12/05/2026";
-    QTest::newRow("29 February 2000 through two digits") << "2/29/00" << "02/29/2000";
-    QTest::newRow("ISO") << "2026-12-05" << "12/05/2026";
-    QTest::newRow("leap day") << "2/29/2024" << "02/29/2024";
-    QTest::newRow("no such day stays") << "2/29/2025" << "2/29/2025";
-    QTest::newRow("words stay") << "TODAY" << "TODAY";
-}
-
-void TrafficPatternsTest::dates()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(TrafficPatterns::formatDateMMDDYYYY(text), expected);
 }
 
 void TrafficPatternsTest::trimmingTouchesSpacesOnly()

@@ -1,32 +1,15 @@
 #pragma once
 
+#include "TestFiles.h"
 #include "terminal/Windows1252.h"
 #include "traffic/common/Transmission.h"
 
 #include <QByteArray>
-#include <QFile>
-#include <QString>
-#include <QtTest>
 
 #include <initializer_list>
 #include <utility>
 
 namespace vellicor::test {
-
-// The bytes of a file as it is on disk; empty when it cannot be read.
-inline QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Puts a file on disk with exactly these bytes.
-inline void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // What the TNC receives from a transmission, with "<0.5>" standing where it
 // pauses half a second: one text tells the bytes and where the waits fall.
