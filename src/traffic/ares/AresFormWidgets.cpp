@@ -110,10 +110,19 @@ QGroupBox* buildMessage(QWidget* page, AresFormWidgets& w)
     return box;
 }
 
+// Tab goes through the fields in the order the operator fills them in,
+// whatever order the layout makes them in.
+void setTabOrder(const AresFormWidgets& w)
+{
+    const QList<QWidget*> order = {w.cboPriority, w.txtSubject, w.txtDate,    w.txtTime,
+                                   w.txtTo,       w.txtToName,  w.txtFrom,    w.txtFromName,
+                                   w.txtMessage,  w.txtMsgSentTime, w.txtBy};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
 } // namespace
 
-// The fields are made in the order Tab goes through them: priority,
-// subject, date, time, the addresses, the text and its closing line.
 AresFormWidgets AresFormWidgets::build(QWidget* page)
 {
     auto* layout = new QVBoxLayout(page);
@@ -123,6 +132,7 @@ AresFormWidgets AresFormWidgets::build(QWidget* page)
     layout->addWidget(buildHeader(page, w));
     layout->addWidget(buildAddresses(page, w));
     layout->addWidget(buildMessage(page, w), 1);
+    setTabOrder(w);
     return w;
 }
 
