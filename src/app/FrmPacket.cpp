@@ -136,7 +136,6 @@ void FrmPacket::buildStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("sbrStatus"));
-    bar->setSizeGripEnabled(true);
     for (const QString& key : StatusPanels::keys()) {
         auto* label = new QLabel(bar);
         label->setObjectName(QStringLiteral("panel") + QString(key).remove(QLatin1Char(' ')));

@@ -64,13 +64,11 @@ void readSubjectLine(QString line, AresMessage& m)
             line = trimSpaces(line.mid(prefix.size()));
     }
     if (line.startsWith(QLatin1Char(','))) {
-        m.priority.clear();
         m.subject = trimSpaces(line.mid(1));
     } else if (line.size() >= 2 && line[1] == QLatin1Char(',')) {
         m.priority = upperWindows1252(line.left(1));
         m.subject = trimSpaces(line.mid(2));
     } else {
-        m.priority.clear();
         m.subject = line;
     }
 }

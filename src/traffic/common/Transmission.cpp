@@ -5,16 +5,6 @@
 
 namespace vellicor {
 
-QString writtenText(const Transmission& transmission)
-{
-    QString text;
-    for (const TransmissionStep& step : transmission) {
-        if (step.kind == TransmissionStep::Kind::Write)
-            text += step.text;
-    }
-    return text;
-}
-
 Transmission converseModePrefix()
 {
     return {TransmissionStep::write(TncChars::kCtrlC),

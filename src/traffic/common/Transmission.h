@@ -24,9 +24,6 @@ struct TransmissionStep {
 // played by PlayTransmission.
 using Transmission = QList<TransmissionStep>;
 
-// The characters a transmission writes, in order, without its pauses.
-QString writtenText(const Transmission& transmission);
-
 // Characters with a meaning to the TNC and the bulletin board.
 namespace TncChars {
 inline const QString kCr = QStringLiteral("\r");
