@@ -70,10 +70,9 @@ private slots:
     void anUnwritableFolderIsReportedOnceAndNothingElseBreaks()
     {
         // A log folder below a plain file can never be created, even by root.
-        QFile blocker(m_dir->path() + QStringLiteral("/not-a-folder"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        SessionLog log(m_clock, blocker.fileName() + QStringLiteral("/logs"));
+        const QString blocker = m_dir->path() + QStringLiteral("/not-a-folder");
+        QVERIFY(writeBytes(blocker, "x"));
+        SessionLog log(m_clock, blocker + QStringLiteral("/logs"));
         QSignalSpy failed(&log, &SessionLog::failed);
         log.logReceived(QStringLiteral("one\r\n"));
         log.logSent(QStringLiteral("two\r"));
