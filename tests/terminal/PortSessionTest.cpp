@@ -26,8 +26,9 @@ struct Session {
     // The port as the operator can tell it, and the Status panel.
     QString state() const
     {
-        QString port = link.isOpen() ? QStringLiteral("open") : link.isConnecting() ? QStringLiteral("connecting")
-                                                                                      : QStringLiteral("closed");
+        QString port = link.isOpen() ? QStringLiteral("open") : QStringLiteral("closed");
+        if (link.isConnecting())
+            port = QStringLiteral("connecting");
         if (!globals.gPortOk)
             port += QStringLiteral(", given up");
         if (session.reconnectPending())
@@ -218,7 +219,7 @@ private slots:
         QTest::newRow("activation, refused") << "activate" << false << 8015 << true
                                              << "Error 8015: Socket operation timed out" << true << false;
         QTest::newRow("activation, up later") << "activate" << true << 0 << true << "Status:" << true << true;
-        QTest::newRow("activation, up later without CTS") << "activate" << true << 0 << false << noCts << false << false;
+        QTest::newRow("activation, up later, no CTS") << "activate" << true << 0 << false << noCts << false << false;
         QTest::newRow("activation, failed later") << "activate" << true << 8023 << true
                                                   << "Error 8023: Socket operation timed out" << true << false;
         QTest::newRow("Restart Port, up") << "restart" << true << 0 << true << "Status: " << true << false;
@@ -236,8 +237,8 @@ private slots:
         Session s;
         s.link.connectsLater = later;
         s.link.ctsAsserted = cts;
-        const PortResult failed = failure ? PortResult(PortFailure{failure, QStringLiteral("Socket operation timed out")})
-                                          : std::nullopt;
+        const PortFailure why{failure, QStringLiteral("Socket operation timed out")};
+        const PortResult failed = failure ? PortResult(why) : std::nullopt;
         if (!later)
             s.link.failOpen = failed;
         QSignalSpy due(&s.session, &PortSession::startupScriptDue);

@@ -131,10 +131,11 @@ private slots:
         QCOMPARE(g.gPortSettings, QStringLiteral("9600,n,8,1"));
         QCOMPARE(g.gCommPort, 2);
         QVERIFY(g.gSettingsFromPrefs && g.gCommPortFromPrefs);
-        const QMap<QString, QString> defaults{
-            {"Settings", "9600,n,8,1"}, {"CommPort", "2"}, {"Handshaking", "2"}, {"Echo", "on"}, {"MaxLineLength", "70"},
-            {"TextReceivedForeColor", "65535"}, {"TextSentForeColor", "16776960"}, {"TextReceivedBackColor", "0"},
-            {"TextSentBoxForeColor", "65535"}, {"TextSentBoxBackColor", "0"}};
+        const QMap<QString, QString> defaults{{"Settings", "9600,n,8,1"}, {"CommPort", "2"}, {"Handshaking", "2"},
+                                              {"Echo", "on"}, {"MaxLineLength", "70"},
+                                              {"TextReceivedForeColor", "65535"}, {"TextSentForeColor", "16776960"},
+                                              {"TextReceivedBackColor", "0"}, {"TextSentBoxForeColor", "65535"},
+                                              {"TextSentBoxBackColor", "0"}};
         QCOMPARE(loaded(g, link, result.colors), defaults);
         QVERIFY(store.writes.isEmpty());
     }

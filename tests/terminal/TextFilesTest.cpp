@@ -175,8 +175,9 @@ private slots:
         const auto resolved = [this](const QString& name) {
             return ProgramFolder::resolve(name).replace(m_dir.path(), QStringLiteral("~"));
         };
-        QCOMPARE(resolved(base + QStringLiteral("\\SCRIPTS\\NET\\KAMSTART.TXT")), QStringLiteral("~/Scripts/Net/KamStart.txt"));
-        QCOMPARE(resolved(m_dir.path() + QStringLiteral("/scripts//net/kamstart.TXT")), QStringLiteral("~/Scripts/Net/KamStart.txt"));
+        const QString kamStart = QStringLiteral("~/Scripts/Net/KamStart.txt");
+        QCOMPARE(resolved(base + QStringLiteral("\\SCRIPTS\\NET\\KAMSTART.TXT")), kamStart);
+        QCOMPARE(resolved(m_dir.path() + QStringLiteral("/scripts//net/kamstart.TXT")), kamStart);
         // The exact name wins; no match keeps the name as given.
         QCOMPARE(resolved(base + QStringLiteral("\\SCRIPTS\\A.TXT")), QStringLiteral("~/Scripts/A.TXT"));
         QCOMPARE(resolved(base + QStringLiteral("\\SCRIPTS\\a.txt")), QStringLiteral("~/Scripts/a.txt"));
