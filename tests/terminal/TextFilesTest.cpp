@@ -163,47 +163,40 @@ private slots:
         QVERIFY(readError(QStringLiteral(".")) != 0);
     }
 
-    void resolvesNamesIgnoringCaseFolderByFolder()
-    {
-        const QDir root(m_dir.path());
-        QVERIFY(root.mkpath(QStringLiteral("Scripts/Net")));
-        QVERIFY(writeBytes(m_dir.filePath(QStringLiteral("Scripts/Net/KamStart.txt")), "x"));
-        QVERIFY(writeBytes(m_dir.filePath(QStringLiteral("Scripts/a.txt")), "lower"));
-        QVERIFY(writeBytes(m_dir.filePath(QStringLiteral("Scripts/A.TXT")), "upper"));
-        const QString base = QString(m_dir.path()).replace(QLatin1Char('/'), QLatin1Char('\\'));
-        // The resolved name, inside the folder when it is.
-        const auto resolved = [this](const QString& name) {
-            return ProgramFolder::resolve(name).replace(m_dir.path(), QStringLiteral("~"));
-        };
-        const QString kamStart = QStringLiteral("~/Scripts/Net/KamStart.txt");
-        QCOMPARE(resolved(base + QStringLiteral("\\SCRIPTS\\NET\\KAMSTART.TXT")), kamStart);
-        QCOMPARE(resolved(m_dir.path() + QStringLiteral("/scripts//net/kamstart.TXT")), kamStart);
-        // The exact name wins; no match keeps the name as given.
-        QCOMPARE(resolved(base + QStringLiteral("\\SCRIPTS\\A.TXT")), QStringLiteral("~/Scripts/A.TXT"));
-        QCOMPARE(resolved(base + QStringLiteral("\\SCRIPTS\\a.txt")), QStringLiteral("~/Scripts/a.txt"));
-        QCOMPARE(resolved(base + QStringLiteral("\\SCRIPTS\\NEW.TXT")), QStringLiteral("~/Scripts/NEW.TXT"));
-        QCOMPARE(resolved(base + QStringLiteral("\\NOWHERE\\NEW.TXT")), QStringLiteral("~/NOWHERE/NEW.TXT"));
-    }
-
-    void resolveInsideNeverLeavesTheFolder_data()
+    // Names as scripts give them, with Windows folders and any case, resolved
+    // folder by folder; inside the program folder they never leave it. In a
+    // name, %1 is the folder written with backslashes, %2 with slashes.
+    void resolvesNamesIgnoringCase_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("inside");
-        QTest::newRow("plain name") << "\\NETWORK.TXT" << "network.txt";
-        QTest::newRow("climbing out") << "..\\..\\etc\\passwd" << "etc/passwd";
-        QTest::newRow("climbing with slashes") << "/../../../etc/passwd" << "etc/passwd";
-        QTest::newRow("dots in the middle") << "\\a\\.\\..\\..\\b.txt" << "b.txt";
+        QTest::addColumn<bool>("inside");
+        QTest::addColumn<QString>("resolved");
+        QTest::newRow("backslashes, any case") << "%1\\SCRIPTS\\NET\\KAMSTART.TXT" << false << "Scripts/Net/KamStart.txt";
+        QTest::newRow("slashes, doubled") << "%2/scripts//net/kamstart.TXT" << false << "Scripts/Net/KamStart.txt";
+        QTest::newRow("the exact name wins") << "%1\\SCRIPTS\\A.TXT" << false << "Scripts/A.TXT";
+        QTest::newRow("the exact name wins, lower case") << "%1\\SCRIPTS\\a.txt" << false << "Scripts/a.txt";
+        QTest::newRow("no match keeps the name") << "%1\\SCRIPTS\\NEW.TXT" << false << "Scripts/NEW.TXT";
+        QTest::newRow("no such folder") << "%1\\NOWHERE\\NEW.TXT" << false << "NOWHERE/NEW.TXT";
+        QTest::newRow("inside: plain name") << "\\NETWORK.TXT" << true << "network.txt";
+        QTest::newRow("inside: climbing out") << "..\\..\\etc\\passwd" << true << "etc/passwd";
+        QTest::newRow("inside: climbing with slashes") << "/../../../etc/passwd" << true << "etc/passwd";
+        QTest::newRow("inside: dots in the middle") << "\\a\\.\\..\\..\\b.txt" << true << "b.txt";
     }
 
-    void resolveInsideNeverLeavesTheFolder()
+    void resolvesNamesIgnoringCase()
     {
         QFETCH(QString, name);
-        QFETCH(QString, inside);
-        QTemporaryDir dir;
-        QVERIFY(writeBytes(dir.filePath(QStringLiteral("network.txt")), "x"));
-        const ProgramFolder folder(dir.path() + QLatin1Char('/'));
-        QCOMPARE(folder.path(), dir.path());
-        QCOMPARE(folder.resolveInside(name), dir.path() + QLatin1Char('/') + inside);
+        QFETCH(bool, inside);
+        const QString folder = m_dir.path();
+        QVERIFY(QDir(folder).mkpath(QStringLiteral("Scripts/Net")));
+        for (const char* file : {"Scripts/Net/KamStart.txt", "Scripts/a.txt", "Scripts/A.TXT", "network.txt"})
+            QVERIFY(writeBytes(m_dir.filePath(QLatin1String(file)), file));
+        const ProgramFolder program(folder + QLatin1Char('/'));
+        QCOMPARE(program.path(), folder);
+        name.replace(QStringLiteral("%1"), QString(folder).replace(QLatin1Char('/'), QLatin1Char('\\')));
+        name.replace(QStringLiteral("%2"), folder);
+        QFETCH(QString, resolved);
+        QCOMPARE(inside ? program.resolveInside(name) : ProgramFolder::resolve(name), folder + QLatin1Char('/') + resolved);
     }
 
 private:
