@@ -50,9 +50,7 @@ private slots:
         QTest::addColumn<QString>("startup");
         QTest::addColumn<QString>("shutdown");
 
-        QTest::newRow("empty") << "" << 0 << "" << "" << "";
         QTest::newRow("port alone") << "COMPORT=4" << 4 << "" << "" << "";
-        QTest::newRow("port not a number") << "COMPORT=X" << 0 << "" << "" << "";
         QTest::newRow("port leading digits") << "COMPORT=7X" << 7 << "" << "" << "";
         QTest::newRow("port leading blanks") << "COMPORT= 5" << 5 << "" << "" << "";
         QTest::newRow("port half rounds to even up") << "COMPORT=3.5" << 4 << "" << "" << "";
