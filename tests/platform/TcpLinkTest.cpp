@@ -34,7 +34,7 @@ private slots:
     }
 
     // Refused while closed and while open; every byte both ways; the server
-    // closing loses the link once, and it opens again.
+    // closing loses the link once, after all it sent, and it opens again.
     void opensOnceCarriesEveryByteAndIsLostOnce()
     {
         QCOMPARE(m_link->close()->number, PortFailures::kNotOpen);
@@ -52,16 +52,14 @@ private slots:
         QByteArray received;
         connect(m_link.get(), &SerialLink::portEvent, this, [&](int number) {
             QCOMPARE(number, PortEvents::kDataReceived);
-            received += m_link->read(64 * 1024);
+            received += m_link->read(4096); // leaves bytes waiting, as a busy program does
         });
-        peer->write(everyByte());
-        peer->write(everyByte());
-        QTRY_COMPARE(received.size(), 512);
-        QCOMPARE(received, everyByte() + everyByte());
-
         QSignalSpy lost(m_link.get(), &SerialLink::linkLost);
-        peer->close();
-        QVERIFY(lost.wait(5000));
+        const QByteArray burst = everyByte().repeated(3000);
+        peer->write(burst);
+        peer->disconnectFromHost(); // what was sent before the close is still read
+        QVERIFY(lost.wait(10000));
+        QCOMPARE(received, burst);
         QVERIFY(!m_link->isOpen());
         QCOMPARE(m_link->write("x")->number, PortFailures::kNeedsOpenPort);
         QVERIFY(!lost.wait(100)); // no second report
