@@ -48,14 +48,15 @@ private slots:
     void portsMapToDevices()
     {
         MemorySettings store;
-        store.values = {{"Ports/Com2", "tcp://127.0.0.1:8001"}, {"Ports/Com3", " /dev/ttyUSB0 "}, {"Ports/Com4", "   "},
-                        {"Properties/Com5", "/dev/wrong-group"}};
+        store.values = {{"Ports/Com2", "tcp://127.0.0.1:8001"}, {"Ports/Com3", " /dev/ttyUSB0 "},
+                        {"Ports/Com4", "   "}, {"Properties/Com5", "/dev/wrong-group"}};
         PortMap map;
         map.load(store);
         QStringList devices; // of ports 1 to 5
         for (int port = 1; port <= 5; ++port)
             devices.append(map.deviceFor(port));
-        QCOMPARE(devices, QStringList({"/dev/ttyS0", "tcp://127.0.0.1:8001", "/dev/ttyUSB0", "/dev/ttyS3", "/dev/ttyS4"}));
+        const QStringList expected{"/dev/ttyS0", "tcp://127.0.0.1:8001", "/dev/ttyUSB0", "/dev/ttyS3", "/dev/ttyS4"};
+        QCOMPARE(devices, expected);
 
         map.setDevice(6, QStringLiteral("/dev/rfcomm0"));
         map.store(store, 6);

@@ -206,7 +206,7 @@ private slots:
         const QString waiting = QStringLiteral("Status: The TNC link is down; trying again every 5 seconds");
         QTest::newRow("activation without CTS") << "activate" << false << 0 << false << noCts << false << false;
         QTest::newRow("activation, not open") << "activate" << false << 8012 << true << absent << true << false;
-        QTest::newRow("activation, needs open port") << "activate" << false << 8018 << true << absent << true << false;
+        QTest::newRow("activation, needs open") << "activate" << false << 8018 << true << absent << true << false;
         QTest::newRow("activation, refused") << "activate" << false << 8015 << true
                                              << "Error 8015: Socket operation timed out" << true << false;
         QTest::newRow("activation, up later") << "activate" << true << 0 << true << "Status:" << true << true;

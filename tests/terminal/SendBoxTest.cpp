@@ -69,7 +69,8 @@ private slots:
         row("wraps at the last space at 69", kFull, "x", bytes(kHead + "\r"), "efghx", kHead + "\r\n");
         row("68 characters do not wrap", kFull.left(68), "y", {}, kFull.left(68) + "y", "", "", 1);
         row("no space: no wrap, beeps", QString(69, 'a'), "xyz", {}, QString(69, 'a') + "xyz", "", "", 3);
-        row("only space first: no wrap", " " + QString(68, 'a'), "xyz", {}, " " + QString(68, 'a') + "xyz", "", "", 3);
+        const QString spaceFirst = " " + QString(68, 'a');
+        row("only space first: no wrap", spaceFirst, "xyz", {}, spaceFirst + "xyz", "", "", 3);
         row("Enter on a full line sends up to the last space", kFull, "\r\r", bytes(kHead + "\refgh\r"), "",
             kHead + "\r\n|efgh\r\n");
         row("wrap drops line ends before the rest", QString(60, 'a') + " \r\nbbbbbbb", "c",

@@ -171,7 +171,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("inside");
         QTest::addColumn<QString>("resolved");
-        QTest::newRow("backslashes, any case") << "%1\\SCRIPTS\\NET\\KAMSTART.TXT" << false << "Scripts/Net/KamStart.txt";
+        QTest::newRow("backslashes, any case") << "%1\\SCRIPTS\\NET\\KAMSTART.TXT" << false
+                                               << "Scripts/Net/KamStart.txt";
         QTest::newRow("slashes, doubled") << "%2/scripts//net/kamstart.TXT" << false << "Scripts/Net/KamStart.txt";
         QTest::newRow("the exact name wins") << "%1\\SCRIPTS\\A.TXT" << false << "Scripts/A.TXT";
         QTest::newRow("the exact name wins, lower case") << "%1\\SCRIPTS\\a.txt" << false << "Scripts/a.txt";
@@ -196,7 +197,8 @@ private slots:
         name.replace(QStringLiteral("%1"), QString(folder).replace(QLatin1Char('/'), QLatin1Char('\\')));
         name.replace(QStringLiteral("%2"), folder);
         QFETCH(QString, resolved);
-        QCOMPARE(inside ? program.resolveInside(name) : ProgramFolder::resolve(name), folder + QLatin1Char('/') + resolved);
+        const QString got = inside ? program.resolveInside(name) : ProgramFolder::resolve(name);
+        QCOMPARE(got, folder + QLatin1Char('/') + resolved);
     }
 
 private:
