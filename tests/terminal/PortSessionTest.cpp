@@ -23,17 +23,24 @@ struct Session {
     PortSession session{link, globals, status, timers, prompter, beeper};
 
     QString statusText() const { return status.text(StatusPanels::kStatus); }
+    // The port as the operator can tell it, and the Status panel.
+    QString state() const
+    {
+        QString port = link.isOpen() ? QStringLiteral("open") : QStringLiteral("closed");
+        if (link.isConnecting())
+            port = QStringLiteral("connecting");
+        if (!globals.gPortOk)
+            port += QStringLiteral(", given up");
+        if (session.reconnectPending())
+            port += QStringLiteral(", reconnecting");
+        return port + QStringLiteral(" | ") + statusText();
+    }
     void raise(int count, int number = PortEvents::kFraming)
     {
         for (int i = 0; i < count; ++i)
             link.raise(number);
     }
 };
-
-QDateTime utc(int month, int day, int hour, int minute, int second = 0)
-{
-    return QDateTime(QDate(2026, month, day), QTime(hour, minute, second), Qt::UTC);
-}
 
 } // namespace
 
@@ -57,6 +64,9 @@ private slots:
         QTest::newRow("link error") << int(PortEvents::kWriteError) << "Write Error - TNC not accepting data" << true
                                     << QByteArray();
         QTest::newRow("42 unknown") << 42 << "Unknown error or event (42)" << true << QByteArray("\r");
+        // Each event and error the link knows has a text of its own ("*") and leaves the TNC alone.
+        for (int known : {4, 5, 6, 7, 1002, 1003, 1006, 1007, 1008, 1009, 1010, 1011, 1102, 1103, 1104})
+            QTest::addRow("%d", known) << known << "*" << (known > 1000) << QByteArray();
     }
 
     void showsPortEvents()
@@ -67,25 +77,15 @@ private slots:
         Session s;
         s.link.open();
         s.link.raise(number);
-        QCOMPARE(s.statusText(), text.isEmpty() ? QStringLiteral("Status:") : QStringLiteral("Status: ") + text);
+        if (text == u"*")
+            QVERIFY2(s.statusText().size() > 8 && !s.statusText().contains(u"Unknown"), qPrintable(s.statusText()));
+        else
+            QCOMPARE(s.statusText(), text.isEmpty() ? QStringLiteral("Status:") : QStringLiteral("Status: ") + text);
         QCOMPARE(s.beeper.beeps, error ? 1 : 0);
         QCOMPARE(s.session.errorCount(), error ? 1 : 0);
         QTEST(s.link.written, "written");
         QCOMPARE(s.timers.statusResetPending(), !text.isEmpty());
         QVERIFY(s.timers.clockRunning()); // every event starts the clock
-    }
-
-    // Each event and error the link knows has a text of its own and leaves the TNC alone.
-    void everyKnownEventHasItsOwnText()
-    {
-        for (int number : {4, 5, 6, 7, 1002, 1003, 1006, 1007, 1008, 1009, 1010, 1011, 1102, 1103, 1104}) {
-            Session s;
-            s.link.open();
-            s.link.raise(number);
-            QVERIFY2(!s.statusText().contains(QStringLiteral("Unknown")), qPrintable(s.statusText()));
-            QCOMPARE(s.beeper.beeps, number > 1000 ? 1 : 0);
-            QCOMPARE(s.link.written, QByteArray());
-        }
     }
 
     void eleventhErrorAsks_data()
@@ -95,8 +95,10 @@ private slots:
         QTest::newRow("Cancel closes the port") << true;
     }
 
-    // Cancel gives the port up, and reconnection leaves it alone until the
-    // operator restarts it; OK keeps it and counts again from zero.
+    // Only errors count, and the status reset counts again from zero. The
+    // eleventh asks, once however many come while the box is open, and every
+    // one beeps. Cancel gives the port up, and reconnection leaves it alone
+    // until the operator restarts it; OK keeps it and counts again from zero.
     void eleventhErrorAsks()
     {
         QFETCH(bool, cancel);
@@ -104,21 +106,27 @@ private slots:
         QVERIFY(s.session.activate());
         s.session.setReconnect(true);
         s.raise(10);
-        QCOMPARE(s.beeper.beeps, 10);
+        s.raise(5, PortEvents::kCtsChanged);
+        QCOMPARE(s.session.errorCount(), 10);
+        s.timers.statusResetTick();
+        QCOMPARE(s.session.errorCount(), 0);
+        QCOMPARE(s.statusText(), QStringLiteral("Status: "));
+        s.raise(10);
         QVERIFY(s.prompter.prompts.isEmpty());
         s.prompter.answers = {cancel ? PromptAnswer::Cancel : PromptAnswer::Ok};
+        s.prompter.onShow = [&s] { s.raise(50); }; // a flood while the box is open
         s.raise(1, PortEvents::kOverrun);
-        QCOMPARE(s.beeper.beeps, 11);
+        QCOMPARE(s.beeper.beeps, 10 + 10 + 1 + 50);
         QCOMPARE(s.prompter.prompts.size(), 1);
-        QCOMPARE(s.prompter.prompts[0].text, QStringLiteral("Overrun Error"));
-        QCOMPARE(s.prompter.prompts[0].title, QStringLiteral("Click Cancel to quit, OK to ignore."));
-        QCOMPARE(s.prompter.prompts[0].buttons, PromptButtons::OkCancel);
-        QCOMPARE(s.link.isOpen(), !cancel);
-        QCOMPARE(s.globals.gPortOk, !cancel);
+        const test::Prompt& box = s.prompter.prompts[0];
+        QCOMPARE(box.title + QStringLiteral(": ") + box.text,
+                 QStringLiteral("Click Cancel to quit, OK to ignore.: Overrun Error"));
+        QCOMPARE(box.buttons, PromptButtons::OkCancel);
         QCOMPARE(s.session.errorCount(), 0);
+        s.prompter.onShow = nullptr;
         s.session.watchdogTick();
-        QCOMPARE(s.session.restartVisible(), cancel);
-        QVERIFY(!s.session.reconnectPending());
+        QCOMPARE(s.state(), cancel ? QStringLiteral("closed, given up | Status: Framing Error") // the flood's last
+                                   : QStringLiteral("open | Status: Framing Error"));
         if (cancel) { // the operator's own restart brings reconnection back
             s.session.restartPort();
             s.link.loseLink();
@@ -129,25 +137,6 @@ private slots:
             s.raise(1);
             QCOMPARE(s.prompter.prompts.size(), 2);
         }
-    }
-
-    void errorCountRestartsCountsOnlyErrorsAndAsksOnce()
-    {
-        Session s;
-        s.link.open();
-        s.raise(10);
-        s.raise(5, PortEvents::kCtsChanged);
-        QCOMPARE(s.session.errorCount(), 10);
-        s.timers.statusResetTick();
-        QCOMPARE(s.session.errorCount(), 0);
-        QCOMPARE(s.statusText(), QStringLiteral("Status: "));
-        s.raise(10);
-        QVERIFY(s.prompter.prompts.isEmpty());
-
-        s.prompter.onShow = [&s] { s.raise(50); }; // a flood while the box is open
-        s.raise(1);
-        QCOMPARE(s.prompter.prompts.size(), 1); // is not asked again
-        QCOMPARE(s.beeper.beeps, 10 + 10 + 1 + 50); // but every error beeps
     }
 
     void largeBurstIsReadInChunksAcrossEventLoopPasses()
@@ -199,75 +188,55 @@ private slots:
         QCOMPARE(s.status.text(StatusPanels::kComPort), QStringLiteral("marker"));
     }
 
-    void activationFailuresShowInTheStatusPanel_data()
-    {
-        QTest::addColumn<int>("number"); // 0: opened, but CTS is not asserted
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("status");
-        const QString absent = QStringLiteral("TNC is off, or not connected to the proper port.");
-        QTest::newRow("without CTS") << 0 << "" << "TNC is off or not connected properly";
-        QTest::newRow("not open") << 8012 << "Port not open" << absent;
-        QTest::newRow("needs open port") << 8018 << "Needs open port" << absent;
-        QTest::newRow("permission") << 8015 << "Permission denied (is your user in the dialout group?)"
-                                    << "Error 8015: Permission denied (is your user in the dialout group?)";
-    }
-
-    void activationFailuresShowInTheStatusPanel()
-    {
-        QFETCH(int, number);
-        QFETCH(QString, description);
-        Session s;
-        if (number)
-            s.link.failOpen = PortFailure{number, description};
-        else
-            s.link.ctsAsserted = false;
-        QVERIFY(!s.session.activate());
-        QTEST(s.statusText(), "status");
-        QCOMPARE(s.status.toolTip(StatusPanels::kStatus), s.statusText());
-        QCOMPARE(s.globals.gPortOk, number != 0);
-        QCOMPARE(s.beeper.beeps, 0);
-        QVERIFY(s.prompter.prompts.isEmpty());
-        s.link.ctsAsserted = true;
-        s.session.watchdogTick(); // also closes a port given up without CTS
-        QVERIFY(!s.link.isOpen());
-        QVERIFY(s.session.restartVisible());
-    }
-
-    // A link still connecting when opened (a TCP TNC) says so; meanwhile
-    // activations, the watchdog and Restart Port leave it alone, and its end
-    // finishes the open that started it as an answer at once would have.
-    void connectionBeingMadeEndsAsAnOpenAtOnce_data()
+    // An open that fails shows why in the Status panel. A link still
+    // connecting when opened (a TCP TNC) says so; meanwhile activations, the
+    // watchdog and Restart Port leave it alone, and its end finishes the open
+    // that started it as an answer at once would have.
+    void openingEndsInTheStatusPanel_data()
     {
         QTest::addColumn<QString>("start"); // activation, Restart Port or reconnection
-        QTest::addColumn<bool>("fails");
+        QTest::addColumn<bool>("later");    // the link is still connecting when opened
+        QTest::addColumn<int>("failure");   // 0: opened
         QTest::addColumn<bool>("cts");
         QTest::addColumn<QString>("status");
         QTest::addColumn<bool>("portOk");
         QTest::addColumn<bool>("startup");
+        const QString absent = QStringLiteral("TNC is off, or not connected to the proper port.");
+        const QString noCts = QStringLiteral("TNC is off or not connected properly");
         const QString waiting = QStringLiteral("Status: The TNC link is down; trying again every 5 seconds");
-        QTest::newRow("activation, up") << "activate" << false << true << "Status:" << true << true;
-        QTest::newRow("activation, up without CTS")
-            << "activate" << false << false << "TNC is off or not connected properly" << false << false;
-        QTest::newRow("activation, failed") << "activate" << true << true << "Error 8023: Socket operation timed out"
-                                            << true << false;
-        QTest::newRow("Restart Port, up") << "restart" << false << true << "Status: " << true << false;
-        QTest::newRow("Restart Port, failed") << "restart" << true << true << "Status: " << true << false;
-        QTest::newRow("reconnection, up") << "reconnect" << false << true << "Status: " << true << false;
-        QTest::newRow("reconnection, failed") << "reconnect" << true << true << waiting << true << false;
+        QTest::newRow("activation without CTS") << "activate" << false << 0 << false << noCts << false << false;
+        QTest::newRow("activation, not open") << "activate" << false << 8012 << true << absent << true << false;
+        QTest::newRow("activation, needs open") << "activate" << false << 8018 << true << absent << true << false;
+        QTest::newRow("activation, refused") << "activate" << false << 8015 << true
+                                             << "Error 8015: Socket operation timed out" << true << false;
+        QTest::newRow("activation, up later") << "activate" << true << 0 << true << "Status:" << true << true;
+        QTest::newRow("activation, up later, no CTS") << "activate" << true << 0 << false << noCts << false << false;
+        QTest::newRow("activation, failed later") << "activate" << true << 8023 << true
+                                                  << "Error 8023: Socket operation timed out" << true << false;
+        QTest::newRow("Restart Port, up") << "restart" << true << 0 << true << "Status: " << true << false;
+        QTest::newRow("Restart Port, failed") << "restart" << true << 8023 << true << "Status: " << true << false;
+        QTest::newRow("reconnection, up") << "reconnect" << true << 0 << true << "Status: " << true << false;
+        QTest::newRow("reconnection, failed") << "reconnect" << true << 8023 << true << waiting << true << false;
     }
 
-    void connectionBeingMadeEndsAsAnOpenAtOnce()
+    void openingEndsInTheStatusPanel()
     {
         QFETCH(QString, start);
-        QFETCH(bool, fails);
+        QFETCH(bool, later);
+        QFETCH(int, failure);
         QFETCH(bool, cts);
         Session s;
-        s.link.connectsLater = true;
+        s.link.connectsLater = later;
         s.link.ctsAsserted = cts;
+        const PortFailure why{failure, QStringLiteral("Socket operation timed out")};
+        const PortResult failed = failure ? PortResult(why) : std::nullopt;
+        if (!later)
+            s.link.failOpen = failed;
         QSignalSpy due(&s.session, &PortSession::startupScriptDue);
         QSignalSpy restart(&s.session, &PortSession::restartVisibleChanged);
+        bool startupAtOnce = false;
         if (start == u"activate") {
-            QVERIFY(!s.session.activate());
+            startupAtOnce = s.session.activate();
         } else if (start == u"restart") {
             s.session.restartPort();
         } else {
@@ -275,31 +244,35 @@ private slots:
             s.session.watchdogTick(); // closed without CTS: reconnection starts
             s.session.reconnectTick();
         }
-        QVERIFY(s.link.isConnecting());
-        QCOMPARE(s.statusText(), QStringLiteral("Status: Connecting to 127.0.0.1:8001..."));
-        QCOMPARE(restart.last()[0].toBool(), false);
-        QVERIFY(!s.session.activate());
-        s.session.watchdogTick();
-        s.session.restartPort();
-        s.session.reconnectTick();
-        QVERIFY(s.link.isConnecting());
-        QVERIFY(s.globals.gPortOk);
-        QCOMPARE(restart.last()[0].toBool(), false);
-        QCOMPARE(s.statusText(), QStringLiteral("Status: Connecting to 127.0.0.1:8001..."));
-        QCOMPARE(due.count(), 0);
-
-        s.link.finishConnecting(fails ? PortResult(PortFailure{PortFailures::kConnectFailed,
-                                                               QStringLiteral("Socket operation timed out")})
-                                      : std::nullopt);
+        if (later) {
+            const QString connecting = (start == u"reconnect" ? QStringLiteral("connecting, reconnecting")
+                                                                : QStringLiteral("connecting"))
+                + QStringLiteral(" | Status: Connecting to 127.0.0.1:8001...");
+            QCOMPARE(s.state(), connecting);
+            QVERIFY(!s.session.activate());
+            s.session.watchdogTick();
+            s.session.restartPort();
+            s.session.reconnectTick();
+            QCOMPARE(s.state(), connecting);
+            QCOMPARE(restart.last()[0].toBool(), false);
+            QCOMPARE(due.count(), 0);
+            s.link.finishConnecting(failed);
+            QCOMPARE(restart.last()[0].toBool(), failure != 0);
+            QCOMPARE(s.session.reconnectPending(), start == u"reconnect" && failure);
+            QCOMPARE(s.link.openCount, failure ? 0 : 1);
+        }
         QTEST(s.statusText(), "status");
         QCOMPARE(s.status.toolTip(StatusPanels::kStatus), s.statusText());
         QTEST(s.globals.gPortOk, "portOk");
         QFETCH(bool, startup);
-        QCOMPARE(due.count(), startup ? 1 : 0);
-        QCOMPARE(restart.last()[0].toBool(), fails);
-        QCOMPARE(s.session.reconnectPending(), start == u"reconnect" && fails);
-        QCOMPARE(s.link.openCount, fails ? 0 : 1);
+        QCOMPARE(due.count() + int(startupAtOnce), startup ? 1 : 0);
+        QCOMPARE(s.beeper.beeps, 0);
         QVERIFY(s.prompter.prompts.isEmpty());
+        if (!later) {
+            s.link.ctsAsserted = true;
+            s.session.watchdogTick(); // also closes a port given up without CTS
+            QVERIFY(!s.link.isOpen());
+        }
     }
 
     void flowControlInForceIsShownOnce()
@@ -321,12 +294,9 @@ private slots:
         Session s;
         QVERIFY(s.session.activate());
         s.link.loseLink();
-        QVERIFY(!s.link.isOpen());
-        QVERIFY(!s.globals.gPortOk);
         QVERIFY(!s.session.activate());
         s.session.watchdogTick();
-        QVERIFY(s.session.restartVisible());
-        QVERIFY(!s.session.reconnectPending()); // reconnection is off unless chosen
+        QCOMPARE(s.state(), QStringLiteral("closed, given up | Status: Change in CTS Detected")); // not reconnecting
         s.link.loseLink(); // again, while closed: no harm
         QCOMPARE(s.link.openCount, 1);
 
@@ -336,14 +306,11 @@ private slots:
         s.link.loseLink();
         QVERIFY(s.session.reconnectPending());
         s.session.reconnectTick();
-        QVERIFY(!s.link.isOpen());
-        QCOMPARE(s.statusText(), QStringLiteral("Status: The TNC link is down; trying again every 5 seconds"));
+        QCOMPARE(s.state(), QStringLiteral("closed, reconnecting | Status: The TNC link is down; "
+                                           "trying again every 5 seconds"));
         s.link.failOpen.reset();
         s.session.reconnectTick();
-        QVERIFY(s.link.isOpen());
-        QVERIFY(s.globals.gPortOk);
-        QVERIFY(!s.session.reconnectPending());
-        QCOMPARE(s.statusText(), QStringLiteral("Status: "));
+        QCOMPARE(s.state(), QStringLiteral("open | Status: "));
 
         s.link.ctsAsserted = false; // the watchdog closing the port reconnects too
         s.session.watchdogTick();
@@ -355,26 +322,27 @@ private slots:
     void refreshesTheDatePanelWhenTheLocalMinuteChanges_data()
     {
         QTest::addColumn<int>("offsetMinutes"); // local time minus UTC
-        QTest::addColumn<QList<QDateTime>>("ticks");
+        QTest::addColumn<QStringList>("ticks"); // UTC
         QTest::addColumn<QStringList>("shown"); // the Date panel after each tick
-
-        QTest::newRow("first tick shows UTC") << -420 << QList<QDateTime>{utc(12, 5, 14, 43, 59)}
+        QTest::newRow("first tick shows UTC") << -420 << QStringList{"2026-12-05T14:43:59Z"}
                                               << QStringList{"12/05/26  14:43 Z"};
         QTest::newRow("same minute, then the next")
-            << -420 << QList<QDateTime>{utc(1, 2, 3, 4, 10), utc(1, 2, 3, 4, 50), utc(1, 2, 3, 5, 1)}
+            << -420 << QStringList{"2026-01-02T03:04:10Z", "2026-01-02T03:04:50Z", "2026-01-02T03:05:01Z"}
             << QStringList{"01/02/26  03:04 Z", "01/02/26  03:04 Z", "01/02/26  03:05 Z"};
-        QTest::newRow("across midnight") << -420 << QList<QDateTime>{utc(12, 31, 23, 59), utc(12, 31, 23, 59).addSecs(60)}
+        QTest::newRow("across midnight") << -420 << QStringList{"2026-12-31T23:59:00Z", "2027-01-01T00:00:00Z"}
                                          << QStringList{"12/31/26  23:59 Z", "01/01/27  00:00 Z"};
-        QTest::newRow("started on minute 0 waits") << -420 << QList<QDateTime>{utc(7, 4, 15, 0, 5), utc(7, 4, 15, 1)}
-                                                   << QStringList{"Date", "07/04/26  15:01 Z"};
-        QTest::newRow("follows the local minute") << 330 << QList<QDateTime>{utc(7, 4, 14, 30), utc(7, 4, 15, 0)}
-                                                  << QStringList{"Date", "07/04/26  15:00 Z"};
+        QTest::newRow("started on minute 0 waits")
+            << -420 << QStringList{"2026-07-04T15:00:05Z", "2026-07-04T15:01:00Z"}
+            << QStringList{"Date", "07/04/26  15:01 Z"};
+        QTest::newRow("follows the local minute")
+            << 330 << QStringList{"2026-07-04T14:30:00Z", "2026-07-04T15:00:00Z"}
+            << QStringList{"Date", "07/04/26  15:00 Z"};
     }
 
     void refreshesTheDatePanelWhenTheLocalMinuteChanges()
     {
         QFETCH(int, offsetMinutes);
-        QFETCH(QList<QDateTime>, ticks);
+        QFETCH(QStringList, ticks);
         QFETCH(QStringList, shown);
         StatusPanels panels;
         test::FakeClock clock;
@@ -382,7 +350,7 @@ private slots:
         StatusClock timers(panels, clock);
         QSignalSpy indicatorOff(&timers, &StatusClock::receiveIndicatorOff);
         for (qsizetype i = 0; i < ticks.size(); ++i) {
-            clock.utc = ticks[i];
+            clock.utc = QDateTime::fromString(ticks[i], Qt::ISODate);
             timers.clockTick();
             QCOMPARE(panels.text(StatusPanels::kDate), shown[i]);
             QCOMPARE(panels.toolTip(StatusPanels::kDate), shown[i]);
@@ -404,11 +372,9 @@ private slots:
         QVERIFY(reset.wait(10000));
         QCOMPARE(reset.count(), 1);
         QCOMPARE(panels.text(StatusPanels::kStatus), QStringLiteral("Status: "));
-        QCOMPARE(panels.toolTip(StatusPanels::kStatus), QStringLiteral("Status: "));
         QVERIFY(!timers.statusResetPending());
         QVERIFY(timers.clockRunning());
         QVERIFY(indicatorOff.count() >= 2); // the clock ticked meanwhile
-        QCOMPARE(panels.text(StatusPanels::kDate), QStringLiteral("12/05/26  14:43 Z"));
     }
 };
 

@@ -34,6 +34,15 @@ QString typeInto(SendBox& rules, const QString& start, const QString& keys)
     return box.caret == box.text.size() ? box.text : QStringLiteral("<caret not at the end>");
 }
 
+// One typing case: the box's text, the keys typed, and then the bytes at the
+// link, what stays in the box, the echoes joined by "|", what goes into the
+// pane and the beeps; most type at an open port outside word-out mode.
+void row(const char* name, const QString& start, const QString& keys, const QByteArray& written, const QString& box,
+         const QString& echoes, const QString& pane = {}, int beeps = 0, bool wordOut = false, bool open = true)
+{
+    QTest::newRow(name) << wordOut << open << start << keys << written << box << echoes << pane << beeps;
+}
+
 } // namespace
 
 // Every key path of the send box, in normal and word-out modes, with the
@@ -53,105 +62,71 @@ private slots:
         QTest::addColumn<QString>("pane");
         QTest::addColumn<int>("beeps");
 
-        const QString none;
-        QTest::newRow("Enter sends the line") << false << true << none << "CONNECT W1AW\r"
-                                              << QByteArray("CONNECT W1AW\r") << none << "CONNECT W1AW\r\n" << none << 0;
-        QTest::newRow("Enter on an empty box") << false << true << none << "\r\r" << QByteArray("\r\r") << none
-                                               << "\r\n|\r\n" << none << 0;
-        QTest::newRow("sent as Windows-1252") << false << true << none << QStringLiteral("caf\u00E9 5\u20AC \u4E2D\r")
-                                              << QByteArray("caf\xE9 5\x80 ?\r") << none
-                                              << QStringLiteral("caf\u00E9 5\u20AC \u4E2D\r\n") << none << 0;
-        QTest::newRow("wraps at the last space at 69") << false << true << kFull << "x" << bytes(kHead + "\r")
-                                                       << "efghx" << kHead + "\r\n" << none << 0;
-        QTest::newRow("68 characters do not wrap") << false << true << kFull.left(68) << "y" << QByteArray()
-                                                   << kFull.left(68) + "y" << none << none << 1;
-        QTest::newRow("no space: no wrap, beeps") << false << true << QString(69, 'a') << "xyz" << QByteArray()
-                                                  << QString(69, 'a') + "xyz" << none << none << 3;
-        QTest::newRow("only space first: no wrap") << false << true << " " + QString(68, 'a') << "xyz" << QByteArray()
-                                                   << " " + QString(68, 'a') + "xyz" << none << none << 3;
-        QTest::newRow("Enter on a full line sends up to the last space")
-            << false << true << kFull << "\r\r" << bytes(kHead + "\refgh\r") << none << kHead + "\r\n|efgh\r\n"
-            << none << 0;
-        QTest::newRow("wrap drops line ends before the rest")
-            << false << true << QString(60, 'a') + " \r\nbbbbbbb" << "c" << bytes(QString(60, 'a') + " \r")
-            << "bbbbbbbc" << QString(60, 'a') + " \r\n" << none << 0;
-        QTest::newRow("63 characters: no beep") << false << true << QString(63, 'a') << "b" << QByteArray()
-                                                << QString(63, 'a') + "b" << none << none << 0;
-        QTest::newRow("64 characters: beep") << false << true << QString(64, 'a') << "b" << QByteArray()
-                                             << QString(64, 'a') + "b" << none << none << 1;
-        QTest::newRow("Backspace on an empty box") << false << true << none << "\b" << QByteArray("\b \b") << none
-                                                   << none << none << 0;
-        QTest::newRow("Backspace edits text first") << false << true << none << "ab\b\b\b" << QByteArray("\b \b")
-                                                    << none << none << none << 0;
-        QTest::newRow("Backspace does not wrap a full line") << false << true << kFull << "\b" << QByteArray()
-                                                             << kFull.chopped(1) << none << none << 1;
-        QTest::newRow("Tab and Escape go into the box") << false << true << none << "\t\x1b" << QByteArray()
-                                                        << "\t\x1b" << none << none << 0;
-        QTest::newRow("closed port: the box goes on") << false << false << none << "hello\r\x1a\b" << QByteArray()
-                                                      << none << "hello\r\n" << "\x1a" << 0;
+        row("Enter sends the line", "", "CONNECT W1AW\r", "CONNECT W1AW\r", "", "CONNECT W1AW\r\n");
+        row("Enter on an empty box", "", "\r\r", "\r\r", "", "\r\n|\r\n");
+        row("sent as Windows-1252", "", QStringLiteral("caf\u00E9 5\u20AC \u4E2D\r"), "caf\xE9 5\x80 ?\r", "",
+            QStringLiteral("caf\u00E9 5\u20AC \u4E2D\r\n"));
+        row("wraps at the last space at 69", kFull, "x", bytes(kHead + "\r"), "efghx", kHead + "\r\n");
+        row("68 characters do not wrap", kFull.left(68), "y", {}, kFull.left(68) + "y", "", "", 1);
+        row("no space: no wrap, beeps", QString(69, 'a'), "xyz", {}, QString(69, 'a') + "xyz", "", "", 3);
+        const QString spaceFirst = " " + QString(68, 'a');
+        row("only space first: no wrap", spaceFirst, "xyz", {}, spaceFirst + "xyz", "", "", 3);
+        row("Enter on a full line sends up to the last space", kFull, "\r\r", bytes(kHead + "\refgh\r"), "",
+            kHead + "\r\n|efgh\r\n");
+        row("wrap drops line ends before the rest", QString(60, 'a') + " \r\nbbbbbbb", "c",
+            bytes(QString(60, 'a') + " \r"), "bbbbbbbc", QString(60, 'a') + " \r\n");
+        row("beeps from 64 characters on", QString(63, 'a'), "bc", {}, QString(63, 'a') + "bc", "", "", 1);
+        row("Backspace edits text first, then goes out", "", "ab\b\b\b", "\b \b", "", "");
+        row("Backspace does not wrap a full line", kFull, "\b", {}, kFull.chopped(1), "", "", 1);
+        row("Tab and Escape go into the box", "", "\t\x1b", {}, "\t\x1b", "");
+        row("closed port: the box goes on", "", "hello\r\x1a\b", {}, "", "hello\r\n", "\x1a", 0, false, false);
         for (int code : {1, 3, 7, 10, 11, 12, 14, 17, 26}) {
             const QString key{QChar(ushort(code))};
             const QString shown = code >= 14 ? key : QString();
             QTest::addRow("Ctrl-%c alone goes to the TNC", char('@' + code))
-                << false << true << none << key << bytes(key) << none << none << shown << 0;
+                << false << true << QString() << key << bytes(key) << QString() << QString() << shown << 0;
             QTest::addRow("Ctrl-%c in a line stays in it", char('@' + code))
-                << false << true << none << "ab" + key + "\r" << bytes("ab" + key + "\r") << none
-                << "ab" + key + "\r\n" << none << 0;
+                << false << true << QString() << "ab" + key + "\r" << bytes("ab" + key + "\r") << QString()
+                << "ab" + key + "\r\n" << QString() << 0;
         }
 
-        QTest::newRow("word-out: hello is sent when w is typed")
-            << true << true << none << "hello w" << QByteArray("hello ") << "w" << "hello \r\n" << none << 0;
-        QTest::newRow("word-out: Enter sends bye and CR")
-            << true << true << none << "bye\r" << QByteArray("bye\r") << none << "bye\r\n" << none << 0;
-        QTest::newRow("word-out: Enter sends the first word only")
-            << true << true << "hello world" << "\r\r" << QByteArray("hello world\r") << none
-            << "hello \r\n|world\r\n" << none << 0;
-        QTest::newRow("word-out: one CR after more than 68, then counting anew")
-            << true << true << none << kWord.repeated(7) + "yz z" << bytes(kWord.repeated(7) + "\ryz ") << "z"
-            << (kWord + "\r\n|").repeated(7) + "yz \r\n" << none << 0;
+        row("word-out: hello is sent when w is typed", "", "hello w", "hello ", "w", "hello \r\n", "", 0, true);
+        row("word-out: Enter sends bye and CR", "", "bye\r", "bye\r", "", "bye\r\n", "", 0, true);
+        row("word-out: Enter sends the first word only", "hello world", "\r\r", "hello world\r", "",
+            "hello \r\n|world\r\n", "", 0, true);
+        row("word-out: one CR after more than 68, then counting anew", "", kWord.repeated(7) + "yz z",
+            bytes(kWord.repeated(7) + "\ryz "), "z", (kWord + "\r\n|").repeated(7) + "yz \r\n", "", 0, true);
     }
 
+    // Without the echo the same bytes go out and nothing is echoed.
     void typesKeys()
     {
         QFETCH(QString, start);
         QFETCH(QString, keys);
         QFETCH(QString, echoes);
-        QFETCH(QString, pane);
-
-        test::FakeLink link;
         QFETCH(bool, open);
-        if (open)
-            link.open();
-        TncWriter writer(link);
-        test::FakeBeeper beeper;
-        TerminalGlobals globals;
-        globals.gMaxLineLength = 70;
-        globals.gLocalEcho = true;
         QFETCH(bool, wordOut);
-        globals.gWordOut = wordOut;
-        QStringList echoed;
-        QString inserted;
-        SendBox rules(globals, writer, beeper,
-                      SendBox::Hooks{[&echoed](const QString& t) { echoed.append(t); },
-                                     [&inserted](const QString& t) { inserted += t; }});
-
-        QTEST(typeInto(rules, start, keys), "box");
-        QTEST(link.written, "written");
-        QCOMPARE(echoed.join(QLatin1Char('|')), echoes);
-        QCOMPARE(inserted, pane);
-        QTEST(beeper.beeps, "beeps");
-
-        // Without the echo the same bytes go out and nothing is echoed.
-        test::FakeLink quietLink;
-        if (open)
-            quietLink.open();
-        TncWriter quietWriter(quietLink);
-        globals.gLocalEcho = false;
-        echoed.clear();
-        SendBox quiet(globals, quietWriter, beeper, SendBox::Hooks{[&echoed](const QString& t) { echoed.append(t); }, {}});
-        typeInto(quiet, start, keys);
-        QTEST(quietLink.written, "written");
-        QVERIFY(echoed.isEmpty());
+        for (const bool echo : {true, false}) {
+            test::FakeLink link;
+            if (open)
+                link.open();
+            TncWriter writer(link);
+            test::FakeBeeper beeper;
+            TerminalGlobals globals;
+            globals.gMaxLineLength = 70;
+            globals.gLocalEcho = echo;
+            globals.gWordOut = wordOut;
+            QStringList echoed;
+            QString inserted;
+            SendBox rules(globals, writer, beeper,
+                          SendBox::Hooks{[&echoed](const QString& t) { echoed.append(t); },
+                                         [&inserted](const QString& t) { inserted += t; }});
+            QTEST(typeInto(rules, start, keys), "box");
+            QTEST(link.written, "written");
+            QCOMPARE(echoed.join(QLatin1Char('|')), echo ? echoes : QString());
+            QTEST(inserted, "pane");
+            QTEST(beeper.beeps, "beeps");
+        }
     }
 
     // What a key does in each pane, as the window system reports it.
@@ -194,16 +169,13 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(QString, text);
-        QFETCH(int, sendBoxKind);
-        QFETCH(QString, typed);
-        QFETCH(int, receivePaneKind);
         const QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
         const PaneKeyAction inBox = PaneKeys::inSendBox(press);
-        QCOMPARE(int(inBox.kind), sendBoxKind);
-        QCOMPARE(inBox.text, typed);
+        QTEST(int(inBox.kind), "sendBoxKind");
+        QTEST(inBox.text, "typed");
         const PaneKeyAction inPane = PaneKeys::inReceivePane(press);
-        QCOMPARE(int(inPane.kind), receivePaneKind);
-        QCOMPARE(inPane.text, receivePaneKind == sendBoxKind ? typed : QString());
+        QTEST(int(inPane.kind), "receivePaneKind");
+        QCOMPARE(inPane.text, inPane.kind == inBox.kind ? inBox.text : QString());
     }
 };
 

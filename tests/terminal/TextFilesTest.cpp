@@ -1,4 +1,3 @@
-#include "Fakes.h"
 #include "TestFiles.h"
 #include "terminal/FileErrors.h"
 #include "terminal/ProgramFolder.h"
@@ -26,9 +25,7 @@ class TextFilesTest : public QObject {
 private slots:
     void decodesEveryByteAndEncodesItBack()
     {
-        QByteArray all;
-        for (int b = 0; b < 256; ++b)
-            all.append(char(b));
+        const QByteArray all = test::everyByte();
         const QString text = decodeWindows1252(all);
         QCOMPARE(text.size(), 256);
         QCOMPARE(encodeWindows1252(text), all);
@@ -85,24 +82,11 @@ private slots:
         QTEST(TextFile::splitLines(text), "lines");
     }
 
-    void readsAndSavesFiles()
-    {
-        const QString path = m_dir.filePath(QStringLiteral("save.txt"));
-        QVERIFY(writeBytes(path, QByteArray("one\r\ntwo \x80\nthree\r")));
-        const TextFile::ReadResult read = TextFile::readLines(path);
-        QVERIFY(!read.error);
-        QCOMPARE(read.lines, QStringList({QStringLiteral("one"), QStringLiteral("two \u20AC"), QStringLiteral("three")}));
-
-        QVERIFY(!TextFile::saveText(path, QStringLiteral("a\r\nb \u20AC\r\n")));
-        QCOMPARE(fileBytes(path), QByteArray("a\r\nb \x80\r\n"));
-        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("save.txt*")}, QDir::Files | QDir::Hidden),
-                 QStringList{QStringLiteral("save.txt")}); // no temporary file left
-    }
-
-    // A save makes a new file and renames it into place, so another hard link
-    // keeps the old text. Where the folder forbids new files but the file may
-    // be written, the file itself is written: every link shows the new text.
-    void savesInPlaceOnlyWhereTheFolderForbidsNewFiles()
+    // Text is read as lines of Windows-1252 and saved the same way. A save
+    // makes a new file and renames it into place, so another hard link keeps
+    // the old text. Where the folder forbids new files but the file may be
+    // written, the file itself is written: every link shows the new text.
+    void readsAndSavesInPlaceOnlyWhereTheFolderForbidsNewFiles()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("NTS1.txt"));
@@ -111,10 +95,15 @@ private slots:
             QFile::remove(link);
             return ::link(qPrintable(path), qPrintable(link)) == 0;
         };
-        QVERIFY(writeBytes(path, "old text, longer\r\n") && relink());
-        QVERIFY(!TextFile::saveText(path, QStringLiteral("renamed\r\n")));
-        QCOMPARE(fileBytes(path), QByteArray("renamed\r\n"));
-        QCOMPARE(fileBytes(link), QByteArray("old text, longer\r\n"));
+        QVERIFY(writeBytes(path, "one\r\ntwo \x80\nthree\r") && relink());
+        const TextFile::ReadResult read = TextFile::readLines(path);
+        QVERIFY(!read.error);
+        QCOMPARE(read.lines, QStringList({QStringLiteral("one"), QStringLiteral("two \u20AC"), QStringLiteral("three")}));
+        QVERIFY(!TextFile::saveText(path, QStringLiteral("a\r\nb \u20AC\r\n")));
+        QCOMPARE(fileBytes(path), QByteArray("a\r\nb \x80\r\n"));
+        QCOMPARE(fileBytes(link), QByteArray("one\r\ntwo \x80\nthree\r"));
+        const QStringList files{QStringLiteral("link.txt"), QStringLiteral("NTS1.txt")}; // no temporary file left
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), files);
 
         QVERIFY(relink());
         const auto everyone = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
@@ -129,7 +118,7 @@ private slots:
         QVERIFY2(!error, qPrintable(error ? error->description : QString()));
         QCOMPARE(fileBytes(path), QByteArray("in place\r\n"));
         QCOMPARE(fileBytes(link), QByteArray("in place\r\n"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"link.txt", "NTS1.txt"}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), files);
     }
 
     void failedWriteKeepsTheOldFile_data()
@@ -168,63 +157,48 @@ private slots:
             const TextFile::ReadResult read = TextFile::readLines(name.isEmpty() ? QString() : m_dir.filePath(name));
             return read.error ? read.error->number : 0;
         };
-        QCOMPARE(readError(QStringLiteral("nothing.txt")), 53);
+        // A missing file (53) and a failed save are shown by the script and message-file tests.
         QCOMPARE(readError(QStringLiteral("no/such/file.txt")), FileErrors::kPathNotFound);
         QCOMPARE(readError(QString()), FileErrors::kBadFileName);
         QVERIFY(readError(QStringLiteral(".")) != 0);
-
-        // Saving below something that is a file, not a folder.
-        QVERIFY(writeBytes(m_dir.filePath(QStringLiteral("plain")), "x"));
-        const auto saved = TextFile::saveText(m_dir.filePath(QStringLiteral("plain/file.txt")), QStringLiteral("new"));
-        QCOMPARE(saved ? saved->number : 0, FileErrors::kPathNotFound);
-        QCOMPARE(fileBytes(m_dir.filePath(QStringLiteral("plain"))), QByteArray("x"));
-
-        test::FakePrompter prompter;
-        FileErrors::show(prompter, QStringLiteral("/x/NTS1.txt"), FileErrors::make(53));
-        QCOMPARE(prompter.prompts.size(), 1);
-        QCOMPARE(prompter.prompts[0].title, QStringLiteral("Vellicor Error 53"));
-        QCOMPARE(prompter.prompts[0].text, QStringLiteral("/x/NTS1.txt\r\nFile not found"));
     }
 
-    void resolvesNamesIgnoringCaseFolderByFolder()
-    {
-        const QDir root(m_dir.path());
-        QVERIFY(root.mkpath(QStringLiteral("Scripts/Net")));
-        QVERIFY(writeBytes(m_dir.filePath(QStringLiteral("Scripts/Net/KamStart.txt")), "x"));
-        QVERIFY(writeBytes(m_dir.filePath(QStringLiteral("Scripts/a.txt")), "lower"));
-        QVERIFY(writeBytes(m_dir.filePath(QStringLiteral("Scripts/A.TXT")), "upper"));
-        const QString base = QString(m_dir.path()).replace(QLatin1Char('/'), QLatin1Char('\\'));
-
-        QCOMPARE(ProgramFolder::resolve(base + QStringLiteral("\\SCRIPTS\\NET\\KAMSTART.TXT")),
-                 m_dir.filePath(QStringLiteral("Scripts/Net/KamStart.txt")));
-        QCOMPARE(ProgramFolder::resolve(m_dir.path() + QStringLiteral("/scripts//net/kamstart.TXT")),
-                 m_dir.filePath(QStringLiteral("Scripts/Net/KamStart.txt")));
-        // The exact name wins; no match keeps the name as given.
-        QCOMPARE(ProgramFolder::resolve(base + QStringLiteral("\\SCRIPTS\\A.TXT")), m_dir.filePath(QStringLiteral("Scripts/A.TXT")));
-        QCOMPARE(ProgramFolder::resolve(base + QStringLiteral("\\SCRIPTS\\a.txt")), m_dir.filePath(QStringLiteral("Scripts/a.txt")));
-        QCOMPARE(ProgramFolder::resolve(base + QStringLiteral("\\SCRIPTS\\NEW.TXT")), m_dir.filePath(QStringLiteral("Scripts/NEW.TXT")));
-        QCOMPARE(ProgramFolder::resolve(base + QStringLiteral("\\NOWHERE\\NEW.TXT")), m_dir.filePath(QStringLiteral("NOWHERE/NEW.TXT")));
-    }
-
-    void resolveInsideNeverLeavesTheFolder_data()
+    // Names as scripts give them, with Windows folders and any case, resolved
+    // folder by folder; inside the program folder they never leave it. In a
+    // name, %1 is the folder written with backslashes, %2 with slashes.
+    void resolvesNamesIgnoringCase_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("inside");
-        QTest::newRow("plain name") << "\\NETWORK.TXT" << "network.txt";
-        QTest::newRow("climbing out") << "..\\..\\etc\\passwd" << "etc/passwd";
-        QTest::newRow("climbing with slashes") << "/../../../etc/passwd" << "etc/passwd";
-        QTest::newRow("dots in the middle") << "\\a\\.\\..\\..\\b.txt" << "b.txt";
+        QTest::addColumn<bool>("inside");
+        QTest::addColumn<QString>("resolved");
+        QTest::newRow("backslashes, any case") << "%1\\SCRIPTS\\NET\\KAMSTART.TXT" << false
+                                               << "Scripts/Net/KamStart.txt";
+        QTest::newRow("slashes, doubled") << "%2/scripts//net/kamstart.TXT" << false << "Scripts/Net/KamStart.txt";
+        QTest::newRow("the exact name wins") << "%1\\SCRIPTS\\A.TXT" << false << "Scripts/A.TXT";
+        QTest::newRow("the exact name wins, lower case") << "%1\\SCRIPTS\\a.txt" << false << "Scripts/a.txt";
+        QTest::newRow("no match keeps the name") << "%1\\SCRIPTS\\NEW.TXT" << false << "Scripts/NEW.TXT";
+        QTest::newRow("no such folder") << "%1\\NOWHERE\\NEW.TXT" << false << "NOWHERE/NEW.TXT";
+        QTest::newRow("inside: plain name") << "\\NETWORK.TXT" << true << "network.txt";
+        QTest::newRow("inside: climbing out") << "..\\..\\etc\\passwd" << true << "etc/passwd";
+        QTest::newRow("inside: climbing with slashes") << "/../../../etc/passwd" << true << "etc/passwd";
+        QTest::newRow("inside: dots in the middle") << "\\a\\.\\..\\..\\b.txt" << true << "b.txt";
     }
 
-    void resolveInsideNeverLeavesTheFolder()
+    void resolvesNamesIgnoringCase()
     {
         QFETCH(QString, name);
-        QFETCH(QString, inside);
-        QTemporaryDir dir;
-        QVERIFY(writeBytes(dir.filePath(QStringLiteral("network.txt")), "x"));
-        const ProgramFolder folder(dir.path() + QLatin1Char('/'));
-        QCOMPARE(folder.path(), dir.path());
-        QCOMPARE(folder.resolveInside(name), dir.path() + QLatin1Char('/') + inside);
+        QFETCH(bool, inside);
+        const QString folder = m_dir.path();
+        QVERIFY(QDir(folder).mkpath(QStringLiteral("Scripts/Net")));
+        for (const char* file : {"Scripts/Net/KamStart.txt", "Scripts/a.txt", "Scripts/A.TXT", "network.txt"})
+            QVERIFY(writeBytes(m_dir.filePath(QLatin1String(file)), file));
+        const ProgramFolder program(folder + QLatin1Char('/'));
+        QCOMPARE(program.path(), folder);
+        name.replace(QStringLiteral("%1"), QString(folder).replace(QLatin1Char('/'), QLatin1Char('\\')));
+        name.replace(QStringLiteral("%2"), folder);
+        QFETCH(QString, resolved);
+        const QString got = inside ? program.resolveInside(name) : ProgramFolder::resolve(name);
+        QCOMPARE(got, folder + QLatin1Char('/') + resolved);
     }
 
 private:
