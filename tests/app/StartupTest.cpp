@@ -30,14 +30,15 @@ private slots:
         QTest::addColumn<QString>("commandLine");
         QTest::addColumn<int>("port");
         QTest::addColumn<QString>("settings");
-        QTest::addColumn<QString>("startup");
+        QTest::addColumn<QString>("scripts");
         QTest::addColumn<bool>("fails");
-        const QString startup = kFolder + QStringLiteral("\\VellicorStartup.txt");
-        QTest::newRow("none") << "" << 7 << "1200,n,8,1" << startup << false;
-        QTest::newRow("all, lower case") << "comport=3,settings=4800,e,7,1,startup=c:\\tnc\\kam.txt" << 3
-                                         << "4800,E,7,1" << "C:\\TNC\\KAM.TXT" << false;
-        QTest::newRow("COMPORT=X reads the preference") << "COMPORT=X" << 7 << "1200,n,8,1" << startup << false;
-        QTest::newRow("settings the link refuses") << "SETTINGS=FAST" << 7 << "9600,n,8,1" << startup << true;
+        const QString scripts = kFolder + QStringLiteral("\\VellicorStartup.txt|") + kFolder
+                                + QStringLiteral("\\VellicorShutdown.txt");
+        QTest::newRow("none") << "" << 7 << "1200,n,8,1" << scripts << false;
+        QTest::newRow("all, lower case") << "comport=3,settings=4800,e,7,1,startup=c:\\tnc\\kam.txt,shutdown=end.txt"
+                                         << 3 << "4800,E,7,1" << "C:\\TNC\\KAM.TXT|END.TXT" << false;
+        QTest::newRow("COMPORT=X reads the preference") << "COMPORT=X" << 7 << "1200,n,8,1" << scripts << false;
+        QTest::newRow("settings the link refuses") << "SETTINGS=FAST" << 7 << "9600,n,8,1" << scripts << true;
     }
 
     void commandLineWinsOverThePreferences()
@@ -51,7 +52,7 @@ private slots:
         const StartupResult result = loadStartup(commandLine, store, link, globals, ProgramFolder(kFolder));
         QTEST(link.portNumber(), "port");
         QTEST(link.settings(), "settings");
-        QTEST(globals.gStartupFile, "startup");
+        QTEST(globals.gStartupFile + QLatin1Char('|') + globals.gShutdownFile, "scripts");
         QTEST(result.anyFailed, "fails");
         QVERIFY(!link.isOpen());
         QVERIFY(store.writes.isEmpty());

@@ -287,6 +287,7 @@ private slots:
         QTest::newRow("earlier answers dropped") << "L1\r\n|>R 1\r|ONE\r\n|>R 2\r|TW|O\r\nN0BBS>\r\n" << "TWO\r\n";
         QTest::newRow("keys without a line end keep the answer") << ">R 1\r|ONE\r\n|>\x03|>\b \b" << "ONE\r\n";
         QTest::newRow("no prompt yet") << ">R 1\r|ONE\r\nTWO" << "ONE\r\nTWO";
+        QTest::newRow("only the prompt") << ">R 1\r|N0BBS>" << "";
     }
 
     void boardAnswerIsWhatCameSinceTheLastLineSent()
