@@ -97,6 +97,8 @@ private slots:
         QTest::newRow("no such device") << "/dev/vellicor-no-such-device%1" << absent;
         QTest::newRow("no agw engine") << "agw://127.0.0.1:%1" << PortFailures::kConnectFailed;
         QTest::newRow("agw radio port not a number") << "agw://127.0.0.1:%1/x" << absent;
+        QTest::newRow("agw radio port below 0") << "agw://127.0.0.1:%1/-1" << absent;
+        QTest::newRow("agw radio port above 255") << "agw://127.0.0.1:%1/256" << absent;
     }
 
     void openFailuresHaveTheirOwnNumbers()
