@@ -1,6 +1,6 @@
 // The About window: its texts, its sound and "&System Info...".
 #include "Fakes.h"
-#include "WindowsFakes.h"
+#include "platform/api/ProgramLauncher.h"
 #include "windows/FrmAbout.h"
 #include "windows/WindowsResources.h"
 #include "platform/qt/QtSoundPlayer.h"
@@ -15,12 +15,25 @@ using namespace vellicor::test;
 
 namespace {
 
+// Programs "installed" by name, and whether starting them works.
+class FakeLauncher : public ProgramLauncher {
+public:
+    QString find(const QString& program) const override { return installed.value(program); }
+    bool start(const QString& path) override
+    {
+        started.append(path);
+        return starts;
+    }
+    QMap<QString, QString> installed;
+    QStringList started;
+    bool starts = true;
+};
+
 struct About {
     explicit About(ProgramVersion version = {1, 0, 0})
         : window(version, sound, prompter, launcher)
     {
     }
-    QString label(const char* name) { return window.findChild<QLabel*>(QLatin1String(name))->text(); }
 
     FakeSoundPlayer sound;
     FakePrompter prompter;
@@ -47,7 +60,7 @@ private slots:
         QFETCH(int, major);
         QFETCH(int, minor);
         About about({major, minor, 3});
-        QTEST(about.label("lblVersion"), "line");
+        QTEST(about.window.findChild<QLabel*>("lblVersion")->text(), "line");
         about.window.show(); // the version line stands under the program's name
         const QRect name = about.window.findChild<QLabel*>("lblTitle")->geometry();
         const QRect version = about.window.findChild<QLabel*>("lblVersion")->geometry();
