@@ -8,14 +8,6 @@
 
 #include <unistd.h>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define VELLICOR_SOAK_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VELLICOR_SOAK_ASAN 1
-#endif
-#endif
-
 namespace vellicor::test::soak {
 
 // How long a run is: the value of a VELLICOR_SOAK_* variable, or the short
@@ -27,13 +19,12 @@ inline qint64 setting(const char* name, qint64 shortRun)
     return ok && value > 0 ? value : shortRun;
 }
 
-// AddressSanitizer keeps freed memory in quarantine, so resident memory
-// says nothing about leaks there.
-inline constexpr bool kResidentMemoryMeaningful =
-#ifdef VELLICOR_SOAK_ASAN
-    false;
+// AddressSanitizer (GCC's, as CI builds it) keeps freed memory in
+// quarantine, so resident memory says nothing about leaks there.
+#ifdef __SANITIZE_ADDRESS__
+inline constexpr bool kResidentMemoryMeaningful = false;
 #else
-    true;
+inline constexpr bool kResidentMemoryMeaningful = true;
 #endif
 
 // Resident memory of this process in MiB.
@@ -70,12 +61,5 @@ private:
     int m_ticks = 0;
     qint64 m_longestGapMs = 0;
 };
-
-// Adds lines to the preferences file of an E2eFixture made before it starts.
-inline bool addPreferences(const QByteArray& iniLines)
-{
-    QFile ini(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vellicor/Vellicor.ini"));
-    return ini.open(QIODevice::Append) && ini.write(iniLines) == iniLines.size();
-}
 
 } // namespace vellicor::test::soak
