@@ -16,17 +16,17 @@ namespace vellicor::test {
 
 // The whole program as main wires it, with a private config and data folder
 // whose "Ports" map Com2 to a TCP listener owned by the test (the "TNC"), or
-// to the device given: a TNC or an AGW engine of another process.
+// to the device given: a TNC or an AGW engine of another process. Further
+// preferences may follow in `iniLines`.
 class E2eFixture {
 public:
-    E2eFixture();
-    explicit E2eFixture(const QString& com2Device);
+    explicit E2eFixture(const QString& com2Device = {}, const QByteArray& iniLines = {});
     ~E2eFixture();
 
     QString dataFolder() const { return m_data.path() + QStringLiteral("/Vellicor"); }
     void writeDataFile(const QString& name, const QByteArray& bytes) const;
     // Creates and shows the main window; waits for it to be active and for the TNC to be connected.
-    bool start(const QString& commandLine = {});
+    bool start();
 
     FrmPacket& window() { return *m_window; }
     bool linkOpen() const { return m_outside->platform().link->isOpen(); }
@@ -36,8 +36,6 @@ public:
     QByteArray& fromProgram() { return m_fromProgram; }
 
 private:
-    void writePorts(const QString& com2Device);
-
     bool m_ownTnc = true;
     QTemporaryDir m_config;
     QTemporaryDir m_data;
@@ -58,7 +56,6 @@ struct FakeProgram {
     std::unique_ptr<FrmPacket> window;
 
     ~FakeProgram();
-    void writeFile(const QString& name, const QByteArray& bytes) const;
     // Creates the window without showing it.
     FrmPacket& create();
     // Creates and shows the window; true once it is active with the port open.

@@ -51,7 +51,6 @@ public:
         return m_program->start() && shows(kStartupDone, 1, startupMs);
     }
 
-    E2eFixture& program() { return *m_program; }
     FrmPacket& window() { return m_program->window(); }
     QString pane() { return receiveView(window()).toPlainText(); }
 

@@ -1,5 +1,6 @@
 #include "Controls.h"
 #include "E2eFixture.h"
+#include "TestFiles.h"
 #include "app/FindBar.h"
 
 #include <QCheckBox>
@@ -32,7 +33,7 @@ private slots:
     void aWindowNeverActivatedStillOpensThePortAndRunsTheStartupScript()
     {
         FakeProgram program;
-        program.writeFile(QStringLiteral("VellicorStartup.txt"), "MYCALL N0CALL\r\n");
+        writeBytes(program.folder.filePath(QStringLiteral("VellicorStartup.txt")), "MYCALL N0CALL\r\n");
         ActivationBlocker neverActivated;
         program.create().installEventFilter(&neverActivated);
         program.window->show();
@@ -40,38 +41,6 @@ private slots:
         QTRY_VERIFY(!QApplication::overrideCursor());
         program.window->findChildren<QAction*>(QStringLiteral("MnuChannel")).value(1)->trigger();
         QCOMPARE(program.fakes.link.written, QByteArray("MYCALL N0CALL\r\x01" "B"));
-    }
-
-    // "&TORMEL..." and "&Tactical Call..." share Alt+T: each press highlights
-    // the next of them, and Enter runs the one highlighted.
-    void sharedAccessKeyHighlightsInTurn()
-    {
-        FakeProgram program;
-        QVERIFY(program.start());
-        FrmPacket& window = *program.window;
-        QString opened;
-        QTimer::singleShot(0, &window, [&opened] { // the first dialog any key opens
-            if (QWidget* dialog = QApplication::activeModalWidget()) {
-                opened = dialog->objectName();
-                dialog->close();
-            }
-        });
-        QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
-        QCOMPARE(window.menuBar()->activeAction(), action(window, QStringLiteral("mnuTORMEL")));
-        QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
-        QCOMPARE(window.menuBar()->activeAction(), action(window, QStringLiteral("mnuTacticalCall")));
-        QTest::keyClick(&window, Qt::Key_Return);
-        QCOMPARE(opened, QStringLiteral("frmTactical"));
-    }
-
-    void typingInTheReceivePaneGoesOnInTheSendBox()
-    {
-        FakeProgram program;
-        QVERIFY(program.start());
-        sendBox(*program.window).setText(QStringLiteral("CONN"));
-        QTest::keyClicks(&receiveView(*program.window), QStringLiteral("ECT"));
-        QCOMPARE(sendBox(*program.window).text(), QStringLiteral("CONNECT"));
-        QVERIFY(sendBox(*program.window).hasFocus());
     }
 
     void receivedRadiogramOpensInTheNtsForm()
