@@ -46,9 +46,4 @@ inline QAction* action(const QWidget& window, const QString& name)
     return named<QAction>(window, name);
 }
 
-inline QMenu* menu(const QWidget& window, const QString& name)
-{
-    return named<QMenu>(window, name);
-}
-
 } // namespace vellicor::test

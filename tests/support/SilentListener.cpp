@@ -57,9 +57,7 @@ bool SilentListener::silence()
 int SilentListener::accept()
 {
     pollfd waiting{m_listener, POLLIN, 0};
-    if (::poll(&waiting, 1, 5000) != 1)
-        return -1;
-    return ::accept(m_listener, nullptr, nullptr);
+    return ::poll(&waiting, 1, 5000) == 1 ? ::accept(m_listener, nullptr, nullptr) : -1;
 }
 
 } // namespace vellicor::test
