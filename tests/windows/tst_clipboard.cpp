@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
 
@@ -78,7 +77,8 @@ private slots:
         e.box()->setPlainText("old text");
         // A no-break space (0xA0) is kept, not turned into a plain space.
         const QByteArray original("Net control: W0ABC\r\n\r\nCaf\xe9 open 24\xa0h\r\n  indented\r\n");
-        const QString text = QStringLiteral("Net control: W0ABC\n\nCaf\u00e9 open 24 h\n  indented\n"); // as the box shows it
+        // The text as the box shows it.
+        const QString text = QStringLiteral("Net control: W0ABC\n\nCaf\u00e9 open 24 h\n  indented\n");
         const QString log = e.file("log.txt", original);
         const QString net = e.file("net.txt", "CQ NET\nW0ABC\r\nlast");
         e.run("mnuFileOpen");

@@ -2,11 +2,11 @@
 // and what they store, Cancel, the colour selection, and the device each
 // port number stands for.
 #include "Fakes.h"
+#include "WindowsFakes.h"
 #include "windows/WindowsGlobals.h"
 #include "platform/api/PortMap.h"
 #include "windows/FrmProperties.h"
 #include "windows/HelpFacility.h"
-#include "windows/PaneColorsHost.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -23,21 +22,6 @@ using namespace vellicor;
 using namespace vellicor::test;
 
 namespace {
-
-// The main window's panes as the Properties dialog sees them.
-class FakePanes : public PaneColorsHost {
-public:
-    quint32 receivedBackColor() const override { return receivedBack; }
-    void setReceivedBackColor(quint32 color) override { receivedBack = color; }
-    quint32 sentBoxForeColor() const override { return sentBoxFore; }
-    void setSentBoxForeColor(quint32 color) override { sentBoxFore = color; }
-    quint32 sentBoxBackColor() const override { return sentBoxBack; }
-    void setSentBoxBackColor(quint32 color) override { sentBoxBack = color; }
-
-    quint32 receivedBack = 0;
-    quint32 sentBoxFore = 0xFFFF;
-    quint32 sentBoxBack = 0;
-};
 
 // A link that shows any settings text, as a port could hold one the
 // dialog's positions cannot read, and notes the device each open used.
@@ -70,7 +54,6 @@ struct Fixture {
         link.setSettings(QStringLiteral("9600,n,8,1"));
         link.setHandshaking(2);
         link.open();
-        link.openCount = 0;
         link.openedDevices.clear();
         globals.gCommPort = 2;
         globals.gPortSettings = QStringLiteral("9600,n,8,1");
@@ -187,8 +170,8 @@ private slots:
         f.globals.gWordOut = true;
         f.globals.gPropertiesTab = 2;
         QCOMPARE(f.shown("cboPort"), QStringLiteral("Com16"));
-        const QLabel* device = f.dialog().findChild<QLabel*>("lblDevice"); // "&Device:", Alt+D goes to the field
-        QVERIFY(device && device->buddy() == f.control<QComboBox>("cboDevice"));
+        // "&Device:", Alt+D goes to the field
+        QVERIFY(f.control<QLabel>("lblDevice")->buddy() == f.control<QComboBox>("cboDevice"));
         QCOMPARE(f.control<QComboBox>("cboPort")->count(), 16);
         QVERIFY(f.control<QAbstractButton>("optFlow1")->isChecked());
         QVERIFY(f.control<QAbstractButton>("optEcho0")->isChecked());
@@ -211,7 +194,8 @@ private slots:
         QTest::addColumn<QStringList>("choices");
         QTest::addColumn<QString>("live"); // after OK
         QTest::addColumn<QStringList>("writes");
-        QTest::newRow("nothing changed") << true << QStringList{} << "Com2 9600,N,8,1 flow2 echo 70" << kUnchangedWrites;
+        QTest::newRow("nothing changed")
+            << true << QStringList{} << "Com2 9600,N,8,1 flow2 echo 70" << kUnchangedWrites;
         QTest::newRow("everything changed")
             << true
             << QStringList{"cboPort=Com4", "cboSpeed=1200", "cboParity=Space", "cboDataBits=7", "cboStopBits=1.5",
@@ -221,8 +205,8 @@ private slots:
                            "Properties/Echo=True", "Properties/MaxLineLength=70", "Terminal/SessionLog=True",
                            "Terminal/ScrollbackLines=5000", "Terminal/Reconnect=True"};
         const auto lengthRow = [](const char* name, const QString& typed, const char* kept) {
-            QTest::newRow(name) << false << QStringList{"optFlow0", "optEcho0", "chkWordOut", "txtMaxLineLength=" + typed}
-                                << QStringLiteral("Com2 9600,N,8,1 flow0 %1 words").arg(kept)
+            const QStringList choices{"optFlow0", "optEcho0", "chkWordOut", "txtMaxLineLength=" + typed};
+            QTest::newRow(name) << false << choices << QStringLiteral("Com2 9600,N,8,1 flow0 %1 words").arg(kept)
                                 << QStringList{"Properties/Handshaking=0", "Properties/Echo=False",
                                                QStringLiteral("Properties/MaxLineLength=") + kept};
         };
@@ -254,12 +238,15 @@ private slots:
 
     // A port that fails to open keeps its old number and device; a port that
     // opened on the new device but refused the settings or flow control stays
-    // open on it, and memory follows: Restart Port reopens that device.
+    // open on it, and memory follows: Restart Port reopens that device. A TCP
+    // port answers later: OK waits, with nothing of the dialog answering, and
+    // a refused connection ends as a port that does not open.
     void failedApplyIsShownAndNothingIsStored_data()
     {
-        QTest::addColumn<int>("refusedStep"); // 3 open, 5 settings, 6 flow control
+        QTest::addColumn<int>("refusedStep"); // 0 connection, 3 open, 5 settings, 6 flow control
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("live");
+        QTest::newRow("connection refused") << 0 << "Connection refused" << "Com2 9600,n,8,1 flow2 echo 70";
         QTest::newRow("port does not open") << 3 << "No such file or directory" << "Com2 9600,n,8,1 flow2 echo 70";
         QTest::newRow("settings refused") << 5 << "Invalid setting" << "Com3 9600,n,8,1 flow2 echo 70";
         QTest::newRow("flow control refused") << 6 << "Invalid property value" << "Com3 9600,N,8,1 flow2 echo 70";
@@ -271,21 +258,38 @@ private slots:
         QFETCH(QString, message);
         Fixture f;
         f.ports.setDevice(3, QStringLiteral("/dev/ttyACM0"));
-        const bool openFails = refusedStep == 3;
-        const int number = openFails ? PortFailures::kDeviceNotFound : PortFailures::kBadSettings;
-        PortResult& refusal = openFails ? f.link.failOpen : refusedStep == 5 ? f.link.failSettings : f.link.failHandshaking;
-        refusal = PortFailure{number, message};
+        const bool openFails = refusedStep <= 3;
+        f.link.connectsLater = refusedStep == 0;
+        PortResult connectionEnd;
+        PortResult& refusal = refusedStep == 0 ? connectionEnd
+            : refusedStep == 3                 ? f.link.failOpen
+            : refusedStep == 5                 ? f.link.failSettings
+                                               : f.link.failHandshaking;
+        const int number = refusedStep == 0 ? PortFailures::kConnectFailed : PortFailures::kDeviceNotFound;
+        refusal = PortFailure{openFails ? number : PortFailures::kBadSettings, message};
+        bool waitedDisabled = false;
+        const auto pressOk = [&f, &waitedDisabled, &connectionEnd] {
+            if (f.link.connectsLater) {
+                QTimer::singleShot(0, &f.dialog(), [&f, &waitedDisabled, &connectionEnd] {
+                    waitedDisabled = !f.dialog().isEnabled() && f.link.isConnecting();
+                    f.dialog().reject();
+                    f.link.finishConnecting(connectionEnd);
+                });
+            }
+            f.click("cmdOK");
+            QCOMPARE(waitedDisabled, f.link.connectsLater);
+        };
         f.dialog().show();
         f.choose("cboPort", "Com3");
         f.typeDevice(QStringLiteral("tcp://localhost:9000"));
-        f.click("cmdOK");
+        pressOk();
 
         QCOMPARE(f.fakes.prompter.prompts.size(), 1);
         QCOMPARE(f.fakes.prompter.prompts.first().text, message);
         QCOMPARE(f.link.isOpen(), !openFails);
         QTEST(f.live(), "live");
         QCOMPARE(f.globals.gCommPort, f.link.portNumber());
-        QVERIFY(f.dialog().isVisible());
+        QVERIFY(f.dialog().isVisible() && f.dialog().isEnabled());
         QVERIFY(f.writes().isEmpty());
         QCOMPARE(f.ports.deviceFor(3), openFails ? QStringLiteral("/dev/ttyACM0") : QStringLiteral("tcp://localhost:9000"));
         QCOMPARE(f.shown("cboDevice"), QStringLiteral("tcp://localhost:9000")); // ready to be corrected
@@ -297,44 +301,11 @@ private slots:
 
         refusal.reset(); // the operator corrects the choice and tries again
         f.choose("cboPort", "Com5");
-        f.click("cmdOK");
-        QVERIFY(!f.dialog().isVisible());
-        QCOMPARE(f.link.portNumber(), 5);
-    }
-
-    // A TCP port answers later: OK waits, with nothing of the dialog
-    // answering, and a failed connection ends as a port that does not open.
-    void okWaitsForAConnectionBeingMade()
-    {
-        Fixture f;
-        f.link.connectsLater = true;
-        bool waitedDisabled = false;
-        const auto endConnection = [&f, &waitedDisabled](const PortResult& failure) {
-            QTimer::singleShot(0, &f.dialog(), [&f, &waitedDisabled, failure] {
-                waitedDisabled = !f.dialog().isEnabled() && f.link.isConnecting();
-                f.dialog().reject();
-                f.link.finishConnecting(failure);
-            });
-        };
-        f.dialog().show();
-        f.choose("cboPort", "Com3");
-        endConnection(PortFailure{PortFailures::kConnectFailed, QStringLiteral("Connection refused")});
-        f.click("cmdOK");
-        QVERIFY(waitedDisabled);
-        QCOMPARE(f.fakes.prompter.prompts.size(), 1);
-        QCOMPARE(f.fakes.prompter.prompts.first().text, QStringLiteral("Connection refused"));
-        QVERIFY(!f.link.isOpen());
-        QCOMPARE(f.link.portNumber(), 2);
-        QVERIFY(f.dialog().isVisible() && f.dialog().isEnabled());
-        QVERIFY(f.writes().isEmpty());
-
-        endConnection(std::nullopt);
-        f.click("cmdOK");
-        QVERIFY(waitedDisabled);
+        pressOk();
         QCOMPARE(f.dialog().result(), int(QDialog::Accepted));
-        QVERIFY(f.link.isOpen());
-        QCOMPARE(f.link.portNumber(), 3);
-        QCOMPARE(f.writes().value(1), QStringLiteral("Properties/CommPort=3"));
+        QVERIFY(!f.dialog().isVisible() && f.link.isOpen());
+        QCOMPARE(f.link.portNumber(), 5);
+        QCOMPARE(f.writes().value(1), QStringLiteral("Properties/CommPort=5"));
     }
 
     void cancelAppliesAndStoresNothing()
