@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TestFiles.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
@@ -30,10 +32,7 @@ inline constexpr bool kResidentMemoryMeaningful = true;
 // Resident memory of this process in MiB.
 inline double residentMiB()
 {
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
+    const QList<QByteArray> fields = fileBytes(QStringLiteral("/proc/self/statm")).split(' ');
     return fields.size() > 1 ? fields.at(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : 0;
 }
 
@@ -43,13 +42,12 @@ class Heartbeat {
 public:
     Heartbeat()
     {
-        m_timer.setInterval(10);
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
             ++m_ticks;
             m_longestGapMs = qMax(m_longestGapMs, m_sinceLast.restart());
         });
         m_sinceLast.start();
-        m_timer.start();
+        m_timer.start(10);
     }
     // Ticks since the last call.
     int takeTicks() { return std::exchange(m_ticks, 0); }

@@ -60,7 +60,7 @@ private slots:
         E2eFixture program;
         QVERIFY(program.start());
         program.writeDataFile(QStringLiteral("VellicorStartup.txt"), "FIRST\r\n#\r\n#\r\nSECOND\r\n");
-        QAction& runStartup = *action(program.window(), QStringLiteral("mnuOptionsInitStartup"));
+        QAction& runStartup = *named<QAction>(program.window(), QStringLiteral("mnuOptionsInitStartup"));
         program.fromProgram().clear();
         QTcpSocket* tnc = program.tnc();
         // The plug is pulled as soon as the TNC has "FIRST": the far end goes
@@ -72,7 +72,8 @@ private slots:
 
         runStartup.trigger();
         QCOMPARE(program.fromProgram(), QByteArray("FIRST\r"));
-        QCOMPARE(panel(program.window(), QStringLiteral("Status")).text(), QStringLiteral("Status: Change in CTS Detected"));
+        const QLabel& status = panel(program.window(), QStringLiteral("Status"));
+        QCOMPARE(status.text(), QStringLiteral("Status: Change in CTS Detected"));
         QVERIFY(!QApplication::overrideCursor());
 
         // The operator's way back: Restart Port, once the watchdog shows it.

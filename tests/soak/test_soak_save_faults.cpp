@@ -6,33 +6,10 @@
 
 #include "terminal/TextFile.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QRandomGenerator>
-#include <QSignalSpy>
-#include <QTest>
+#include <QtTest>
 
 using namespace vellicor;
 using namespace vellicor::test;
-
-namespace {
-
-// The last "saved N" the helper printed before it was killed.
-std::optional<quint32> lastSaved(const QByteArray& output)
-{
-    const qsizetype at = output.lastIndexOf("saved ");
-    if (at < 0)
-        return std::nullopt;
-    return output.mid(at + 6, output.indexOf('\n', at) - at - 6).toUInt();
-}
-
-// The helper was killed between "saving N" and "saved N".
-bool killedInsideASave(const QByteArray& output)
-{
-    return output.lastIndexOf("saving ") > output.lastIndexOf("saved ");
-}
-
-} // namespace
 
 class SoakSaveFaults : public QObject {
     Q_OBJECT
@@ -61,8 +38,10 @@ private slots:
             QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
 
             const QByteArray output = writer.readAllStandardOutput();
-            const quint32 saved = lastSaved(output).value_or(next - 1);
-            insideASave += killedInsideASave(output);
+            // The last "saved N" the helper printed; killed between "saving N" and "saved N" or not.
+            const qsizetype at = output.lastIndexOf("saved ");
+            const quint32 saved = at < 0 ? next - 1 : output.mid(at + 6, output.indexOf('\n', at) - at - 6).toUInt();
+            insideASave += output.lastIndexOf("saving ") > at;
             // The file holds the version saved last or the one being saved, whole.
             const QByteArray file = fileBytes(path);
             const quint32 version = file == soak::savedVersion(saved + 1, megabytes) ? saved + 1 : saved;
