@@ -3,8 +3,7 @@
 #include "TestFiles.h"
 #include "app/Application.h"
 
-#include <QDir>
-#include <QTest>
+#include <QtTest>
 
 namespace vellicor::test {
 
@@ -18,20 +17,13 @@ E2eFixture::E2eFixture(const QString& com2Device, const QByteArray& iniLines)
             QObject::connect(m_tnc, &QTcpSocket::readyRead, [this] { m_fromProgram += m_tnc->readAll(); });
         });
     }
-    const QString device = m_ownTnc ? QStringLiteral("tcp://127.0.0.1:%1").arg(m_server.serverPort()) : com2Device;
+    const QString ownTnc = QStringLiteral("tcp://127.0.0.1:%1").arg(m_server.serverPort());
+    const QString device = m_ownTnc ? ownTnc : com2Device;
     qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
     QDir().mkpath(m_config.path() + QStringLiteral("/Vellicor"));
     writeBytes(m_config.path() + QStringLiteral("/Vellicor/Vellicor.ini"),
                "[Ports]\nCom2=" + device.toLatin1() + "\n" + iniLines);
-}
-
-E2eFixture::~E2eFixture()
-{
-    if (m_window)
-        m_globals.gExiting = true;
-    m_window.reset();
-    m_outside.reset();
 }
 
 void E2eFixture::writeDataFile(const QString& name, const QByteArray& bytes) const
@@ -49,27 +41,6 @@ bool E2eFixture::start()
     m_window->activateWindow();
     return QTest::qWaitForWindowActive(m_window.get())
         && QTest::qWaitFor([this] { return linkOpen() && (!m_ownTnc || !m_tnc.isNull()); }, 5000);
-}
-
-FakeProgram::~FakeProgram()
-{
-    globals.gExiting = true;
-    window.reset();
-}
-
-FrmPacket& FakeProgram::create()
-{
-    FrmPacket::Options options;
-    options.folder = ProgramFolder(folder.path());
-    window = std::make_unique<FrmPacket>(globals, fakes.platform(), options);
-    return *window;
-}
-
-bool FakeProgram::start()
-{
-    create().show();
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window.get()) && fakes.link.isOpen();
 }
 
 } // namespace vellicor::test

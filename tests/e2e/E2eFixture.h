@@ -9,6 +9,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
@@ -21,7 +22,7 @@ namespace vellicor::test {
 class E2eFixture {
 public:
     explicit E2eFixture(const QString& com2Device = {}, const QByteArray& iniLines = {});
-    ~E2eFixture();
+    ~E2eFixture() { m_globals.gExiting = true; } // the window goes first, as at the program's end
 
     QString dataFolder() const { return m_data.path() + QStringLiteral("/Vellicor"); }
     void writeDataFile(const QString& name, const QByteArray& bytes) const;
@@ -30,7 +31,6 @@ public:
 
     FrmPacket& window() { return *m_window; }
     bool linkOpen() const { return m_outside->platform().link->isOpen(); }
-    Globals& globals() { return m_globals; }
     // The TNC played by the test: none with a TNC of another process.
     QTcpSocket* tnc() { return m_tnc; }
     QByteArray& fromProgram() { return m_fromProgram; }
@@ -55,11 +55,22 @@ struct FakeProgram {
     Globals globals;
     std::unique_ptr<FrmPacket> window;
 
-    ~FakeProgram();
+    ~FakeProgram() { globals.gExiting = true; } // the window goes first, as at the program's end
     // Creates the window without showing it.
-    FrmPacket& create();
+    FrmPacket& create()
+    {
+        FrmPacket::Options options;
+        options.folder = ProgramFolder(folder.path());
+        window = std::make_unique<FrmPacket>(globals, fakes.platform(), options);
+        return *window;
+    }
     // Creates and shows the window; true once it is active with the port open.
-    bool start();
+    bool start()
+    {
+        create().show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get()) && fakes.link.isOpen();
+    }
 };
 
 } // namespace vellicor::test

@@ -7,8 +7,7 @@
 #include "traffic/nts/FrmNTS.h"
 
 #include <QMessageBox>
-#include <QStandardPaths>
-#include <QTimer>
+#include <QtTest>
 
 using namespace vellicor;
 using namespace vellicor::test;
@@ -39,23 +38,17 @@ public:
         const QList<QByteArray> words = m_loop.readLine().trimmed().split(' '); // "agw PORT_A PORT_B"
         if (words.size() != 3 || words.first() != "agw")
             return false;
-        m_vellicorPort = words.at(1);
-        m_boardPort = words.at(2);
+        vellicorDevice = QStringLiteral("agw://127.0.0.1:") + QString::fromLatin1(words.at(1));
+        boardArguments = QStringList{"--agw", "127.0.0.1:" + QString::fromLatin1(words.at(2)), "--call", "N0BBS"};
         return true;
     }
 
-    QString vellicorDevice() const { return QStringLiteral("agw://127.0.0.1:") + QString::fromLatin1(m_vellicorPort); }
-    QStringList boardArguments() const
-    {
-        return {QStringLiteral("--agw"), QStringLiteral("127.0.0.1:") + QString::fromLatin1(m_boardPort),
-                QStringLiteral("--call"), QStringLiteral("N0BBS")};
-    }
+    QString vellicorDevice; // Vellicor's port on engine A
+    QStringList boardArguments; // the practice board's, on engine B
 
 private:
     QTemporaryDir m_folder;
     QProcess m_loop;
-    QByteArray m_vellicorPort;
-    QByteArray m_boardPort;
 };
 
 // Sends the form's message as the operator does, answering its two boxes
@@ -71,7 +64,8 @@ bool sendFrom(Form* form)
     QObject::connect(&poll, &QTimer::timeout, [&boxTexts] {
         QWidget* modal = QApplication::activeModalWidget();
         auto* box = qobject_cast<QMessageBox*>(modal);
-        QAbstractButton* answer = box ? box->button(boxTexts.isEmpty() ? QMessageBox::Yes : QMessageBox::Ok) : nullptr;
+        const QMessageBox::StandardButton wanted = boxTexts.isEmpty() ? QMessageBox::Yes : QMessageBox::Ok;
+        QAbstractButton* answer = box ? box->button(wanted) : nullptr;
         if (answer) {
             boxTexts.append(box->text());
             answer->click();
@@ -96,11 +90,11 @@ bool relayBothMessages(PracticeSession& session, int waitMs)
     return session.press(QStringLiteral("BBS")) && session.shows(QStringLiteral("N0BBS>"), 1, waitMs)
         && session.press(QStringLiteral("List")) && session.shows(QStringLiteral("P, Cots and blankets"), 1, waitMs)
         && (session.type(QStringLiteral("R 1")), session.shows(QStringLiteral("[End of message #1]\nN0BBS>"), 1, waitMs))
-        && (action(window, QStringLiteral("mnuFileOpenAsRadiogram"))->trigger(), true)
+        && (named<QAction>(window, QStringLiteral("mnuFileOpenAsRadiogram"))->trigger(), true)
         && sendFrom(named<FrmNTS>(window, QStringLiteral("frmNTS")))
         && session.shows(QStringLiteral("Message #3 saved"), 1, waitMs)
         && (session.type(QStringLiteral("R 2")), session.shows(QStringLiteral("[End of message #2]\nN0BBS>"), 1, waitMs))
-        && (action(window, QStringLiteral("mnuFileOpenAsAres"))->trigger(), true)
+        && (named<QAction>(window, QStringLiteral("mnuFileOpenAsAres"))->trigger(), true)
         && sendFrom(named<FrmTORMEL>(window, QStringLiteral("frmTORMEL")))
         && session.shows(QStringLiteral("Message #4 saved"), 1, waitMs);
 }
@@ -126,11 +120,11 @@ private slots:
         EngineLoop loop;
         QVERIFY(loop.start());
         PracticeSession overAir;
-        VERIFY_PANE(overAir, overAir.begin(loop.boardArguments(), loop.vellicorDevice()));
+        VERIFY_PANE(overAir, overAir.begin(loop.boardArguments, loop.vellicorDevice));
         QVERIFY(overAir.pane().contains(QStringLiteral("Vellicor TNC 1.0 on an AGW packet engine")));
         VERIFY_PANE(overAir, relayBothMessages(overAir, kRadioMs));
         for (int number : {3, 4}) {
-            QVERIFY(!overTcp.storedMessage(number).isEmpty());
+            QVERIFY(overTcp.storedMessage(number).endsWith('\x1A')); // a whole message
             QCOMPARE(overAir.storedMessage(number), overTcp.storedMessage(number));
         }
     }

@@ -3,25 +3,10 @@
 // in a process of their own, as a newcomer runs them.
 #include "PracticeSession.h"
 
-#include <QRegularExpression>
-#include <QTest>
+#include <QtTest>
 
 using namespace vellicor;
 using namespace vellicor::test;
-
-namespace {
-
-QList<QAction*> modeItems(FrmPacket& window)
-{
-    QList<QAction*> items;
-    for (QAction* action : named<QMenu>(window, QStringLiteral("mnuMode"))->actions()) {
-        if (action->objectName() == QStringLiteral("mnuModeItem") && action->isVisible())
-            items.append(action);
-    }
-    return items;
-}
-
-} // namespace
 
 class E2ePractice : public QObject {
     Q_OBJECT
@@ -32,9 +17,12 @@ private slots:
         VERIFY_PANE(session, session.begin());
         FrmPacket& window = session.window();
         QVERIFY(session.pane().contains(kSignOn));
-        QVERIFY(window.windowTitle().endsWith(QStringLiteral("        Practice TNC - no radio, nothing goes on the air")));
-        QVERIFY(named<QMenu>(window, QStringLiteral("mnuMode"))->menuAction()->isVisible());
-        const QList<QAction*> modes = modeItems(window);
+        const QString caption = QStringLiteral("        Practice TNC - no radio, nothing goes on the air");
+        QVERIFY(window.windowTitle().endsWith(caption));
+        const QMenu& modeMenu = *named<QMenu>(window, QStringLiteral("mnuMode"));
+        QVERIFY(modeMenu.menuAction()->isVisible());
+        QList<QAction*> modes = modeMenu.actions(); // the modes shown
+        modes.removeIf([](const QAction* item) { return item->objectName() != "mnuModeItem" || !item->isVisible(); });
         QCOMPARE(modes.size(), 2);
         QCOMPARE(panel(window, QStringLiteral("Mode")).text(), QStringLiteral("Bulletin Board"));
         QCOMPARE(named<QMenu>(window, QStringLiteral("mnuUser"))->actions()[1]->text(), QStringLiteral("Channel &B"));

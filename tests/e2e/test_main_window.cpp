@@ -5,10 +5,7 @@
 
 #include <QCheckBox>
 #include <QDialog>
-#include <QMenuBar>
-#include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
 #include <QWindow>
 
 using namespace vellicor;
@@ -49,7 +46,7 @@ private slots:
         QVERIFY(program.start());
         program.fakes.link.receive("12 R W1AW 4 DENVER 12/05/2026\r\nJOHN DOE\r\n12 MAIN ST\r\n"
                                    "BOULDER, CO, 80302\r\n  BT\r\nARRIVED SAFE  BT\r\nMARY\r\n");
-        action(*program.window, QStringLiteral("mnuFileOpenAsRadiogram"))->trigger();
+        named<QAction>(*program.window, QStringLiteral("mnuFileOpenAsRadiogram"))->trigger();
         const QWidget* form = named<QWidget>(*program.window, QStringLiteral("frmNTS"));
         QVERIFY(form && form->isVisible());
         QCOMPARE(named<QLineEdit>(*form, QStringLiteral("txtName"))->text(), QStringLiteral("JOHN DOE"));
@@ -84,7 +81,7 @@ private slots:
         QVERIFY(program.start());
         FrmPacket& window = *program.window;
         program.fakes.link.receive("N0BBS> msg 12 from W1AW\r\nN0BBS> msg 13 from w1aw\r\n");
-        action(window, QStringLiteral("mnuFileFind"))->trigger();
+        named<QAction>(window, QStringLiteral("mnuFileFind"))->trigger();
         FindBar& find = *named<FindBar>(window, QStringLiteral("findBar"));
         QVERIFY(find.isVisible());
         const auto click = [&find](const QString& caption) {
@@ -122,7 +119,7 @@ private slots:
             program.fakes.link.setSettings(QStringLiteral("4800,E,7,1"));
             static_cast<QDialog*>(dialog)->reject();
         });
-        action(*program.window, QStringLiteral("mnuComPort"))->trigger();
+        named<QAction>(*program.window, QStringLiteral("mnuComPort"))->trigger();
         QCOMPARE(panel(*program.window, QStringLiteral("Com Port")).text(), QStringLiteral("Com Port: 5"));
         QCOMPARE(panel(*program.window, QStringLiteral("Settings")).text(), QStringLiteral("Settings: 4800,E,7,1"));
     }
@@ -143,10 +140,9 @@ private slots:
     void coloursReachBothPanesAndTheScrollButton()
     {
         FakeProgram program;
-        QMap<QString, QString>& stored = program.fakes.settings.values;
-        stored.insert(QStringLiteral("Properties/TextReceivedBackColor"), QStringLiteral("65280"));
-        stored.insert(QStringLiteral("Properties/TextSentBoxForeColor"), QStringLiteral("255"));
-        stored.insert(QStringLiteral("Properties/TextSentBoxBackColor"), QStringLiteral("16711680"));
+        program.fakes.settings.values = {{"Properties/TextReceivedBackColor", "65280"},
+                                         {"Properties/TextSentBoxForeColor", "255"},
+                                         {"Properties/TextSentBoxBackColor", "16711680"}};
         QVERIFY(program.start());
         FrmPacket& window = *program.window;
         sendBox(window).ensurePolished();
@@ -162,7 +158,7 @@ private slots:
             named<QAbstractButton>(*dialog, QStringLiteral("cmdSelectColor"))->click();
             dialog->close();
         });
-        action(window, QStringLiteral("mnuOptionsPreferences"))->trigger();
+        named<QAction>(window, QStringLiteral("mnuOptionsPreferences"))->trigger();
         QCOMPARE(program.fakes.dialogs.colorInitials, QList<quint32>{65280});
 
         QPushButton& scroll = button(window, QStringLiteral("cmdScroll"));
@@ -171,11 +167,10 @@ private slots:
         program.fakes.link.receive("held");
         scroll.ensurePolished();
         QCOMPARE(scroll.palette().color(QPalette::Button), QColor(255, 0, 0));
-        action(window, QStringLiteral("mnuActivateScroll"))->trigger();
+        named<QAction>(window, QStringLiteral("mnuActivateScroll"))->trigger();
         scroll.ensurePolished();
         QCOMPARE(scroll.palette().color(QPalette::Button), normal);
     }
-
 };
 
 QTEST_MAIN(MainWindowTest)
