@@ -2,6 +2,7 @@
 #include "E2eFixture.h"
 #include "TestFiles.h"
 #include "app/FindBar.h"
+#include "platform/qt/QtPrintService.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -22,7 +23,7 @@ protected:
 
 } // namespace
 
-// The main window's own wiring, over fake outside objects.
+// The main window's own wiring, over fake outside objects, and its printouts.
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
@@ -170,6 +171,24 @@ private slots:
         named<QAction>(window, QStringLiteral("mnuActivateScroll"))->trigger();
         scroll.ensurePolished();
         QCOMPARE(scroll.palette().color(QPalette::Button), normal);
+    }
+
+    // Printouts are PDF files, each of its own, when VELLICOR_PRINT_DIR names a folder.
+    void printoutsAreWrittenAsPdfIntoThePrintFolder()
+    {
+        QTemporaryDir folder;
+        qputenv("VELLICOR_PRINT_DIR", folder.path().toLocal8Bit());
+        FakePrompter prompter;
+        FakeFileDialogs dialogs;
+        QtPrintService printer(prompter, dialogs);
+        PrintJob job;
+        job.lines = {QString(), QStringLiteral("Num 007 Emergency HXG W1AW 4 DENVER CO 14:30Z  12/05/2026")};
+        QVERIFY(printer.print(job) && printer.print(job));
+        const QStringList pdfs = QDir(folder.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        QCOMPARE(pdfs.size(), 2);
+        QVERIFY(fileBytes(folder.filePath(pdfs.first())).startsWith("%PDF-"));
+        QVERIFY(prompter.prompts.isEmpty());
+        qunsetenv("VELLICOR_PRINT_DIR");
     }
 };
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "TestFiles.h"
-
 #include <QElapsedTimer>
 #include <QFile>
+#include <QList>
+#include <QRandomGenerator>
 #include <QTimer>
 
 #include <utility>
@@ -32,7 +32,9 @@ inline constexpr bool kResidentMemoryMeaningful = true;
 // Resident memory of this process in MiB.
 inline double residentMiB()
 {
-    const QList<QByteArray> fields = fileBytes(QStringLiteral("/proc/self/statm")).split(' ');
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    statm.open(QIODevice::ReadOnly);
+    const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? fields.at(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : 0;
 }
 
@@ -59,5 +61,17 @@ private:
     int m_ticks = 0;
     qint64 m_longestGapMs = 0;
 };
+
+// The complete versions the save helper writes: version n is the line
+// "VERSION n" and then pseudo-random bytes, of a length of its own, all
+// made from n.
+inline QByteArray savedVersion(quint32 number, qint64 megabytes)
+{
+    const qint64 size = megabytes * 1024 * 1024 + (number * 7919) % 65536;
+    QList<quint32> words((size + 3) / 4);
+    QRandomGenerator(number).fillRange(words.data(), words.size());
+    return "VERSION " + QByteArray::number(number) + "\r\n"
+        + QByteArray(reinterpret_cast<const char*>(words.constData()), size);
+}
 
 } // namespace vellicor::test::soak

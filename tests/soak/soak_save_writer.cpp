@@ -2,7 +2,7 @@
 // versions FIRST, FIRST+1, ... of a large file to PATH with the program's own
 // atomic save, forever, printing "saving N" before and
 // "saved N" after each save.
-#include "SaveVersions.h"
+#include "SoakSupport.h"
 
 #include "terminal/TextFile.h"
 
@@ -11,10 +11,8 @@
 
 int main(int argc, char* argv[])
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: soak_save_writer PATH FIRST-VERSION MEGABYTES\n");
+    if (argc != 4) // soak_save_writer PATH FIRST-VERSION MEGABYTES
         return 2;
-    }
     const QString path = QString::fromLocal8Bit(argv[1]);
     auto version = quint32(std::strtoul(argv[2], nullptr, 10));
     const qint64 megabytes = std::strtoll(argv[3], nullptr, 10);

@@ -44,15 +44,15 @@ private slots:
         flood.start(0);
         QTRY_VERIFY_WITH_TIMEOUT(!flood.isActive(), 300000);
 
-        const QList<Prompt>& boxes = program.fakes.prompter.prompts;
-        QCOMPARE(boxes.size(), errors / 11);
+        const qsizetype boxes = program.fakes.prompter.prompts.size();
+        QCOMPARE(boxes, errors / 11);
         QVERIFY2(heartbeat.takeTicks() > 0, "the event loop stopped answering");
         QTRY_VERIFY(receiveView(*program.window).toPlainText().endsWith(QStringLiteral("LINE %1\n").arg(errors)));
         QTest::keyClicks(&sendBox(*program.window), QStringLiteral("STILL HERE"));
         QTest::keyClick(&sendBox(*program.window), Qt::Key_Return);
         QCOMPARE(link.written, QByteArray("STILL HERE\r"));
         qInfo().noquote() << QStringLiteral("soak error flood: %1 errors, %2 boxes, longest event-loop gap %3 ms")
-                                 .arg(errors).arg(boxes.size()).arg(heartbeat.longestGapMs());
+                                 .arg(errors).arg(boxes).arg(heartbeat.longestGapMs());
     }
 
     void unpluggedDuringScriptPauseEndsTheScriptAndItRunsWholeAfterRestart()

@@ -31,10 +31,7 @@ QByteArray hashOfLoggedReceived(const QString& folder, int& strayLines)
     const QDir dir(folder);
     for (const QString& name : dir.entryList({QStringLiteral("*.log")}, QDir::Files, QDir::Name)) {
         QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::ReadOnly)) {
-            ++strayLines;
-            continue;
-        }
+        file.open(QIODevice::ReadOnly); // an unreadable log leaves the two hashes apart
         while (!file.atEnd()) {
             // "HH:MM:SSZ < text\n"; the last line may still be open, without its line end.
             const QByteArray line = file.readLine();

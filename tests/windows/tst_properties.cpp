@@ -128,10 +128,6 @@ private:
     std::unique_ptr<FrmProperties> m_dialog;
 };
 
-const QStringList kUnchangedWrites = {"Properties/Settings=9600,N,8,1", "Properties/CommPort=2",
-                                      "Properties/Handshaking=2", "Properties/Echo=True",
-                                      "Properties/MaxLineLength=70"};
-
 } // namespace
 
 class PropertiesTest : public QObject {
@@ -194,8 +190,9 @@ private slots:
         QTest::addColumn<QStringList>("choices");
         QTest::addColumn<QString>("live"); // after OK
         QTest::addColumn<QStringList>("writes");
-        QTest::newRow("nothing changed")
-            << true << QStringList{} << "Com2 9600,N,8,1 flow2 echo 70" << kUnchangedWrites;
+        QTest::newRow("nothing changed") << true << QStringList{} << "Com2 9600,N,8,1 flow2 echo 70"
+            << QStringList{"Properties/Settings=9600,N,8,1", "Properties/CommPort=2", "Properties/Handshaking=2",
+                           "Properties/Echo=True", "Properties/MaxLineLength=70"};
         QTest::newRow("everything changed")
             << true
             << QStringList{"cboPort=Com4", "cboSpeed=1200", "cboParity=Space", "cboDataBits=7", "cboStopBits=1.5",
