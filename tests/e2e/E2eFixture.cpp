@@ -3,44 +3,27 @@
 #include "TestFiles.h"
 #include "app/Application.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTest>
+#include <QtTest>
 
 namespace vellicor::test {
 
-E2eFixture::E2eFixture()
+E2eFixture::E2eFixture(const QString& com2Device, const QByteArray& iniLines)
+    : m_ownTnc(com2Device.isEmpty())
 {
-    m_server.listen(QHostAddress::LocalHost, 0);
-    writePorts(QStringLiteral("tcp://127.0.0.1:%1").arg(m_server.serverPort()));
-    QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
-        m_tnc = m_server.nextPendingConnection();
-        QObject::connect(m_tnc, &QTcpSocket::readyRead, [this] { m_fromProgram += m_tnc->readAll(); });
-    });
-}
-
-E2eFixture::E2eFixture(const QString& com2Device)
-    : m_ownTnc(false)
-{
-    writePorts(com2Device);
-}
-
-void E2eFixture::writePorts(const QString& com2Device)
-{
+    if (m_ownTnc) {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
+            m_tnc = m_server.nextPendingConnection();
+            QObject::connect(m_tnc, &QTcpSocket::readyRead, [this] { m_fromProgram += m_tnc->readAll(); });
+        });
+    }
+    const QString ownTnc = QStringLiteral("tcp://127.0.0.1:%1").arg(m_server.serverPort());
+    const QString device = m_ownTnc ? ownTnc : com2Device;
     qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
     QDir().mkpath(m_config.path() + QStringLiteral("/Vellicor"));
-    QFile ini(m_config.path() + QStringLiteral("/Vellicor/Vellicor.ini"));
-    if (ini.open(QIODevice::WriteOnly))
-        ini.write(("[Ports]\nCom2=" + com2Device + "\n").toLatin1());
-}
-
-E2eFixture::~E2eFixture()
-{
-    if (m_window)
-        m_globals.gExiting = true;
-    m_window.reset();
-    m_outside.reset();
+    writeBytes(m_config.path() + QStringLiteral("/Vellicor/Vellicor.ini"),
+               "[Ports]\nCom2=" + device.toLatin1() + "\n" + iniLines);
 }
 
 void E2eFixture::writeDataFile(const QString& name, const QByteArray& bytes) const
@@ -49,44 +32,15 @@ void E2eFixture::writeDataFile(const QString& name, const QByteArray& bytes) con
     writeBytes(dataFolder() + QLatin1Char('/') + name, bytes);
 }
 
-bool E2eFixture::start(const QString& commandLine)
+bool E2eFixture::start()
 {
     m_outside = std::make_unique<RealPlatform>();
-    FrmPacket::Options options = programOptions({QStringLiteral("vellicor")});
-    options.commandLine = commandLine;
+    const FrmPacket::Options options = programOptions({QStringLiteral("vellicor")});
     m_window = std::make_unique<FrmPacket>(m_globals, m_outside->platform(), options);
     m_window->show();
     m_window->activateWindow();
-    if (!QTest::qWaitForWindowActive(m_window.get()))
-        return false;
-    return QTest::qWaitFor(
-        [this] { return linkOpen() && (!m_ownTnc || !m_tnc.isNull()); }, 5000);
-}
-
-FakeProgram::~FakeProgram()
-{
-    globals.gExiting = true;
-    window.reset();
-}
-
-void FakeProgram::writeFile(const QString& name, const QByteArray& bytes) const
-{
-    writeBytes(folder.filePath(name), bytes);
-}
-
-FrmPacket& FakeProgram::create()
-{
-    FrmPacket::Options options;
-    options.folder = ProgramFolder(folder.path());
-    window = std::make_unique<FrmPacket>(globals, fakes.platform(), options);
-    return *window;
-}
-
-bool FakeProgram::start()
-{
-    create().show();
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window.get()) && fakes.link.isOpen();
+    return QTest::qWaitForWindowActive(m_window.get())
+        && QTest::qWaitFor([this] { return linkOpen() && (!m_ownTnc || !m_tnc.isNull()); }, 5000);
 }
 
 } // namespace vellicor::test

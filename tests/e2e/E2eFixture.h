@@ -9,6 +9,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
@@ -16,28 +17,25 @@ namespace vellicor::test {
 
 // The whole program as main wires it, with a private config and data folder
 // whose "Ports" map Com2 to a TCP listener owned by the test (the "TNC"), or
-// to the device given: a TNC or an AGW engine of another process.
+// to the device given: a TNC or an AGW engine of another process. Further
+// preferences may follow in `iniLines`.
 class E2eFixture {
 public:
-    E2eFixture();
-    explicit E2eFixture(const QString& com2Device);
-    ~E2eFixture();
+    explicit E2eFixture(const QString& com2Device = {}, const QByteArray& iniLines = {});
+    ~E2eFixture() { m_globals.gExiting = true; } // the window goes first, as at the program's end
 
     QString dataFolder() const { return m_data.path() + QStringLiteral("/Vellicor"); }
     void writeDataFile(const QString& name, const QByteArray& bytes) const;
     // Creates and shows the main window; waits for it to be active and for the TNC to be connected.
-    bool start(const QString& commandLine = {});
+    bool start();
 
     FrmPacket& window() { return *m_window; }
     bool linkOpen() const { return m_outside->platform().link->isOpen(); }
-    Globals& globals() { return m_globals; }
     // The TNC played by the test: none with a TNC of another process.
     QTcpSocket* tnc() { return m_tnc; }
     QByteArray& fromProgram() { return m_fromProgram; }
 
 private:
-    void writePorts(const QString& com2Device);
-
     bool m_ownTnc = true;
     QTemporaryDir m_config;
     QTemporaryDir m_data;
@@ -57,12 +55,22 @@ struct FakeProgram {
     Globals globals;
     std::unique_ptr<FrmPacket> window;
 
-    ~FakeProgram();
-    void writeFile(const QString& name, const QByteArray& bytes) const;
+    ~FakeProgram() { globals.gExiting = true; } // the window goes first, as at the program's end
     // Creates the window without showing it.
-    FrmPacket& create();
+    FrmPacket& create()
+    {
+        FrmPacket::Options options;
+        options.folder = ProgramFolder(folder.path());
+        window = std::make_unique<FrmPacket>(globals, fakes.platform(), options);
+        return *window;
+    }
     // Creates and shows the window; true once it is active with the port open.
-    bool start();
+    bool start()
+    {
+        create().show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get()) && fakes.link.isOpen();
+    }
 };
 
 } // namespace vellicor::test

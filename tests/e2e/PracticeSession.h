@@ -6,6 +6,7 @@
 // VELLICOR_PRACTICE_PROFILE.
 #include "Controls.h"
 #include "E2eFixture.h"
+#include "TestFiles.h"
 
 #include "app/SendBoxEdit.h"
 
@@ -34,7 +35,7 @@ public:
     // loopback port, which Com2 then names; else Com2 is the device given)
     // and Vellicor, and waits for its start-up script to end.
     bool begin(const QStringList& tncArguments = {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0")},
-               QString com2Device = {}, int startupMs = kAnswerMs)
+               QString com2Device = {})
     {
         const QList<QByteArray> words = startPracticeTnc(tncArguments); // "port 40123" or "agw HOST:PORT"
         if (words.size() == 2 && words.first() == "port" && com2Device.isEmpty())
@@ -42,16 +43,11 @@ public:
         if (words.isEmpty() || com2Device.isEmpty())
             return false;
         m_program = std::make_unique<E2eFixture>(com2Device);
-        for (const QString name : {"VellicorStartup.txt", "VellicorShutdown.txt", "VellicorConnects.txt"}) {
-            QFile file(QStringLiteral(VELLICOR_PRACTICE_PROFILE "/") + name);
-            if (!file.open(QIODevice::ReadOnly))
-                return false;
-            m_program->writeDataFile(name, file.readAll());
-        }
-        return m_program->start() && shows(kStartupDone, 1, startupMs);
+        for (const QString name : {"VellicorStartup.txt", "VellicorShutdown.txt", "VellicorConnects.txt"})
+            m_program->writeDataFile(name, fileBytes(QStringLiteral(VELLICOR_PRACTICE_PROFILE "/") + name));
+        return m_program->start() && shows(kStartupDone);
     }
 
-    E2eFixture& program() { return *m_program; }
     FrmPacket& window() { return m_program->window(); }
     QString pane() { return receiveView(window()).toPlainText(); }
 
@@ -63,8 +59,7 @@ public:
 
     QByteArray storedMessage(int number) const
     {
-        QFile file(m_store.filePath(QStringLiteral("msg%1.txt").arg(number, 5, 10, QLatin1Char('0'))));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return fileBytes(m_store.filePath(QStringLiteral("msg%1.txt").arg(number, 5, 10, QLatin1Char('0'))));
     }
 
     void type(const QString& line)

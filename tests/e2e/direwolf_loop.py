@@ -7,9 +7,8 @@ here plays each engine's bursts to the other one's UDP port at real-time pace
 in 10 ms datagrams, with silence between bursts.
 
 Usage: direwolf_loop.py FOLDER
-Prints "agw PORT_A PORT_B" once both engines take AGW clients. Then reads
-commands on stdin: "stop A" kills engine A (answers "stopped A"), "start A"
-starts it again (answers "started A"). Ends both engines at end of input.
+Prints "agw PORT_A PORT_B" once both engines take AGW clients, and ends both
+engines at the end of its input.
 """
 import fcntl
 import os
@@ -128,14 +127,7 @@ def main():
             print("direwolf did not start; see %s/direwolf-*.log" % folder, flush=True)
             return 1
         print("agw %d %d" % (engines[0].agw, engines[1].agw), flush=True)
-        named = {e.name: e for e in engines}
-        for line in sys.stdin:
-            command, name = (line.split() + ["", ""])[:2]
-            if command == "stop" and name in named:
-                named[name].stop()
-                print("stopped " + name, flush=True)
-            elif command == "start" and name in named:
-                print(("started " if named[name].start() else "failed ") + name, flush=True)
+        sys.stdin.read()
     finally:
         for engine in engines:
             engine.stop()

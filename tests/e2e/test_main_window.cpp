@@ -1,13 +1,12 @@
 #include "Controls.h"
 #include "E2eFixture.h"
+#include "TestFiles.h"
 #include "app/FindBar.h"
+#include "platform/qt/QtPrintService.h"
 
 #include <QCheckBox>
 #include <QDialog>
-#include <QMenuBar>
-#include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
 #include <QWindow>
 
 using namespace vellicor;
@@ -24,7 +23,7 @@ protected:
 
 } // namespace
 
-// The main window's own wiring, over fake outside objects.
+// The main window's own wiring, over fake outside objects, and its printouts.
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
@@ -32,7 +31,7 @@ private slots:
     void aWindowNeverActivatedStillOpensThePortAndRunsTheStartupScript()
     {
         FakeProgram program;
-        program.writeFile(QStringLiteral("VellicorStartup.txt"), "MYCALL N0CALL\r\n");
+        writeBytes(program.folder.filePath(QStringLiteral("VellicorStartup.txt")), "MYCALL N0CALL\r\n");
         ActivationBlocker neverActivated;
         program.create().installEventFilter(&neverActivated);
         program.window->show();
@@ -42,45 +41,13 @@ private slots:
         QCOMPARE(program.fakes.link.written, QByteArray("MYCALL N0CALL\r\x01" "B"));
     }
 
-    // "&TORMEL..." and "&Tactical Call..." share Alt+T: each press highlights
-    // the next of them, and Enter runs the one highlighted.
-    void sharedAccessKeyHighlightsInTurn()
-    {
-        FakeProgram program;
-        QVERIFY(program.start());
-        FrmPacket& window = *program.window;
-        QString opened;
-        QTimer::singleShot(0, &window, [&opened] { // the first dialog any key opens
-            if (QWidget* dialog = QApplication::activeModalWidget()) {
-                opened = dialog->objectName();
-                dialog->close();
-            }
-        });
-        QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
-        QCOMPARE(window.menuBar()->activeAction(), action(window, QStringLiteral("mnuTORMEL")));
-        QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
-        QCOMPARE(window.menuBar()->activeAction(), action(window, QStringLiteral("mnuTacticalCall")));
-        QTest::keyClick(&window, Qt::Key_Return);
-        QCOMPARE(opened, QStringLiteral("frmTactical"));
-    }
-
-    void typingInTheReceivePaneGoesOnInTheSendBox()
-    {
-        FakeProgram program;
-        QVERIFY(program.start());
-        sendBox(*program.window).setText(QStringLiteral("CONN"));
-        QTest::keyClicks(&receiveView(*program.window), QStringLiteral("ECT"));
-        QCOMPARE(sendBox(*program.window).text(), QStringLiteral("CONNECT"));
-        QVERIFY(sendBox(*program.window).hasFocus());
-    }
-
     void receivedRadiogramOpensInTheNtsForm()
     {
         FakeProgram program;
         QVERIFY(program.start());
         program.fakes.link.receive("12 R W1AW 4 DENVER 12/05/2026\r\nJOHN DOE\r\n12 MAIN ST\r\n"
                                    "BOULDER, CO, 80302\r\n  BT\r\nARRIVED SAFE  BT\r\nMARY\r\n");
-        action(*program.window, QStringLiteral("mnuFileOpenAsRadiogram"))->trigger();
+        named<QAction>(*program.window, QStringLiteral("mnuFileOpenAsRadiogram"))->trigger();
         const QWidget* form = named<QWidget>(*program.window, QStringLiteral("frmNTS"));
         QVERIFY(form && form->isVisible());
         QCOMPARE(named<QLineEdit>(*form, QStringLiteral("txtName"))->text(), QStringLiteral("JOHN DOE"));
@@ -115,7 +82,7 @@ private slots:
         QVERIFY(program.start());
         FrmPacket& window = *program.window;
         program.fakes.link.receive("N0BBS> msg 12 from W1AW\r\nN0BBS> msg 13 from w1aw\r\n");
-        action(window, QStringLiteral("mnuFileFind"))->trigger();
+        named<QAction>(window, QStringLiteral("mnuFileFind"))->trigger();
         FindBar& find = *named<FindBar>(window, QStringLiteral("findBar"));
         QVERIFY(find.isVisible());
         const auto click = [&find](const QString& caption) {
@@ -153,7 +120,7 @@ private slots:
             program.fakes.link.setSettings(QStringLiteral("4800,E,7,1"));
             static_cast<QDialog*>(dialog)->reject();
         });
-        action(*program.window, QStringLiteral("mnuComPort"))->trigger();
+        named<QAction>(*program.window, QStringLiteral("mnuComPort"))->trigger();
         QCOMPARE(panel(*program.window, QStringLiteral("Com Port")).text(), QStringLiteral("Com Port: 5"));
         QCOMPARE(panel(*program.window, QStringLiteral("Settings")).text(), QStringLiteral("Settings: 4800,E,7,1"));
     }
@@ -174,10 +141,9 @@ private slots:
     void coloursReachBothPanesAndTheScrollButton()
     {
         FakeProgram program;
-        QMap<QString, QString>& stored = program.fakes.settings.values;
-        stored.insert(QStringLiteral("Properties/TextReceivedBackColor"), QStringLiteral("65280"));
-        stored.insert(QStringLiteral("Properties/TextSentBoxForeColor"), QStringLiteral("255"));
-        stored.insert(QStringLiteral("Properties/TextSentBoxBackColor"), QStringLiteral("16711680"));
+        program.fakes.settings.values = {{"Properties/TextReceivedBackColor", "65280"},
+                                         {"Properties/TextSentBoxForeColor", "255"},
+                                         {"Properties/TextSentBoxBackColor", "16711680"}};
         QVERIFY(program.start());
         FrmPacket& window = *program.window;
         sendBox(window).ensurePolished();
@@ -193,7 +159,7 @@ private slots:
             named<QAbstractButton>(*dialog, QStringLiteral("cmdSelectColor"))->click();
             dialog->close();
         });
-        action(window, QStringLiteral("mnuOptionsPreferences"))->trigger();
+        named<QAction>(window, QStringLiteral("mnuOptionsPreferences"))->trigger();
         QCOMPARE(program.fakes.dialogs.colorInitials, QList<quint32>{65280});
 
         QPushButton& scroll = button(window, QStringLiteral("cmdScroll"));
@@ -202,11 +168,28 @@ private slots:
         program.fakes.link.receive("held");
         scroll.ensurePolished();
         QCOMPARE(scroll.palette().color(QPalette::Button), QColor(255, 0, 0));
-        action(window, QStringLiteral("mnuActivateScroll"))->trigger();
+        named<QAction>(window, QStringLiteral("mnuActivateScroll"))->trigger();
         scroll.ensurePolished();
         QCOMPARE(scroll.palette().color(QPalette::Button), normal);
     }
 
+    // Printouts are PDF files, each of its own, when VELLICOR_PRINT_DIR names a folder.
+    void printoutsAreWrittenAsPdfIntoThePrintFolder()
+    {
+        QTemporaryDir folder;
+        qputenv("VELLICOR_PRINT_DIR", folder.path().toLocal8Bit());
+        FakePrompter prompter;
+        FakeFileDialogs dialogs;
+        QtPrintService printer(prompter, dialogs);
+        PrintJob job;
+        job.lines = {QString(), QStringLiteral("Num 007 Emergency HXG W1AW 4 DENVER CO 14:30Z  12/05/2026")};
+        QVERIFY(printer.print(job) && printer.print(job));
+        const QStringList pdfs = QDir(folder.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        QCOMPARE(pdfs.size(), 2);
+        QVERIFY(fileBytes(folder.filePath(pdfs.first())).startsWith("%PDF-"));
+        QVERIFY(prompter.prompts.isEmpty());
+        qunsetenv("VELLICOR_PRINT_DIR");
+    }
 };
 
 QTEST_MAIN(MainWindowTest)

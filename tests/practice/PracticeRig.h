@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestFiles.h"
 #include "practice/MessageStore.h"
 #include "practice/PracticeStations.h"
 #include "practice/PracticeTnc.h"
@@ -26,12 +27,8 @@ struct PracticeRig {
 
     QByteArray send(const QByteArray& bytes) { return tnc.receive(bytes); }
 
-    // The bytes of message `number` as stored on disk, or "(none)".
-    QByteArray stored(int number) const
-    {
-        QFile file(store.pathOf(number));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-    }
+    // The bytes of message `number` as stored on disk, or "<missing>".
+    QByteArray stored(int number) const { return fileBytes(store.pathOf(number)); }
 
     QStringList messageFiles() const
     {

@@ -2,19 +2,13 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QList>
+#include <QRandomGenerator>
 #include <QTimer>
 
 #include <utility>
 
 #include <unistd.h>
-
-#if defined(__SANITIZE_ADDRESS__)
-#define VELLICOR_SOAK_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VELLICOR_SOAK_ASAN 1
-#endif
-#endif
 
 namespace vellicor::test::soak {
 
@@ -27,21 +21,19 @@ inline qint64 setting(const char* name, qint64 shortRun)
     return ok && value > 0 ? value : shortRun;
 }
 
-// AddressSanitizer keeps freed memory in quarantine, so resident memory
-// says nothing about leaks there.
-inline constexpr bool kResidentMemoryMeaningful =
-#ifdef VELLICOR_SOAK_ASAN
-    false;
+// AddressSanitizer (GCC's, as CI builds it) keeps freed memory in
+// quarantine, so resident memory says nothing about leaks there.
+#ifdef __SANITIZE_ADDRESS__
+inline constexpr bool kResidentMemoryMeaningful = false;
 #else
-    true;
+inline constexpr bool kResidentMemoryMeaningful = true;
 #endif
 
 // Resident memory of this process in MiB.
 inline double residentMiB()
 {
     QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
+    statm.open(QIODevice::ReadOnly);
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? fields.at(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : 0;
 }
@@ -52,13 +44,12 @@ class Heartbeat {
 public:
     Heartbeat()
     {
-        m_timer.setInterval(10);
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
             ++m_ticks;
             m_longestGapMs = qMax(m_longestGapMs, m_sinceLast.restart());
         });
         m_sinceLast.start();
-        m_timer.start();
+        m_timer.start(10);
     }
     // Ticks since the last call.
     int takeTicks() { return std::exchange(m_ticks, 0); }
@@ -71,11 +62,16 @@ private:
     qint64 m_longestGapMs = 0;
 };
 
-// Adds lines to the preferences file of an E2eFixture made before it starts.
-inline bool addPreferences(const QByteArray& iniLines)
+// The complete versions the save helper writes: version n is the line
+// "VERSION n" and then pseudo-random bytes, of a length of its own, all
+// made from n.
+inline QByteArray savedVersion(quint32 number, qint64 megabytes)
 {
-    QFile ini(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vellicor/Vellicor.ini"));
-    return ini.open(QIODevice::Append) && ini.write(iniLines) == iniLines.size();
+    const qint64 size = megabytes * 1024 * 1024 + (number * 7919) % 65536;
+    QList<quint32> words((size + 3) / 4);
+    QRandomGenerator(number).fillRange(words.data(), words.size());
+    return "VERSION " + QByteArray::number(number) + "\r\n"
+        + QByteArray(reinterpret_cast<const char*>(words.constData()), size);
 }
 
 } // namespace vellicor::test::soak

@@ -2,7 +2,7 @@
 // versions FIRST, FIRST+1, ... of a large file to PATH with the program's own
 // atomic save, forever, printing "saving N" before and
 // "saved N" after each save.
-#include "SaveVersions.h"
+#include "SoakSupport.h"
 
 #include "terminal/TextFile.h"
 
@@ -11,24 +11,20 @@
 
 int main(int argc, char* argv[])
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: soak_save_writer PATH FIRST-VERSION MEGABYTES\n");
+    if (argc != 4) // soak_save_writer PATH FIRST-VERSION MEGABYTES
         return 2;
-    }
     const QString path = QString::fromLocal8Bit(argv[1]);
     auto version = quint32(std::strtoul(argv[2], nullptr, 10));
     const qint64 megabytes = std::strtoll(argv[3], nullptr, 10);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each line reaches the test as it is printed
     std::printf("ready\n");
-    std::fflush(stdout);
     for (;; ++version) {
         const QByteArray bytes = vellicor::test::soak::savedVersion(version, megabytes);
         std::printf("saving %u\n", version);
-        std::fflush(stdout);
         if (const auto error = vellicor::TextFile::saveAtomically(path, bytes)) {
             std::fprintf(stderr, "save failed: %s\n", qPrintable(error->description));
             return 1;
         }
         std::printf("saved %u\n", version);
-        std::fflush(stdout);
     }
 }

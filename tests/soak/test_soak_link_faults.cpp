@@ -15,104 +15,78 @@
 using namespace vellicor;
 using namespace vellicor::test;
 
-namespace {
-
-// Pulls the plug as soon as the TNC has received `bytes`: the far end goes
-// away at once, as a TNC switched off or a cable pulled.
-void unplugWhenTheTncHas(E2eFixture& program, const QByteArray& bytes)
-{
-    QTcpSocket* tnc = program.tnc();
-    QObject::connect(tnc, &QTcpSocket::readyRead, tnc, [&program, tnc, bytes] {
-        if (program.fromProgram().contains(bytes))
-            tnc->abort();
-    });
-}
-
-// The operator's way back: Restart Port, once the watchdog shows it. The
-// TNC's record of what it received starts anew.
-bool restartPort(E2eFixture& program)
-{
-    QTcpSocket* before = program.tnc();
-    QPushButton& restart = button(program.window(), QStringLiteral("cmdRestartPort"));
-    if (!QTest::qWaitFor([&restart] { return restart.isVisible(); }, 20000))
-        return false;
-    restart.click();
-    if (!QTest::qWaitFor([&] { return program.tnc() != before && program.linkOpen(); }, 10000))
-        return false;
-    program.fromProgram().clear();
-    return true;
-}
-
-} // namespace
-
 class SoakLinkFaults : public QObject {
     Q_OBJECT
 private slots:
-    void errorFloodAsksOneBoxAtATimeAndTheWindowKeepsWorking();
-    void unpluggedDuringScriptPauseEndsTheScriptAndItRunsWholeAfterRestart();
+    void errorFloodAsksOneBoxAtATimeAndTheWindowKeepsWorking()
+    {
+        using namespace PortEvents;
+        static constexpr std::array<int, 4> kErrors = {kWriteError, kTimeout, kUnsupportedOperation, kLinkError};
+        const qint64 errors = soak::setting("VELLICOR_SOAK_ERRORS", 20000);
+        FakeProgram program;
+        QVERIFY(program.start());
+        FakeLink& link = program.fakes.link;
+        program.fakes.prompter.onShow = [&link] {
+            for (int error : kErrors) // errors go on while the box is up
+                link.raise(error);
+        };
+
+        soak::Heartbeat heartbeat;
+        qint64 raised = 0;
+        QTimer flood;
+        QObject::connect(&flood, &QTimer::timeout, [&] {
+            for (int i = 0; i < 100 && raised < errors; ++i, ++raised)
+                link.raise(kErrors.at(raised % kErrors.size()));
+            link.receive("LINE " + QByteArray::number(raised) + "\r\n");
+            if (raised == errors)
+                flood.stop();
+        });
+        flood.start(0);
+        QTRY_VERIFY_WITH_TIMEOUT(!flood.isActive(), 300000);
+
+        const qsizetype boxes = program.fakes.prompter.prompts.size();
+        QCOMPARE(boxes, errors / 11);
+        QVERIFY2(heartbeat.takeTicks() > 0, "the event loop stopped answering");
+        QTRY_VERIFY(receiveView(*program.window).toPlainText().endsWith(QStringLiteral("LINE %1\n").arg(errors)));
+        QTest::keyClicks(&sendBox(*program.window), QStringLiteral("STILL HERE"));
+        QTest::keyClick(&sendBox(*program.window), Qt::Key_Return);
+        QCOMPARE(link.written, QByteArray("STILL HERE\r"));
+        qInfo().noquote() << QStringLiteral("soak error flood: %1 errors, %2 boxes, longest event-loop gap %3 ms")
+                                 .arg(errors).arg(boxes).arg(heartbeat.longestGapMs());
+    }
+
+    void unpluggedDuringScriptPauseEndsTheScriptAndItRunsWholeAfterRestart()
+    {
+        E2eFixture program;
+        QVERIFY(program.start());
+        program.writeDataFile(QStringLiteral("VellicorStartup.txt"), "FIRST\r\n#\r\n#\r\nSECOND\r\n");
+        QAction& runStartup = *named<QAction>(program.window(), QStringLiteral("mnuOptionsInitStartup"));
+        program.fromProgram().clear();
+        QTcpSocket* tnc = program.tnc();
+        // The plug is pulled as soon as the TNC has "FIRST": the far end goes
+        // away at once, as a TNC switched off or a cable pulled.
+        QObject::connect(tnc, &QTcpSocket::readyRead, tnc, [&program, tnc] {
+            if (program.fromProgram().contains("FIRST\r"))
+                tnc->abort();
+        });
+
+        runStartup.trigger();
+        QCOMPARE(program.fromProgram(), QByteArray("FIRST\r"));
+        const QLabel& status = panel(program.window(), QStringLiteral("Status"));
+        QCOMPARE(status.text(), QStringLiteral("Status: Change in CTS Detected"));
+        QVERIFY(!QApplication::overrideCursor());
+
+        // The operator's way back: Restart Port, once the watchdog shows it.
+        QPushButton& restart = button(program.window(), QStringLiteral("cmdRestartPort"));
+        QTRY_VERIFY_WITH_TIMEOUT(restart.isVisible(), 20000);
+        restart.click();
+        QTRY_VERIFY_WITH_TIMEOUT(program.tnc() != tnc && program.linkOpen(), 10000);
+        program.fromProgram().clear();
+        runStartup.trigger();
+        QTRY_COMPARE(program.fromProgram(), QByteArray("FIRST\rSECOND\r"));
+        QVERIFY(!QApplication::overrideCursor());
+    }
 };
-
-void SoakLinkFaults::errorFloodAsksOneBoxAtATimeAndTheWindowKeepsWorking()
-{
-    using namespace PortEvents;
-    static constexpr std::array<int, 4> kErrors = {kWriteError, kTimeout, kUnsupportedOperation, kLinkError};
-    const qint64 errors = soak::setting("VELLICOR_SOAK_ERRORS", 20000);
-    FakeProgram program;
-    QVERIFY(program.start());
-    FakeLink& link = program.fakes.link;
-    int depth = 0;
-    int deepest = 0;
-    program.fakes.prompter.onShow = [&] {
-        deepest = qMax(deepest, ++depth);
-        for (int error : kErrors) // errors go on while the box is up
-            link.raise(error);
-        --depth;
-    };
-
-    soak::Heartbeat heartbeat;
-    qint64 raised = 0;
-    QTimer flood;
-    QObject::connect(&flood, &QTimer::timeout, [&] {
-        for (int i = 0; i < 100 && raised < errors; ++i, ++raised)
-            link.raise(kErrors.at(raised % kErrors.size()));
-        link.receive("LINE " + QByteArray::number(raised) + "\r\n");
-        if (raised == errors)
-            flood.stop();
-    });
-    flood.start(0);
-    QTRY_VERIFY_WITH_TIMEOUT(!flood.isActive(), 300000);
-
-    QCOMPARE(deepest, 1);
-    const QList<Prompt>& boxes = program.fakes.prompter.prompts;
-    QCOMPARE(boxes.size(), errors / 11);
-    QVERIFY2(heartbeat.takeTicks() > 0, "the event loop stopped answering");
-    QTRY_VERIFY(receiveView(*program.window).toPlainText().endsWith(QStringLiteral("LINE %1\n").arg(errors)));
-    QTest::keyClicks(&sendBox(*program.window), QStringLiteral("STILL HERE"));
-    QTest::keyClick(&sendBox(*program.window), Qt::Key_Return);
-    QCOMPARE(link.written, QByteArray("STILL HERE\r"));
-    qInfo().noquote() << QStringLiteral("soak error flood: %1 errors, %2 boxes, longest event-loop gap %3 ms")
-                             .arg(errors).arg(boxes.size()).arg(heartbeat.longestGapMs());
-}
-
-void SoakLinkFaults::unpluggedDuringScriptPauseEndsTheScriptAndItRunsWholeAfterRestart()
-{
-    E2eFixture program;
-    QVERIFY(program.start());
-    program.writeDataFile(QStringLiteral("VellicorStartup.txt"), "FIRST\r\n#\r\n#\r\nSECOND\r\n");
-    QAction& runStartup = *action(program.window(), QStringLiteral("mnuOptionsInitStartup"));
-    program.fromProgram().clear();
-    unplugWhenTheTncHas(program, "FIRST\r");
-
-    runStartup.trigger();
-    QCOMPARE(program.fromProgram(), QByteArray("FIRST\r"));
-    QCOMPARE(panel(program.window(), QStringLiteral("Status")).text(), QStringLiteral("Status: Change in CTS Detected"));
-    QVERIFY(!QApplication::overrideCursor());
-
-    QVERIFY(restartPort(program));
-    runStartup.trigger();
-    QTRY_COMPARE(program.fromProgram(), QByteArray("FIRST\rSECOND\r"));
-    QVERIFY(!QApplication::overrideCursor());
-}
 
 QTEST_MAIN(SoakLinkFaults)
 #include "test_soak_link_faults.moc"

@@ -11,19 +11,10 @@ namespace vellicor::test::aresexample {
 // holds the slashed zero the form types for the digit zero.
 inline AresMessage message()
 {
-    AresMessage m;
-    m.priority = QStringLiteral("R");
-    m.subject = QStringLiteral("Shelter status");
-    m.date = QStringLiteral("12/05/2026");
-    m.time = QStringLiteral("14:05");
-    m.to = QStringLiteral("EOC");
-    m.toName = QStringLiteral("Net control");
-    m.from = QStringLiteral("SHELTER1");
-    m.fromName = QStringLiteral("Shelter manager, Red Cross");
-    m.message = QStringLiteral("All quiet.\r\nNeed 20 cots.\r\n");
-    m.msgSentTime = QStringLiteral("14:20");
-    m.by = QStringLiteral("N") + QChar(0x00D8) + QStringLiteral("CALL");
-    return m;
+    return {.priority = "R", .subject = "Shelter status", .date = "12/05/2026", .time = "14:05", .to = "EOC",
+            .toName = "Net control", .from = "SHELTER1", .fromName = "Shelter manager, Red Cross",
+            .message = "All quiet.\r\nNeed 20 cots.\r\n", .msgSentTime = "14:20",
+            .by = QStringLiteral("N") + QChar(0x00D8) + QStringLiteral("CALL")};
 }
 
 // What the TNC receives for it with the start-up send options.

@@ -41,14 +41,4 @@ inline QLabel& panel(const QWidget& window, QString key)
     return *named<QLabel>(window, QStringLiteral("panel") + key.remove(QLatin1Char(' ')));
 }
 
-inline QAction* action(const QWidget& window, const QString& name)
-{
-    return named<QAction>(window, name);
-}
-
-inline QMenu* menu(const QWidget& window, const QString& name)
-{
-    return named<QMenu>(window, name);
-}
-
 } // namespace vellicor::test

@@ -7,16 +7,13 @@
 namespace vellicor::test {
 
 namespace {
-PortFailure alreadyOpen()
-{
-    return {PortFailures::kAlreadyOpen, QStringLiteral("Port already open")};
-}
+const PortFailure kAlreadyOpen{PortFailures::kAlreadyOpen, QStringLiteral("Port already open")};
 }
 
 PortResult FakeLink::setPortNumber(int number)
 {
     if (m_open || m_connecting)
-        return alreadyOpen();
+        return kAlreadyOpen;
     if (number < 1)
         return PortFailure{PortFailures::kDeviceNotFound, QStringLiteral("Invalid Port Number")};
     m_portNumber = number;
@@ -46,7 +43,7 @@ PortResult FakeLink::setHandshaking(int mode)
 PortResult FakeLink::open()
 {
     if (m_open || m_connecting)
-        return alreadyOpen();
+        return kAlreadyOpen;
     if (failOpen)
         return failOpen;
     if (connectsLater) {
@@ -68,13 +65,6 @@ PortResult FakeLink::close()
     m_open = false;
     ++closeCount;
     return std::nullopt;
-}
-
-std::optional<bool> FakeLink::cts() const
-{
-    if (!m_open)
-        return std::nullopt;
-    return ctsAsserted;
 }
 
 PortResult FakeLink::write(const QByteArray& bytes)
@@ -99,11 +89,6 @@ void FakeLink::receive(const QByteArray& bytes)
 {
     m_incoming += bytes;
     emit portEvent(PortEvents::kDataReceived);
-}
-
-void FakeLink::loseLink()
-{
-    emit linkLost();
 }
 
 void FakeLink::finishConnecting(const PortResult& failure)

@@ -23,7 +23,7 @@ public:
     PortResult close() override;
     bool isOpen() const override { return m_open; }
     bool isConnecting() const override { return m_connecting; }
-    std::optional<bool> cts() const override;
+    std::optional<bool> cts() const override { return m_open ? std::optional<bool>(ctsAsserted) : std::nullopt; }
     PortResult write(const QByteArray& bytes) override;
     QByteArray read(qint64 maxBytes) override;
     qint64 bytesAvailable() const override { return m_incoming.size(); }
@@ -31,7 +31,7 @@ public:
     // Test controls.
     void receive(const QByteArray& bytes); // queues bytes and raises event 2
     void raise(int eventNumber) { emit portEvent(eventNumber); }
-    void loseLink();
+    void loseLink() { emit linkLost(); }
     // Ends the connection being made: up, or failed with `failure`.
     void finishConnecting(const PortResult& failure = std::nullopt);
 

@@ -25,8 +25,16 @@ struct Prompt {
 // an OK-only box) and records every box.
 class FakePrompter : public Prompter {
 public:
-    PromptAnswer show(const QString& text, const QString& title, PromptButtons buttons,
-                      PromptIcon icon) override;
+    PromptAnswer show(const QString& text, const QString& title, PromptButtons buttons, PromptIcon icon) override
+    {
+        prompts.append({text, title, buttons, icon});
+        if (onShow)
+            onShow();
+        if (!answers.isEmpty())
+            return answers.takeFirst();
+        const bool yesNo = buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoCancel;
+        return yesNo ? PromptAnswer::Yes : PromptAnswer::Ok;
+    }
     QList<Prompt> prompts;
     QList<PromptAnswer> answers;
     std::function<void()> onShow; // runs while the box is "open"
@@ -50,21 +58,38 @@ public:
 // Records each pause instead of waiting; can run a callback meanwhile.
 class FakePauser : public Pauser {
 public:
-    void Pause(double seconds) override;
+    void Pause(double seconds) override
+    {
+        pauses.append(seconds);
+        if (during)
+            during(seconds);
+    }
     QList<double> pauses;
     std::function<void(double)> during;
 };
 
 class FakeFileDialogs : public FileDialogs {
 public:
-    std::optional<QString> openFile(const FileDialogRequest& request) override;
-    std::optional<QString> saveFile(const FileDialogRequest& request) override;
-    std::optional<quint32> chooseColor(quint32 initial) override;
+    std::optional<QString> openFile(const FileDialogRequest& request) override { return answer(request); }
+    std::optional<QString> saveFile(const FileDialogRequest& request) override { return answer(request); }
+    std::optional<quint32> chooseColor(quint32 initial) override
+    {
+        colorInitials.append(initial);
+        return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.takeFirst();
+    }
     bool showFolder(const QString&) override { return true; }
     QList<FileDialogRequest> requests;
     QList<std::optional<QString>> fileAnswers;
     QList<std::optional<quint32>> colorAnswers;
     QList<quint32> colorInitials;
+
+private:
+    // Notes the request and gives the next answer; none (cancelled) once they run out.
+    std::optional<QString> answer(const FileDialogRequest& request)
+    {
+        requests.append(request);
+        return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.takeFirst();
+    }
 };
 
 class RecordingPrintService : public PrintService {
@@ -80,8 +105,17 @@ public:
 
 class MemorySettings : public SettingsStore {
 public:
-    std::optional<QString> value(const QString& group, const QString& key) const override;
-    bool setValue(const QString& group, const QString& key, const QString& value) override;
+    std::optional<QString> value(const QString& group, const QString& key) const override
+    {
+        const QString path = group + QLatin1Char('/') + key;
+        return values.contains(path) ? std::optional<QString>(values.value(path)) : std::nullopt;
+    }
+    bool setValue(const QString& group, const QString& key, const QString& value) override
+    {
+        values.insert(group + QLatin1Char('/') + key, value);
+        writes.append(group + QLatin1Char('/') + key + QLatin1Char('=') + value);
+        return true;
+    }
     bool unreadable() const override { return brokenFile; }
     QMap<QString, QString> values; // "Group/Key" -> value
     QStringList writes;            // "Group/Key=value" in order

@@ -13,11 +13,7 @@ namespace {
 
 sockaddr_in loopback(quint16 port)
 {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(port);
-    return address;
+    return {.sin_family = AF_INET, .sin_port = htons(port), .sin_addr = {htonl(INADDR_LOOPBACK)}, .sin_zero = {}};
 }
 
 } // namespace
@@ -57,9 +53,7 @@ bool SilentListener::silence()
 int SilentListener::accept()
 {
     pollfd waiting{m_listener, POLLIN, 0};
-    if (::poll(&waiting, 1, 5000) != 1)
-        return -1;
-    return ::accept(m_listener, nullptr, nullptr);
+    return ::poll(&waiting, 1, 5000) == 1 ? ::accept(m_listener, nullptr, nullptr) : -1;
 }
 
 } // namespace vellicor::test

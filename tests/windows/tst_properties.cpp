@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -55,7 +54,6 @@ struct Fixture {
         link.setSettings(QStringLiteral("9600,n,8,1"));
         link.setHandshaking(2);
         link.open();
-        link.openCount = 0;
         link.openedDevices.clear();
         globals.gCommPort = 2;
         globals.gPortSettings = QStringLiteral("9600,n,8,1");
@@ -79,10 +77,7 @@ struct Fixture {
     template <typename T>
     T* control(const char* name)
     {
-        T* found = dialog().findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return dialog().findChild<T*>(QLatin1String(name));
     }
     QString shown(const char* list) { return control<QComboBox>(list)->currentText(); }
     void choose(const char* list, const QString& item)
@@ -92,7 +87,27 @@ struct Fixture {
         QVERIFY2(box->currentText() == item, qPrintable(item));
     }
     void click(const char* name) { control<QAbstractButton>(name)->click(); }
-    void type(const char* field, const QString& text) { control<QLineEdit>(field)->setText(text); }
+    // Makes the choices: "cboX=item" picks an item, "txtX=text" types, any other name is clicked.
+    void make(const QStringList& choices)
+    {
+        for (const QString& choice : choices) {
+            const QByteArray name = choice.section(QLatin1Char('='), 0, 0).toLatin1();
+            const QString value = choice.section(QLatin1Char('='), 1);
+            if (name.startsWith("cbo"))
+                choose(name, value);
+            else if (name.startsWith("txt"))
+                control<QLineEdit>(name)->setText(value);
+            else
+                click(name);
+        }
+    }
+    // The live port and the terminal's values, as "Com2 9600,N,8,1 flow2 echo 70 words".
+    QString live()
+    {
+        return QStringLiteral("Com%1 %2 flow%3%4 %5%6").arg(link.portNumber()).arg(link.settings())
+            .arg(link.handshaking()).arg(globals.gLocalEcho ? " echo" : "").arg(globals.gMaxLineLength)
+            .arg(globals.gWordOut ? " words" : "");
+    }
     void typeDevice(const QString& device)
     {
         QLineEdit* field = control<QComboBox>("cboDevice")->lineEdit();
@@ -112,10 +127,6 @@ struct Fixture {
 private:
     std::unique_ptr<FrmProperties> m_dialog;
 };
-
-const QStringList kUnchangedWrites = {"Properties/Settings=9600,N,8,1", "Properties/CommPort=2",
-                                      "Properties/Handshaking=2", "Properties/Echo=True",
-                                      "Properties/MaxLineLength=70"};
 
 } // namespace
 
@@ -155,13 +166,14 @@ private slots:
         f.globals.gWordOut = true;
         f.globals.gPropertiesTab = 2;
         QCOMPARE(f.shown("cboPort"), QStringLiteral("Com16"));
-        const QLabel* device = f.dialog().findChild<QLabel*>("lblDevice"); // "&Device:", Alt+D goes to the field
-        QVERIFY(device && device->buddy() == f.control<QComboBox>("cboDevice"));
+        // "&Device:", Alt+D goes to the field
+        QVERIFY(f.control<QLabel>("lblDevice")->buddy() == f.control<QComboBox>("cboDevice"));
         QCOMPARE(f.control<QComboBox>("cboPort")->count(), 16);
         QVERIFY(f.control<QAbstractButton>("optFlow1")->isChecked());
         QVERIFY(f.control<QAbstractButton>("optEcho0")->isChecked());
         QCOMPARE(f.control<QLineEdit>("txtMaxLineLength")->text(), QStringLiteral("64"));
         QVERIFY(f.control<QCheckBox>("chkWordOut")->isChecked());
+        QCOMPARE(f.control<QLineEdit>("txtScrollbackLines")->text(), QStringLiteral("20000"));
         QCOMPARE(f.control<QTabWidget>("TabSettings")->currentWidget()->objectName(), QStringLiteral("fraPreferences"));
         f.dialog().findChild<QAction*>("mnuHelpContents")->trigger();
         f.dialog().findChild<QAction*>("mnuHelpProperties")->trigger();
@@ -169,88 +181,72 @@ private slots:
         QCOMPARE(f.fakes.help.contexts, QList<int>{290});
     }
 
+    // OK reopens the port and stores what the operator chose; port and
+    // settings given on the command line are not stored, scrollback and
+    // reconnection only when changed, and the line length only when a number.
+    void okStoresWhatTheOperatorChose_data()
+    {
+        QTest::addColumn<bool>("fromPrefs"); // port and settings came from the preferences
+        QTest::addColumn<QStringList>("choices");
+        QTest::addColumn<QString>("live"); // after OK
+        QTest::addColumn<QStringList>("writes");
+        QTest::newRow("nothing changed") << true << QStringList{} << "Com2 9600,N,8,1 flow2 echo 70"
+            << QStringList{"Properties/Settings=9600,N,8,1", "Properties/CommPort=2", "Properties/Handshaking=2",
+                           "Properties/Echo=True", "Properties/MaxLineLength=70"};
+        QTest::newRow("everything changed")
+            << true
+            << QStringList{"cboPort=Com4", "cboSpeed=1200", "cboParity=Space", "cboDataBits=7", "cboStopBits=1.5",
+                           "optFlow3", "txtScrollbackLines=5000", "chkReconnect"}
+            << "Com4 1200,S,7,1.5 flow3 echo 70"
+            << QStringList{"Properties/Settings=1200,S,7,1.5", "Properties/CommPort=4", "Properties/Handshaking=3",
+                           "Properties/Echo=True", "Properties/MaxLineLength=70", "Terminal/SessionLog=True",
+                           "Terminal/ScrollbackLines=5000", "Terminal/Reconnect=True"};
+        const auto lengthRow = [](const char* name, const QString& typed, const char* kept) {
+            const QStringList choices{"optFlow0", "optEcho0", "chkWordOut", "txtMaxLineLength=" + typed};
+            QTest::newRow(name) << false << choices << QStringLiteral("Com2 9600,N,8,1 flow0 %1 words").arg(kept)
+                                << QStringList{"Properties/Handshaking=0", "Properties/Echo=False",
+                                               QStringLiteral("Properties/MaxLineLength=") + kept};
+        };
+        lengthRow("40", "40", "40");
+        lengthRow("empty", "", "70");
+        lengthRow("half rounds to even", "40.5", "40");
+        lengthRow("beyond 16 bits", "40000", "70");
+        lengthRow("hexadecimal", "&H30", "48");
+    }
+
     void okStoresWhatTheOperatorChose()
     {
+        QFETCH(bool, fromPrefs);
+        QFETCH(QStringList, choices);
         Fixture f;
+        f.globals.gCommPortFromPrefs = fromPrefs;
+        f.globals.gSettingsFromPrefs = fromPrefs;
         f.globals.gPortOk = false; // as after the operator gave up on a port in error
-        f.click("cmdOK"); // nothing changed: the port reopens, the same values are stored
+        f.make(choices);
+        f.click("cmdOK");
         QCOMPARE(f.dialog().result(), int(QDialog::Accepted));
+        QTEST(f.live(), "live");
         QCOMPARE(f.link.closeCount, 1);
         QVERIFY(f.link.isOpen() && f.globals.gPortOk); // the watchdog keeps it open
-        QCOMPARE(f.link.settings(), QStringLiteral("9600,N,8,1"));
-        QCOMPARE(f.writes(), kUnchangedWrites); // scrollback and reconnect only when changed
-        QVERIFY(f.fakes.prompter.prompts.isEmpty());
-
-        f.writes().clear();
-        f.choose("cboPort", "Com4");
-        f.choose("cboSpeed", "1200");
-        f.choose("cboParity", "Space");
-        f.choose("cboDataBits", "7");
-        f.choose("cboStopBits", "1.5");
-        f.click("optFlow3");
-        QCOMPARE(f.control<QLineEdit>("txtScrollbackLines")->text(), QStringLiteral("20000"));
-        f.type("txtScrollbackLines", QStringLiteral("5000"));
-        f.control<QCheckBox>("chkReconnect")->setChecked(true);
-        f.click("cmdOK");
-        QCOMPARE(f.link.portNumber(), 4);
-        QVERIFY(f.link.isOpen());
-        QCOMPARE(f.link.settings(), QStringLiteral("1200,S,7,1.5"));
-        QCOMPARE(f.link.handshaking(), 3);
-        QCOMPARE(f.globals.gCommPort, 4);
-        QCOMPARE(f.writes(), QStringList({"Properties/Settings=1200,S,7,1.5", "Properties/CommPort=4",
-                                          "Properties/Handshaking=3", "Properties/Echo=True",
-                                          "Properties/MaxLineLength=70", "Terminal/SessionLog=True",
-                                          "Terminal/ScrollbackLines=5000", "Terminal/Reconnect=True"}));
-    }
-
-    void okKeepsCommandLineSettingsAndPortOutOfTheStore()
-    {
-        Fixture f;
-        f.globals.gCommPortFromPrefs = false;
-        f.globals.gSettingsFromPrefs = false;
-        f.click("optEcho0");
-        f.click("optFlow0");
-        f.click("cmdOK");
-        QCOMPARE(f.writes(), QStringList({"Properties/Handshaking=0", "Properties/Echo=False",
-                                          "Properties/MaxLineLength=70"}));
-        QCOMPARE(f.globals.gLocalEcho, false);
-    }
-
-    void okTakesALineLengthOnlyWhenItIsANumber_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("length");
-        QTest::newRow("40") << "40" << 40;
-        QTest::newRow("empty") << "" << 70;
-        QTest::newRow("half rounds to even") << "40.5" << 40;
-        QTest::newRow("beyond 16 bits") << "40000" << 70;
-        QTest::newRow("hexadecimal") << "&H30" << 48;
-    }
-
-    void okTakesALineLengthOnlyWhenItIsANumber()
-    {
-        QFETCH(QString, typed);
-        QFETCH(int, length);
-        Fixture f;
-        f.type("txtMaxLineLength", typed);
-        f.click("chkWordOut");
-        f.click("cmdOK");
-        QCOMPARE(f.globals.gMaxLineLength, length);
-        QCOMPARE(f.writes().last(), QStringLiteral("Properties/MaxLineLength=%1").arg(length));
-        QVERIFY(f.globals.gWordOut);
+        QCOMPARE(f.globals.gCommPort, f.link.portNumber());
+        QTEST(f.writes(), "writes");
         QVERIFY(f.fakes.prompter.prompts.isEmpty());
     }
 
     // A port that fails to open keeps its old number and device; a port that
     // opened on the new device but refused the settings or flow control stays
-    // open on it, and memory follows: Restart Port reopens that device.
+    // open on it, and memory follows: Restart Port reopens that device. A TCP
+    // port answers later: OK waits, with nothing of the dialog answering, and
+    // a refused connection ends as a port that does not open.
     void failedApplyIsShownAndNothingIsStored_data()
     {
-        QTest::addColumn<int>("refusedStep"); // 3 open, 5 settings, 6 flow control
+        QTest::addColumn<int>("refusedStep"); // 0 connection, 3 open, 5 settings, 6 flow control
         QTest::addColumn<QString>("message");
-        QTest::newRow("port does not open") << 3 << "No such file or directory";
-        QTest::newRow("settings refused") << 5 << "Invalid setting";
-        QTest::newRow("flow control refused") << 6 << "Invalid property value";
+        QTest::addColumn<QString>("live");
+        QTest::newRow("connection refused") << 0 << "Connection refused" << "Com2 9600,n,8,1 flow2 echo 70";
+        QTest::newRow("port does not open") << 3 << "No such file or directory" << "Com2 9600,n,8,1 flow2 echo 70";
+        QTest::newRow("settings refused") << 5 << "Invalid setting" << "Com3 9600,n,8,1 flow2 echo 70";
+        QTest::newRow("flow control refused") << 6 << "Invalid property value" << "Com3 9600,N,8,1 flow2 echo 70";
     }
 
     void failedApplyIsShownAndNothingIsStored()
@@ -259,22 +255,38 @@ private slots:
         QFETCH(QString, message);
         Fixture f;
         f.ports.setDevice(3, QStringLiteral("/dev/ttyACM0"));
-        const bool openFails = refusedStep == 3;
-        const int number = openFails ? PortFailures::kDeviceNotFound : PortFailures::kBadSettings;
-        PortResult& refusal = openFails ? f.link.failOpen : refusedStep == 5 ? f.link.failSettings : f.link.failHandshaking;
-        refusal = PortFailure{number, message};
+        const bool openFails = refusedStep <= 3;
+        f.link.connectsLater = refusedStep == 0;
+        PortResult connectionEnd;
+        PortResult& refusal = refusedStep == 0 ? connectionEnd
+            : refusedStep == 3                 ? f.link.failOpen
+            : refusedStep == 5                 ? f.link.failSettings
+                                               : f.link.failHandshaking;
+        const int number = refusedStep == 0 ? PortFailures::kConnectFailed : PortFailures::kDeviceNotFound;
+        refusal = PortFailure{openFails ? number : PortFailures::kBadSettings, message};
+        bool waitedDisabled = false;
+        const auto pressOk = [&f, &waitedDisabled, &connectionEnd] {
+            if (f.link.connectsLater) {
+                QTimer::singleShot(0, &f.dialog(), [&f, &waitedDisabled, &connectionEnd] {
+                    waitedDisabled = !f.dialog().isEnabled() && f.link.isConnecting();
+                    f.dialog().reject();
+                    f.link.finishConnecting(connectionEnd);
+                });
+            }
+            f.click("cmdOK");
+            QCOMPARE(waitedDisabled, f.link.connectsLater);
+        };
         f.dialog().show();
         f.choose("cboPort", "Com3");
         f.typeDevice(QStringLiteral("tcp://localhost:9000"));
-        f.click("cmdOK");
+        pressOk();
 
         QCOMPARE(f.fakes.prompter.prompts.size(), 1);
         QCOMPARE(f.fakes.prompter.prompts.first().text, message);
         QCOMPARE(f.link.isOpen(), !openFails);
-        QCOMPARE(f.link.portNumber(), openFails ? 2 : 3);
+        QTEST(f.live(), "live");
         QCOMPARE(f.globals.gCommPort, f.link.portNumber());
-        QCOMPARE(f.link.settings(), refusedStep == 6 ? QStringLiteral("9600,N,8,1") : QStringLiteral("9600,n,8,1"));
-        QVERIFY(f.dialog().isVisible());
+        QVERIFY(f.dialog().isVisible() && f.dialog().isEnabled());
         QVERIFY(f.writes().isEmpty());
         QCOMPARE(f.ports.deviceFor(3), openFails ? QStringLiteral("/dev/ttyACM0") : QStringLiteral("tcp://localhost:9000"));
         QCOMPARE(f.shown("cboDevice"), QStringLiteral("tcp://localhost:9000")); // ready to be corrected
@@ -286,61 +298,22 @@ private slots:
 
         refusal.reset(); // the operator corrects the choice and tries again
         f.choose("cboPort", "Com5");
-        f.click("cmdOK");
-        QVERIFY(!f.dialog().isVisible());
-        QCOMPARE(f.link.portNumber(), 5);
-    }
-
-    // A TCP port answers later: OK waits, with nothing of the dialog
-    // answering, and a failed connection ends as a port that does not open.
-    void okWaitsForAConnectionBeingMade()
-    {
-        Fixture f;
-        f.link.connectsLater = true;
-        bool waitedDisabled = false;
-        const auto endConnection = [&f, &waitedDisabled](const PortResult& failure) {
-            QTimer::singleShot(0, &f.dialog(), [&f, &waitedDisabled, failure] {
-                waitedDisabled = !f.dialog().isEnabled() && f.link.isConnecting();
-                f.dialog().reject();
-                f.link.finishConnecting(failure);
-            });
-        };
-        f.dialog().show();
-        f.choose("cboPort", "Com3");
-        endConnection(PortFailure{PortFailures::kConnectFailed, QStringLiteral("Connection refused")});
-        f.click("cmdOK");
-        QVERIFY(waitedDisabled);
-        QCOMPARE(f.fakes.prompter.prompts.size(), 1);
-        QCOMPARE(f.fakes.prompter.prompts.first().text, QStringLiteral("Connection refused"));
-        QVERIFY(!f.link.isOpen());
-        QCOMPARE(f.link.portNumber(), 2);
-        QVERIFY(f.dialog().isVisible() && f.dialog().isEnabled());
-        QVERIFY(f.writes().isEmpty());
-
-        endConnection(std::nullopt);
-        f.click("cmdOK");
-        QVERIFY(waitedDisabled);
+        pressOk();
         QCOMPARE(f.dialog().result(), int(QDialog::Accepted));
-        QVERIFY(f.link.isOpen());
-        QCOMPARE(f.link.portNumber(), 3);
-        QCOMPARE(f.writes().value(1), QStringLiteral("Properties/CommPort=3"));
+        QVERIFY(!f.dialog().isVisible() && f.link.isOpen());
+        QCOMPARE(f.link.portNumber(), 5);
+        QCOMPARE(f.writes().value(1), QStringLiteral("Properties/CommPort=5"));
     }
 
     void cancelAppliesAndStoresNothing()
     {
         Fixture f;
-        f.choose("cboPort", "Com7");
+        f.make({"cboPort=Com7", "optEcho0", "optFlow0", "txtMaxLineLength=30", "chkWordOut"});
         f.typeDevice(QStringLiteral("/dev/rfcomm0"));
-        f.click("optEcho0");
-        f.type("txtMaxLineLength", QStringLiteral("30"));
-        f.click("chkWordOut");
         f.click("cmdCancel");
         QCOMPARE(f.dialog().result(), int(QDialog::Rejected));
-        QCOMPARE(f.link.portNumber(), 2);
+        QCOMPARE(f.live(), QStringLiteral("Com2 9600,n,8,1 flow2 echo 70"));
         QCOMPARE(f.link.closeCount, 0);
-        QVERIFY(f.globals.gLocalEcho);
-        QCOMPARE(f.globals.gMaxLineLength, 70);
-        QVERIFY(!f.globals.gWordOut);
         QVERIFY(!f.ports.hasEntry(7));
         QVERIFY(f.writes().isEmpty());
     }
@@ -348,45 +321,42 @@ private slots:
     void selectedColorIsAppliedAndStoredAtOnce_data()
     {
         QTest::addColumn<int>("option");
-        QTest::addColumn<quint32>("initial");
-        QTest::addColumn<QStringList>("stored"); // empty: the colour dialog was cancelled
-        QTest::newRow("received text") << 1 << quint32(0x00FFFF) << QStringList{"255", "16776960", "0", "65535", "0"};
-        QTest::newRow("sent text") << 2 << quint32(0xFFFF00) << QStringList{"65535", "255", "0", "65535", "0"};
-        QTest::newRow("receive background") << 3 << quint32(0)
-                                            << QStringList{"65535", "16776960", "255", "65535", "0"};
-        QTest::newRow("send box text") << 4 << quint32(0xFFFF) << QStringList{"65535", "16776960", "0", "255", "0"};
-        QTest::newRow("send box background") << 5 << quint32(0)
-                                             << QStringList{"65535", "16776960", "0", "65535", "255"};
-        QTest::newRow("cancelled") << 3 << quint32(0) << QStringList();
+        QTest::addColumn<bool>("chosen"); // false: the colour dialog was cancelled
+        QTest::newRow("received text") << 1 << true;
+        QTest::newRow("sent text") << 2 << true;
+        QTest::newRow("receive background") << 3 << true;
+        QTest::newRow("send box text") << 4 << true;
+        QTest::newRow("send box background") << 5 << true;
+        QTest::newRow("cancelled") << 3 << false;
     }
 
+    // Each choice stores all five colours in use; Cancel does not take it back.
     void selectedColorIsAppliedAndStoredAtOnce()
     {
         QFETCH(int, option);
-        QFETCH(QStringList, stored);
+        QFETCH(bool, chosen);
         Fixture f;
-        if (!stored.isEmpty())
-            f.fakes.dialogs.colorAnswers = {quint32(0x0000FF)};
-        f.click(qPrintable(QStringLiteral("optColor%1").arg(option)));
-        f.click("cmdSelectColor");
-
-        QFETCH(quint32, initial);
-        QCOMPARE(f.fakes.dialogs.colorInitials, QList<quint32>{initial});
-        const QStringList keys = {"TextReceivedForeColor", "TextSentForeColor", "TextReceivedBackColor",
-                                  "TextSentBoxForeColor", "TextSentBoxBackColor"};
-        QStringList expected;
-        for (int i = 0; i < stored.size(); ++i)
-            expected.append(QStringLiteral("Properties/%1=%2").arg(keys[i], stored[i]));
         const auto inUse = [&f] {
             return QList<quint32>{f.globals.gRxForeColor, f.globals.gTxForeColor, f.panes.receivedBack,
                                   f.panes.sentBoxFore, f.panes.sentBoxBack};
         };
-        const quint32 color = stored.isEmpty() ? initial : quint32(0x0000FF);
-        QCOMPARE(inUse()[option - 1], color);
-        QCOMPARE(f.writes(), expected);
-        f.click("cmdCancel"); // Cancel does not take the colour back
-        QCOMPARE(inUse()[option - 1], color);
-        QCOMPARE(f.writes(), expected);
+        QList<quint32> colors = inUse();
+        if (chosen)
+            f.fakes.dialogs.colorAnswers = {quint32(0x0000FF)};
+        f.click(qPrintable(QStringLiteral("optColor%1").arg(option)));
+        f.click("cmdSelectColor");
+        QCOMPARE(f.fakes.dialogs.colorInitials, QList<quint32>{colors[option - 1]});
+        QStringList stored;
+        if (chosen) {
+            colors[option - 1] = 0x0000FF;
+            for (const QString key : {"ReceivedFore", "SentFore", "ReceivedBack", "SentBoxFore", "SentBoxBack"})
+                stored.append(QStringLiteral("Properties/Text%1Color=%2").arg(key).arg(colors[stored.size()]));
+        }
+        QCOMPARE(inUse(), colors);
+        QCOMPARE(f.writes(), stored);
+        f.click("cmdCancel");
+        QCOMPARE(inUse(), colors);
+        QCOMPARE(f.writes(), stored);
     }
 
     void devicesOfThePorts()
