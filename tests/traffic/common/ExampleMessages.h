@@ -3,6 +3,7 @@
 #include "TrafficTestFiles.h"
 #include "traffic/nts/Radiogram.h"
 
+// The example NTS and ARES messages the traffic tests share.
 namespace vellicor::test {
 
 // The complete example radiogram, with some of its fields changed.
@@ -23,5 +24,10 @@ inline const QByteArray kExampleTransmission = QByteArray("\x03") + "CONV\r" + "
     + "QTC 1 BOULDER, CO\r" + "12 R  W1AW 4 DENVER CO 1430Z 12/05/2026\r" + "\r" + "JOHN DOE\r" + "12 MAIN ST\r"
     + "BOULDER, CO, 80302\r" + "(303) 555-1212  BT\r" + "\r" + "ARRIVED SAFE LOVE BOB\r\n" + "  BT\r" + "\r"
     + "MARY\r" + "\x1a" + "\r";
+
+// The ARES example as its file holds it, the slashed zero as byte 216.
+inline const QByteArray kTormelFile = "R, Shelter status\r\n12/05/2026    14:05\r\n\r\nTO:    (EOC) Net control\r\n"
+                                      "FROM:  (SHELTER1) Shelter manager, Red Cross\r\n\r\nAll quiet.\r\n"
+                                      "Need 20 cots.\r\nEND MSG SENT 14:20 BY N\xd8" "CALL\r\n";
 
 } // namespace vellicor::test
