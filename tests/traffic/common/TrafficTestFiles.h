@@ -38,6 +38,12 @@ inline QByteArray swapped(QByteArray bytes, std::initializer_list<std::pair<QByt
     return bytes;
 }
 
+// The notes a send shows once it has started, and when the port closed during it.
+inline const QString kTransmitting = QStringLiteral("Message is transmitting.  TNC is now in CONVerse mode.\r\n"
+                                                   "(Ignore 'cmd:' prompt embedded in text or at bottom of main screen.)");
+inline const QString kLost =
+    QStringLiteral("The serial port closed during the transmission. The message was not completely sent.");
+
 // A copy of a message with some of its text fields set.
 template <typename Message>
 Message with(Message message, std::initializer_list<std::pair<QString Message::*, QString>> changes)

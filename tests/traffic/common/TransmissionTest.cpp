@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "TrafficTestFiles.h"
 #include "terminal/TncWriter.h"
 #include "traffic/common/TrafficSend.h"
 #include "traffic/common/Transmission.h"
@@ -18,10 +19,7 @@ Transmission threeLines()
 }
 
 const QString kQuestion = QStringLiteral("Send the NTS formatted traffic now?");
-const QString kTransmitting = QStringLiteral("Message is transmitting.  TNC is now in CONVerse mode.\r\n"
-                                             "(Ignore 'cmd:' prompt embedded in text or at bottom of main screen.)");
 const QString kNotOpen = QStringLiteral("The serial port is not open. The message was not sent.");
-const QString kLost = QStringLiteral("The serial port closed during the transmission. The message was not completely sent.");
 
 // How the link behaves during a send.
 enum class Link { Open, Closed, ClosesInFirstPause, RefusesThirdWrite };
