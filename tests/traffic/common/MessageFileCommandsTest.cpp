@@ -51,117 +51,110 @@ struct Commands {
 class MessageFileCommandsTest : public QObject {
     Q_OBJECT
 private slots:
-    void saveNeedsANamedFileAndDialogsStartAtTheLastName();
-    void saveAsAsksBeforeReplacing_data();
-    void saveAsAsksBeforeReplacing();
-    void failedSavesAreShownAndNameNoFile();
-    void openReadsAFileWholeOrRefusesIt();
-    void openCancelledOrUnreadableLeavesTheFormAlone();
-};
-
-// Naming and writing the file is checked on both forms in MessageFormTest.
-void MessageFileCommandsTest::saveNeedsANamedFileAndDialogsStartAtTheLastName()
-{
-    Commands c;
-    const QString path = c.path("MSG1.txt");
-    c.fakes.dialogs.fileAnswers = {path, std::nullopt};
-    QVERIFY(!c.files.save(c.form.writer()));
-    QCOMPARE(c.form.writes, 0);
-    QVERIFY(c.files.saveAs(c.form.writer()));
-    QVERIFY(!c.files.open(c.form.reader()));
-    QCOMPARE(c.fakes.dialogs.requests.value(1).fileName, path);
-}
-
-void MessageFileCommandsTest::saveAsAsksBeforeReplacing_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("replaced");
-    QTest::newRow("Yes") << int(PromptAnswer::Yes) << true;
-    QTest::newRow("No") << int(PromptAnswer::No) << false;
-    QTest::newRow("Cancel") << int(PromptAnswer::Cancel) << false;
-}
-
-void MessageFileCommandsTest::saveAsAsksBeforeReplacing()
-{
-    QFETCH(int, answer);
-    QFETCH(bool, replaced);
-    Commands c;
-    const QString path = c.path("MSG1.txt");
-    QVERIFY(writeBytes(path, "OLD CONTENTS\r\n"));
-    c.fakes.dialogs.fileAnswers = {path};
-    c.fakes.prompter.answers = {PromptAnswer(answer)};
-    c.files.saveAs(c.form.writer());
-    QCOMPARE(c.fakes.prompter.prompts.size(), 1);
-    QCOMPARE(c.fakes.prompter.prompts[0].text, path + QStringLiteral(" already exists.\r\nOverwrite this file?"));
-    QCOMPARE(c.fakes.prompter.prompts[0].title, QStringLiteral("File Already Exists"));
-    QCOMPARE(c.fakes.prompter.prompts[0].buttons, PromptButtons::YesNoCancel);
-    QCOMPARE(fileBytes(path), replaced ? QByteArray("ALL QUIET\r\n") : QByteArray("OLD CONTENTS\r\n"));
-    QCOMPARE(c.files.currentFile(), replaced ? path : QString());
-    QCOMPARE(c.files.saveEnabled(), replaced);
-}
-
-void MessageFileCommandsTest::failedSavesAreShownAndNameNoFile()
-{
-    Commands c;
-    auto& [dir, fakes, files, form] = c;
-    const QString good = c.path("MSG1.txt");
-    const QString bad = c.path("missing/MSG2.txt");
-    fakes.dialogs.fileAnswers = {good, bad};
-    files.saveAs(form.writer());
-    files.saveAs(form.writer());
-    QCOMPARE(fakes.prompter.prompts.size(), 1);
-    QCOMPARE(fakes.prompter.prompts[0].title, QStringLiteral("Vellicor Error 76"));
-    QCOMPARE(fakes.prompter.prompts[0].text, bad + QStringLiteral("\r\nPath not found"));
-    QCOMPARE(files.currentFile(), good);
-    QVERIFY(!QFile::exists(bad));
-
-    // A Save that cannot write says so, with the path, and keeps the file named.
-    QVERIFY(dir.remove());
-    files.save(form.writer());
-    QCOMPARE(fakes.prompter.prompts.size(), 2);
-    QVERIFY(fakes.prompter.prompts[1].title.startsWith(QStringLiteral("Vellicor Error ")));
-    QVERIFY(fakes.prompter.prompts[1].text.startsWith(good + QStringLiteral("\r\n")));
-    QCOMPARE(files.currentFile(), good);
-    QVERIFY(files.saveEnabled());
-}
-
-// Up to 16 MiB a file is read whole; a larger one is refused with an error
-// box, and the form and its current file stay as they were.
-void MessageFileCommandsTest::openReadsAFileWholeOrRefusesIt()
-{
-    Commands c;
-    auto& [dir, fakes, files, form] = c;
-    const QString whole = c.path("MSG1.txt");
-    const QString huge = c.path("MSG2.txt");
-    QVERIFY(writeBytes(whole, QByteArray("ADDRESS LINE\r\n").repeated(1000000) + "73 DE MARY\r\n")); // 14 MB
-    QFile hugeFile(huge);
-    QVERIFY(hugeFile.open(QIODevice::WriteOnly) && hugeFile.resize(16 * 1024 * 1024 + 1));
-    fakes.dialogs.fileAnswers = {whole, huge};
-    QVERIFY(files.open(form.reader()));
-    QCOMPARE(form.opened.size(), 1000001);
-    QCOMPARE(form.opened.last(), QStringLiteral("73 DE MARY"));
-    QVERIFY(fakes.prompter.prompts.isEmpty());
-
-    QVERIFY(!files.open(form.reader()));
-    QCOMPARE(form.reads, 1);
-    QCOMPARE(files.currentFile(), whole);
-    QCOMPARE(fakes.prompter.prompts.size(), 1);
-    QCOMPARE(fakes.prompter.prompts[0].title, QStringLiteral("Vellicor Error 7"));
-    QCOMPARE(fakes.prompter.prompts[0].text, huge + QStringLiteral("\r\nFile too large to open (more than 16 MiB)"));
-    QCOMPARE(fakes.prompter.prompts[0].icon, PromptIcon::Exclamation);
-}
-
-void MessageFileCommandsTest::openCancelledOrUnreadableLeavesTheFormAlone()
-{
-    Commands c;
-    c.fakes.dialogs.fileAnswers = {std::nullopt, c.path("MSG404.txt"), c.dir.path()};
-    for (int i = 0; i < 3; ++i)
+    // Naming and writing the file is checked on both forms in MessageFormTest.
+    void saveNeedsANamedFileAndDialogsStartAtTheLastName()
+    {
+        Commands c;
+        const QString path = c.path("MSG1.txt");
+        c.fakes.dialogs.fileAnswers = {path, std::nullopt};
+        QVERIFY(!c.files.save(c.form.writer()));
+        QCOMPARE(c.form.writes, 0);
+        QVERIFY(c.files.saveAs(c.form.writer()));
         QVERIFY(!c.files.open(c.form.reader()));
-    QCOMPARE(c.form.reads, 0);
-    QCOMPARE(c.files.currentFile(), QString());
-    QVERIFY(!c.files.saveEnabled());
-    QVERIFY(c.fakes.prompter.prompts.isEmpty());
-}
+        QCOMPARE(c.fakes.dialogs.requests.value(1).fileName, path);
+    }
+
+    void saveAsAsksBeforeReplacing_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("Yes") << int(PromptAnswer::Yes) << true;
+        QTest::newRow("No") << int(PromptAnswer::No) << false;
+        QTest::newRow("Cancel") << int(PromptAnswer::Cancel) << false;
+    }
+
+    void saveAsAsksBeforeReplacing()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, replaced);
+        Commands c;
+        const QString path = c.path("MSG1.txt");
+        QVERIFY(writeBytes(path, "OLD CONTENTS\r\n"));
+        c.fakes.dialogs.fileAnswers = {path};
+        c.fakes.prompter.answers = {PromptAnswer(answer)};
+        c.files.saveAs(c.form.writer());
+        QCOMPARE(c.fakes.prompter.prompts.size(), 1);
+        QCOMPARE(c.fakes.prompter.prompts[0].text, path + QStringLiteral(" already exists.\r\nOverwrite this file?"));
+        QCOMPARE(c.fakes.prompter.prompts[0].title, QStringLiteral("File Already Exists"));
+        QCOMPARE(c.fakes.prompter.prompts[0].buttons, PromptButtons::YesNoCancel);
+        QCOMPARE(fileBytes(path), replaced ? QByteArray("ALL QUIET\r\n") : QByteArray("OLD CONTENTS\r\n"));
+        QCOMPARE(c.files.currentFile(), replaced ? path : QString());
+        QCOMPARE(c.files.saveEnabled(), replaced);
+    }
+
+    void failedSavesAreShownAndNameNoFile()
+    {
+        Commands c;
+        auto& [dir, fakes, files, form] = c;
+        const QString good = c.path("MSG1.txt");
+        const QString bad = c.path("missing/MSG2.txt");
+        fakes.dialogs.fileAnswers = {good, bad};
+        files.saveAs(form.writer());
+        files.saveAs(form.writer());
+        QCOMPARE(fakes.prompter.prompts.size(), 1);
+        QCOMPARE(fakes.prompter.prompts[0].title, QStringLiteral("Vellicor Error 76"));
+        QCOMPARE(fakes.prompter.prompts[0].text, bad + QStringLiteral("\r\nPath not found"));
+        QCOMPARE(files.currentFile(), good);
+        QVERIFY(!QFile::exists(bad));
+
+        // A Save that cannot write says so, with the path, and keeps the file named.
+        QVERIFY(dir.remove());
+        files.save(form.writer());
+        QCOMPARE(fakes.prompter.prompts.size(), 2);
+        QVERIFY(fakes.prompter.prompts[1].title.startsWith(QStringLiteral("Vellicor Error ")));
+        QVERIFY(fakes.prompter.prompts[1].text.startsWith(good + QStringLiteral("\r\n")));
+        QCOMPARE(files.currentFile(), good);
+        QVERIFY(files.saveEnabled());
+    }
+
+    // Up to 16 MiB a file is read whole; a larger one is refused with an error
+    // box, and the form and its current file stay as they were.
+    void openReadsAFileWholeOrRefusesIt()
+    {
+        Commands c;
+        auto& [dir, fakes, files, form] = c;
+        const QString whole = c.path("MSG1.txt");
+        const QString huge = c.path("MSG2.txt");
+        QVERIFY(writeBytes(whole, QByteArray("ADDRESS LINE\r\n").repeated(1000000) + "73 DE MARY\r\n")); // 14 MB
+        QFile hugeFile(huge);
+        QVERIFY(hugeFile.open(QIODevice::WriteOnly) && hugeFile.resize(16 * 1024 * 1024 + 1));
+        fakes.dialogs.fileAnswers = {whole, huge};
+        QVERIFY(files.open(form.reader()));
+        QCOMPARE(form.opened.size(), 1000001);
+        QCOMPARE(form.opened.last(), QStringLiteral("73 DE MARY"));
+        QVERIFY(fakes.prompter.prompts.isEmpty());
+
+        QVERIFY(!files.open(form.reader()));
+        QCOMPARE(form.reads, 1);
+        QCOMPARE(files.currentFile(), whole);
+        QCOMPARE(fakes.prompter.prompts.size(), 1);
+        QCOMPARE(fakes.prompter.prompts[0].title, QStringLiteral("Vellicor Error 7"));
+        QCOMPARE(fakes.prompter.prompts[0].text, huge + "\r\nFile too large to open (more than 16 MiB)");
+        QCOMPARE(fakes.prompter.prompts[0].icon, PromptIcon::Exclamation);
+    }
+
+    void openCancelledOrUnreadableLeavesTheFormAlone()
+    {
+        Commands c;
+        c.fakes.dialogs.fileAnswers = {std::nullopt, c.path("MSG404.txt"), c.dir.path()};
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(!c.files.open(c.form.reader()));
+        QCOMPARE(c.form.reads, 0);
+        QCOMPARE(c.files.currentFile(), QString());
+        QVERIFY(!c.files.saveEnabled());
+        QVERIFY(c.fakes.prompter.prompts.isEmpty());
+    }
+};
 
 QTEST_GUILESS_MAIN(MessageFileCommandsTest)
 #include "MessageFileCommandsTest.moc"
