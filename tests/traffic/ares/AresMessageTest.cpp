@@ -2,8 +2,7 @@
 // what the TNC receives when it is sent, and how it is read back from
 // received text (the program's own transmission and a board's answer to "R n").
 #include "AresExample.h"
-#include "ExampleMessages.h"
-#include "MessageFields.h"
+#include "TrafficTestSupport.h"
 #include "terminal/TextFile.h"
 #include "traffic/ares/AresFile.h"
 #include "traffic/ares/AresReader.h"

@@ -1,5 +1,5 @@
 #include "Fakes.h"
-#include "TrafficTestFiles.h"
+#include "TrafficTestSupport.h"
 #include "terminal/TextFile.h"
 #include "traffic/common/MessageFileCommands.h"
 

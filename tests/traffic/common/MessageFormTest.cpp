@@ -2,17 +2,22 @@
 // form: the menus, the hiding close, New, Open and Save As, Send, Print, the
 // send options and received text; then each form's own field rules.
 #include "AresExample.h"
-#include "ExampleMessages.h"
-#include "MessageFormFixture.h"
+#include "Fakes.h"
+#include "TrafficTestSupport.h"
+#include "terminal/TncWriter.h"
 #include "traffic/ares/FrmTORMEL.h"
 #include "traffic/common/SendOptionsDialog.h"
 #include "traffic/nts/FrmNTS.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vellicor;
@@ -70,6 +75,40 @@ const FormCase kTormel{
     3, "TO:    (EOC) Net control",
     "Vellicor TORMEL Options", false, &SendSettings::gAresLineWidth};
 
+// A message form shown on the fakes, with its controls found by name and a
+// folder for its files.
+template <typename Form>
+struct MessageFormFixture {
+    MessageFormFixture() { form.show(); }
+
+    template <typename T>
+    T* child(const char* name) { return form.template findChild<T*>(QString::fromLatin1(name)); }
+    QLineEdit* line(const char* name) { return child<QLineEdit>(name); }
+    QPlainTextEdit* box(const char* name) { return child<QPlainTextEdit>(name); }
+    void trigger(const char* name) { child<QAction>(name)->trigger(); }
+    bool activate()
+    {
+        QApplication::setActiveWindow(&form);
+        return QTest::qWaitForWindowActive(&form);
+    }
+    // Puts the form's example file in the folder and opens it through the
+    // form's Open; the file's path.
+    QString openExample(const FormCase& c)
+    {
+        const QString path = dir.filePath(c.fileName);
+        writeBytes(path, c.exampleFile);
+        fakes.dialogs.fileAnswers = {path};
+        trigger("mnuFileOpen");
+        return path;
+    }
+
+    QTemporaryDir dir;
+    TestPlatform fakes;
+    TrafficGlobals globals;
+    TncWriter writer{fakes.link};
+    Form form{globals, fakes.platform(), writer};
+};
+
 // Runs a check on a fresh form of the kind the test row names.
 template <typename Check>
 void onForm(Check check)
@@ -120,8 +159,7 @@ const auto checkFreshForm = [](auto& ui, const FormCase& c) {
 
 // No keeps everything; Yes leaves the form as a new one of that day.
 const auto checkNewAsksBeforeClearing = [](auto& ui, const FormCase& c) {
-    QTemporaryDir dir;
-    const QString path = ui.openFile(dir, c.fileName, c.exampleFile);
+    const QString path = ui.openExample(c);
     const auto opened = snapshot(ui.form);
     ui.fakes.prompter.answers = {PromptAnswer::No};
     ui.trigger("mnuFileNew");
@@ -142,8 +180,7 @@ const auto checkNewAsksBeforeClearing = [](auto& ui, const FormCase& c) {
 };
 
 const auto checkOpenedFileIsSentByteForByte = [](auto& ui, const FormCase& c) {
-    QTemporaryDir dir;
-    const QString path = ui.openFile(dir, c.fileName, c.exampleFile);
+    const QString path = ui.openExample(c);
     QCOMPARE(ui.fakes.dialogs.requests.value(0).filter, c.filter);
     QCOMPARE(ui.template child<QLabel>("labFileName")->text(), path);
     QVERIFY(ui.template child<QAction>("mnuFileSave")->isEnabled());
@@ -159,8 +196,7 @@ const auto checkOpenedFileIsSentByteForByte = [](auto& ui, const FormCase& c) {
 };
 
 const auto checkSendLostPartwayKeepsTheFormShown = [](auto& ui, const FormCase& c) {
-    QTemporaryDir dir;
-    ui.openFile(dir, c.fileName, c.exampleFile);
+    ui.openExample(c);
     ui.fakes.link.open();
     ui.fakes.pauser.during = [&](double) {
         if (ui.fakes.link.isOpen())
@@ -174,9 +210,8 @@ const auto checkSendLostPartwayKeepsTheFormShown = [](auto& ui, const FormCase& 
 
 // Save As writes the form's own layout and names the file; Save writes it again.
 const auto checkSaveAsAndSaveWriteTheForm = [](auto& ui, const FormCase& c) {
-    QTemporaryDir dir;
-    const QString opened = ui.openFile(dir, c.fileName, c.exampleFile);
-    const QString path = dir.filePath(QStringLiteral("saved.txt"));
+    const QString opened = ui.openExample(c);
+    const QString path = ui.dir.filePath(QStringLiteral("saved.txt"));
     ui.fakes.dialogs.fileAnswers = {path};
     ui.trigger("mnuFileSaveAs");
     QCOMPARE(ui.fakes.dialogs.requests.value(1).fileName, opened); // the dialog starts at the file opened
@@ -190,8 +225,7 @@ const auto checkSaveAsAndSaveWriteTheForm = [](auto& ui, const FormCase& c) {
 };
 
 const auto checkPrintGoesToThePrintService = [](auto& ui, const FormCase& c) {
-    QTemporaryDir dir;
-    ui.openFile(dir, c.fileName, c.exampleFile);
+    ui.openExample(c);
     const auto before = snapshot(ui.form);
     ui.trigger("mnuFilePrint");
     QCOMPARE(ui.fakes.printer.jobs.size(), 1);
@@ -233,8 +267,7 @@ AresMessage receivedOn(const FrmTORMEL&, const QString& name)
 // Received text opens with no file named, after New's question when the
 // form holds text not saved (a message received earlier is not saved).
 const auto checkReceivedTextOpensUnnamed = [](auto& ui, const FormCase& c) {
-    QTemporaryDir dir;
-    ui.openFile(dir, c.fileName, c.exampleFile);
+    ui.openExample(c);
     QVERIFY(ui.form.openReceived(receivedOn(ui.form, QStringLiteral("Ann Lee"))));
     QVERIFY(ui.fakes.prompter.prompts.isEmpty());
     QCOMPARE(ui.line(c.nameField)->text(), QStringLiteral("Ann Lee"));
@@ -362,14 +395,14 @@ private slots:
     // Saving fills in the check and formats the phone, and the form shows them.
     void ntsSaveAsShowsTheFieldsAsSaved()
     {
-        QTemporaryDir dir;
         MessageFormFixture<FrmNTS> ui;
         ui.line("txtMsgNum")->setText(QStringLiteral("7"));
         ui.line("txtPhone")->setText(QStringLiteral("3035551212"));
-        ui.fakes.dialogs.fileAnswers = {dir.filePath(QStringLiteral("NTS7.txt"))};
+        const QString path = ui.dir.filePath(QStringLiteral("NTS7.txt"));
+        ui.fakes.dialogs.fileAnswers = {path};
         ui.trigger("mnuFileSaveAs");
         QCOMPARE(ui.line("txtCheck")->text() + "|" + ui.line("txtPhone")->text(), QStringLiteral("0|(303) 555-1212"));
-        QVERIFY(fileBytes(dir.filePath(QStringLiteral("NTS7.txt"))).startsWith("007\r\nR (Routine)\r\n\r\n\r\n0\r\n"));
+        QVERIFY(fileBytes(path).startsWith("007\r\nR (Routine)\r\n\r\n\r\n0\r\n"));
     }
 
     // The verdict follows the text; the received check is never changed.

@@ -1,5 +1,5 @@
 #include "Fakes.h"
-#include "TrafficTestFiles.h"
+#include "TrafficTestSupport.h"
 #include "terminal/TncWriter.h"
 #include "traffic/common/TrafficSend.h"
 #include "traffic/common/Transmission.h"

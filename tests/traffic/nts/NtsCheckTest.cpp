@@ -1,7 +1,7 @@
 // The check of a radiogram: counted, verified with the operator, shown for a
 // received one, and verified again before the radiogram is printed.
-#include "ExampleMessages.h"
 #include "Fakes.h"
+#include "TrafficTestSupport.h"
 #include "traffic/nts/NtsCheck.h"
 #include "traffic/nts/NtsPrintout.h"
 

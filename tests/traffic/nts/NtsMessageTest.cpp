@@ -1,7 +1,6 @@
 // A radiogram in its three texts: the file the form saves and opens, what the
 // TNC receives when it is sent, and how it is read back from received text.
-#include "ExampleMessages.h"
-#include "MessageFields.h"
+#include "TrafficTestSupport.h"
 #include "terminal/TextFile.h"
 #include "traffic/nts/NtsFile.h"
 #include "traffic/nts/NtsReader.h"
