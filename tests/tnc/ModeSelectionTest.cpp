@@ -7,22 +7,12 @@ using namespace vellicor::test;
 
 namespace {
 
-const QStringList kTwoModes = {"$MODE MENU=&Packet",
-                               "$MODE FUNC=PACKET",
-                               "$BUTTON CAPTION=Beacon",
-                               "$BUTTON TIP=Send a beacon",
-                               "$BUTTON FUNCTION=BEACON EVERY 10",
-                               "$MODE MENU=P&actor",
-                               "$MODE FUNC=PACTOR",
-                               "$MODE FUNC=#",
-                               "$MODE FUNC=MYCALL $CMD LINE",
-                               "$BUTTON CAPTION=Connect",
-                               "$BUTTON TIP=Connect to the BBS",
-                               "$BUTTON FUNCTION=^C",
-                               "$BUTTON FUNCTION=C W1AW",
-                               "$BUTTON CAPTION=List",
-                               "$BUTTON FUNCTION=L",
-                               "$MODE MENU=Plain"};
+// Three modes: two with lines and buttons, the third with neither.
+const QStringList kTwoModes = {
+    "$MODE MENU=&Packet", "$MODE FUNC=PACKET", "$BUTTON CAPTION=Beacon", "$BUTTON TIP=Send a beacon",
+    "$BUTTON FUNCTION=BEACON EVERY 10", "$MODE MENU=P&actor", "$MODE FUNC=PACTOR", "$MODE FUNC=#",
+    "$MODE FUNC=MYCALL $CMD LINE", "$BUTTON CAPTION=Connect", "$BUTTON TIP=Connect to the BBS", "$BUTTON FUNCTION=^C",
+    "$BUTTON FUNCTION=C W1AW", "$BUTTON CAPTION=List", "$BUTTON FUNCTION=L", "$MODE MENU=Plain"};
 
 } // namespace
 
@@ -173,33 +163,27 @@ private slots:
         QTest::addColumn<QStringList>("modeLines");
         QTest::addColumn<QStringList>("buttonLines");
         QTest::addColumn<QByteArray>("written");
-        QTest::addColumn<QStringList>("settings"); // connect command, file, echo, bypass, word-out
-        const QStringList none;
-        const QString file = QStringLiteral("\\VellicorConnects.txt");
-        QTest::newRow("connect and file") << "KAM" << QStringList{"$CONNECT = Connect ", "$CONFILE=\\NetList.txt"} << none
-                                          << QByteArray() << QStringList{"Connect", "\\NetList.txt", "1", "0", "0"};
-        QTest::newRow("only upper-case ON sets") << "KAM" << QStringList{"$LOCALECHO=on", "$BYPASSCONV=ON"} << none
-                                                 << QByteArray() << QStringList{"C", file, "0", "1", "0"};
-        QTest::newRow("echo on, bypass off again")
-            << "KAM" << QStringList{"$LOCALECHO=on", "$BYPASSCONV=ON", "$LOCALECHO=ON", "$BYPASSCONV=off"} << none
-            << QByteArray() << QStringList{"C", file, "1", "0", "0"};
+        QTest::addColumn<QString>("settings"); // connect command, file, echo, bypass, word-out
+        const auto row = [](const char* name, const char* tnc, const QStringList& modeLines, const QByteArray& written,
+                            const QString& settings, const QStringList& buttonLines = {}) {
+            QTest::newRow(name) << tnc << modeLines << buttonLines << written << settings;
+        };
+        const QString file = QStringLiteral("C|\\VellicorConnects.txt|");
+        row("connect and file", "KAM", {"$CONNECT = Connect ", "$CONFILE=\\NetList.txt"}, "",
+            "Connect|\\NetList.txt|1|0|0");
+        row("only upper-case ON sets", "KAM", {"$LOCALECHO=on", "$BYPASSCONV=ON"}, "", file + "0|1|0");
+        row("echo on, bypass off again", "KAM", {"$LOCALECHO=on", "$BYPASSCONV=ON", "$LOCALECHO=ON", "$BYPASSCONV=off"},
+            "", file + "1|0|0");
         // "ON" of "Connects" stands after the fourth character: the word-out test comes first.
-        QTest::newRow("word-out test before connect lines")
-            << "KAM" << QStringList{"$CONFILE=\\NetworkConnects.txt", "$CONNECT=WORK"} << none << QByteArray()
-            << QStringList{"C", file, "1", "0", "1"};
-        QTest::newRow("word-out on a KAM: set, not sent") << "KAM" << QStringList{"WORDOUT ON"} << none << QByteArray()
-                                                           << QStringList{"C", file, "1", "0", "1"};
-        QTest::newRow("word-out on an AEA: set and sent") << "AEA" << QStringList{"wordout on"} << none
-                                                           << QByteArray("wordout on\r")
-                                                           << QStringList{"C", file, "1", "0", "1"};
-        QTest::newRow("word-out off on a PK900") << "PK900" << QStringList{"WORDOUT ON", "WORDOUT OFF"} << none
-                                                 << QByteArray("WORDOUT ON\rWORDOUT OFF\r")
-                                                 << QStringList{"C", file, "1", "0", "0"};
-        QTest::newRow("two-letter word keeps the switch") << "KAM" << QStringList{"WO ON"} << none << QByteArray()
-                                                          << QStringList{"C", file, "1", "0", "0"};
-        QTest::newRow("button lines are only sent")
-            << "KAM" << none << QStringList{"$CONNECT=CONNECT", "$LOCALECHO=off", "WORDOUT ON"}
-            << QByteArray("WORDOUT ON\r") << QStringList{"C", file, "1", "0", "0"};
+        row("word-out test before connect lines", "KAM", {"$CONFILE=\\NetworkConnects.txt", "$CONNECT=WORK"}, "",
+            file + "1|0|1");
+        row("word-out on a KAM: set, not sent", "KAM", {"WORDOUT ON"}, "", file + "1|0|1");
+        row("word-out on an AEA: set and sent", "AEA", {"wordout on"}, "wordout on\r", file + "1|0|1");
+        row("word-out off on a PK900", "PK900", {"WORDOUT ON", "WORDOUT OFF"}, "WORDOUT ON\rWORDOUT OFF\r",
+            file + "1|0|0");
+        row("two-letter word keeps the switch", "KAM", {"WO ON"}, "", file + "1|0|0");
+        row("button lines are only sent", "KAM", {}, "WORDOUT ON\r", file + "1|0|0",
+            {"$CONNECT=CONNECT", "$LOCALECHO=off", "WORDOUT ON"});
     }
 
     void modeLinesSetSwitches()
@@ -218,9 +202,8 @@ private slots:
         rig.control->pressButton(0);
         QTEST(rig.written(), "written");
         const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
-        const QStringList settings{rig.globals.gConnectCmd, rig.globals.gConnectsFile, flag(rig.globals.gLocalEcho),
-                                   flag(rig.globals.gBypassConv), flag(rig.globals.gWordOut)};
-        QTEST(settings, "settings");
+        QTEST(QStringList({rig.globals.gConnectCmd, rig.globals.gConnectsFile, flag(rig.globals.gLocalEcho),
+                           flag(rig.globals.gBypassConv), flag(rig.globals.gWordOut)}).join('|'), "settings");
     }
 
     void clearDuringSelectionLeavesNothingDangling()

@@ -77,11 +77,11 @@ private slots:
         rig.runStartup("$TNC=PK900\r\n");
         rig.runStartup("$TNC=KAM\r\n");
         QCOMPARE(rig.host.visibleChannels().size(), 20);
-        QCOMPARE(rig.host.channels[0].caption, QStringLiteral("Channel &A"));
+        QCOMPARE(rig.host.channels[0], QStringLiteral("Channel &A"));
         rig.control->switchChannel(0);
         QCOMPARE(rig.written(), QByteArray("\x01" "A"));
         rig.runStartup("$TNC=PK900\r\n");
-        QCOMPARE(rig.host.channels[0].caption, QStringLiteral("Channel &0"));
+        QCOMPARE(rig.host.channels[0], QStringLiteral("Channel &0"));
     }
 
     void autobaudSendsTenStarsASecondApart()
