@@ -6,10 +6,163 @@
 using namespace vellicor;
 using namespace vellicor::test;
 
-// Running start-up, shut-down, custom and included scripts from files.
-class ScriptRunnerTest : public QObject {
+// What each kind of script line sends to the TNC and shows in the receive
+// pane, and running start-up, shut-down, custom and included scripts from files.
+class ScriptTest : public QObject {
     Q_OBJECT
 private slots:
+    void sendsWhatEachLineKindMeans_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("beeps");
+        QTest::addColumn<int>("pauses"); // half a second each
+        QTest::addColumn<QString>("pane");
+        const auto row = [](const char* name, const QString& line, const QByteArray& bytes, int beeps = 0,
+                            int pauses = 0, const QString& pane = {}) {
+            QTest::newRow(name) << line << bytes << beeps << pauses << pane;
+        };
+        const QString invalid = QStringLiteral("Invalid Hex string in Settings File:\r\n%1\r\n");
+        row("comment", "* MYCALL N0CALL", "");
+        row("only spaces", "     ", "");
+        row("text gets CR", "MYCALL N0CALL", "MYCALL N0CALL\r");
+        row("trimmed of spaces", "   MYCALL N0CALL  ", "MYCALL N0CALL\r");
+        row("tab is not trimmed", "\tX", "\tX\r");
+        row("semicolon is sent", "; not a comment", "; not a comment\r");
+        row("hash pauses", "#", "", 0, 1);
+        row("ampersand without H'", "&X'41'", "");
+        row("unknown directive", "$WHATEVER=1", "");
+        row("mode-only directive in a script", "$CONNECT=CONNECT", "");
+        row("cmd line at start is a directive", "$CMD LINE", "");
+        row("hex CR LF", "&H'0D0A'", "\r\n");
+        row("hex lower case", "&h'0d0a'", "\r\n");
+        row("hex high bytes", "&H'FF8000'", QByteArray("\xFF\x80\x00", 3));
+        row("hex text after quote", "&H'41'IGNORED", "A");
+        row("hex odd digits", "&H'0D0'", "", 0, 0, invalid.arg("&H'0D0'"));
+        row("hex no closing quote", "&H'0D0A", "", 0, 0, invalid.arg("&H'0D0A"));
+        // A character that is no hexadecimal digit beeps and counts as 0.
+        row("hex bad high digit", "&H'G1'", "\x01", 1);
+        row("hex bad low digit", "&H'4Z'", "\x40", 1);
+        row("^C ends without CR", "ABC^C", "ABC\x03");
+        row("^M ends without CR", "X^M", "X\r");
+        row("^X below 25", "^X", "\x18");
+        row("^Y gets CR", "^Y", "\x19\r");
+        row("^@ is NUL", "^@", QByteArray("\x00", 1));
+        row("^_ is 31", "^_", "\x1F\r");
+        row("lower-case letter", "^a^b", "\x01\x02");
+        row("trailing caret removed", "AB^", "AB\r");
+        row("caret before digit", "^1X", "1X\r");
+        row("caret before question mark", "^?X", "?X\r");
+        row("triple caret", "^^^", "\x1E\r");
+        row("caret alone sends nothing", "^", "");
+        row("caret before the euro sign", QStringLiteral("^\u20AC"), "@\r");
+        row("caret before accented letter", QString::fromLatin1("^\xE9"), "\x89\r");
+    }
+
+    void sendsWhatEachLineKindMeans()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, pauses);
+        TncRig rig;
+        rig.run(line);
+        QTEST(rig.written(), "bytes");
+        QTEST(rig.host.pane, "pane");
+        QTEST(rig.fakes.beeper.beeps, "beeps");
+        QCOMPARE(rig.fakes.pauser.pauses, QList<double>(pauses, 0.5));
+    }
+
+    void substitutesSendBoxTextForCmdLine_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("with text") << "SEND $CMD LINE NOW" << "hello" << QByteArray("SEND hello NOW\r");
+        QTest::newRow("empty box") << "SEND $CMD LINE NOW" << "" << QByteArray("SEND  NOW\r");
+        QTest::newRow("token in lower case") << "C $cmd line" << "W1AW" << QByteArray("C W1AW\r");
+        QTest::newRow("only first token") << "A $CMD LINE $CMD LINE" << "z" << QByteArray("A z $CMD LINE\r");
+        QTest::newRow("caret notation in box text") << "X $CMD LINE" << "^C" << QByteArray("X \x03");
+    }
+
+    void substitutesSendBoxTextForCmdLine()
+    {
+        TncRig rig;
+        QFETCH(QString, box);
+        rig.host.sendBox = box;
+        QFETCH(QString, line);
+        rig.run(line);
+        QTEST(rig.written(), "bytes");
+        QCOMPARE(rig.host.sendBox, QString());
+    }
+
+    void ignoresEveryLineWhilePortIsNotUsable()
+    {
+        TncRig rig;
+        rig.globals.gPortOk = false;
+        rig.host.sendBox = QStringLiteral("keep");
+        rig.runAll({"$TNC=KAM", "$CAPTION=Net", "$MODE MENU=&Packet", "#", "TEXT $CMD LINE", "&H'41'",
+                    "$FILE=MISSING.TXT"});
+        QVERIFY(rig.written().isEmpty());
+        QCOMPARE(rig.control->state().tncType, QString());
+        QCOMPARE(rig.host.windowCaption, QStringLiteral("Vellicor - Version 1.0.0"));
+        QVERIFY(rig.host.modeItems.isEmpty());
+        QVERIFY(rig.fakes.pauser.pauses.isEmpty());
+        QVERIFY(rig.fakes.prompter.prompts.isEmpty());
+        QCOMPARE(rig.host.sendBox, QStringLiteral("keep"));
+    }
+
+    void stopsLineAtFirstFailedWrite()
+    {
+        TncRig rig;
+        rig.fakes.link.failWritesAfter = 1;
+        rig.run(QStringLiteral("&H'414243'"));
+        QCOMPARE(rig.written(), QByteArray("A"));
+
+        TncRig closed;
+        closed.fakes.link.close();
+        closed.run(QStringLiteral("MYCALL N0CALL"));
+        closed.fakes.link.open();
+        QVERIFY(closed.written().isEmpty()); // no CR after a failed write
+    }
+
+    // "$TNC=" names the model in any case; "$SetDayTime" sends seconds only
+    // to the models known to take them.
+    void setDaytimeSendsSecondsOnlyForKnownModels_data()
+    {
+        QTest::addColumn<QString>("directive");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QByteArray>("bytes");
+        // 14:43:07 UTC is 07:43:07 in the fake clock's local time (UTC-7).
+        const QByteArray seconds("DAYTIME 261205074307\r");
+        const QByteArray minutes("DAYTIME 2612050743\r");
+        QTest::newRow("KAM") << "$TNC=KAM" << "KAM" << seconds;
+        QTest::newRow("lower keyword and value, blanks") << "$tnc = pk900 " << "PK900" << seconds;
+        QTest::newRow("keyword as prefix") << "$TNCMODEL=aea" << "AEA" << seconds;
+        QTest::newRow("no equals gives the whole line") << "$TNC KAM" << "$TNC KAM" << minutes;
+        QTest::newRow("other model") << "$TNC=TNC2" << "TNC2" << minutes;
+        QTest::newRow("no model") << "" << "" << minutes;
+    }
+
+    void setDaytimeSendsSecondsOnlyForKnownModels()
+    {
+        QFETCH(QString, directive);
+        TncRig rig;
+        rig.fakes.clock.utc = QDateTime(QDate(2026, 12, 5), QTime(14, 43, 7), Qt::UTC);
+        rig.run(directive);
+        QVERIFY(rig.written().isEmpty());
+        QTEST(rig.control->state().tncType, "type");
+        rig.run(QStringLiteral("$SetDayTime"));
+        QTEST(rig.written(), "bytes");
+        QCOMPARE(rig.writeList().size(), 1);
+    }
+
+    void captionDirectiveAppendsEachTime()
+    {
+        TncRig rig;
+        rig.runAll({"$CAPTION=  County ARES ", "$caption=Net 2"});
+        QCOMPARE(rig.host.windowCaption,
+                 QStringLiteral("Vellicor - Version 1.0.0        County ARES        Net 2"));
+    }
+
     void runsThatSendNothing_data()
     {
         QTest::addColumn<QString>("kind");
@@ -131,28 +284,26 @@ private slots:
         QCOMPARE(rig.control->state().currentMode, 2);
     }
 
-    void missingIncludedFileShowsError53()
+    // A missing included file shows error 53 and the script goes on; a script
+    // that cannot be read shows its own file error.
+    void fileErrorsAreShown()
     {
         TncRig rig;
         rig.runStartup("$FILE=NOWHERE.TXT\r\nAFTER\r\n");
         QCOMPARE(rig.fakes.prompter.prompts.size(), 1);
-        const Prompt& box = rig.fakes.prompter.prompts.first();
+        const Prompt box = rig.fakes.prompter.prompts.first();
         QCOMPARE(box.title, QStringLiteral("Vellicor Error 53"));
         QCOMPARE(box.text, rig.dir.filePath(QStringLiteral("NOWHERE.TXT")) + QStringLiteral("\r\nFile not found"));
         QCOMPARE(box.buttons, PromptButtons::OkCancel);
         QCOMPARE(box.icon, PromptIcon::Exclamation);
         QCOMPARE(rig.written(), QByteArray("AFTER\r"));
-    }
 
-    void unreadableScriptShowsFileError()
-    {
-        TncRig rig;
         QDir(rig.folder()).mkdir(QStringLiteral("adir"));
         rig.fakes.dialogs.fileAnswers = {rig.dir.filePath(QStringLiteral("adir"))};
         rig.control->runCustomScript();
-        QCOMPARE(rig.fakes.prompter.prompts.size(), 1);
-        QVERIFY(rig.fakes.prompter.prompts.first().title.startsWith(QStringLiteral("Vellicor Error ")));
-        QVERIFY(rig.fakes.prompter.prompts.first().title != QStringLiteral("Vellicor Error 53"));
+        QCOMPARE(rig.fakes.prompter.prompts.size(), 2);
+        QVERIFY(rig.fakes.prompter.prompts[1].title.startsWith(QStringLiteral("Vellicor Error ")));
+        QVERIFY(rig.fakes.prompter.prompts[1].title != QStringLiteral("Vellicor Error 53"));
         QCOMPARE(rig.host.busyChanges.last(), false);
     }
 
@@ -202,17 +353,20 @@ private slots:
         QCOMPARE(rig.fakes.prompter.prompts.size(), 1); // the script's own include was still tried
     }
 
-    void survivesBinaryFiles()
+    void survivesHugeAndBinaryScripts()
     {
         TncRig rig;
         QByteArray binary;
         for (int i = 0; i < 4096; ++i)
             binary.append(static_cast<char>((i * 37) & 0xFF));
-        rig.runStartup(QByteArray("A\0B\r\n", 5) + QByteArray(1 << 20, 'Z') + "\r\n" + binary);
-        QVERIFY(rig.written().startsWith(QByteArray("A\0B\r", 4) + QByteArray(1 << 20, 'Z') + '\r'));
+        const QByteArray huge(1 << 20, 'Z');
+        rig.runStartup(QByteArray("A\0B\x01\r\n", 6) + huge + "\r\n" + QByteArray(1 << 20, '^') + "\r\n" + binary);
+        // The first line ends in a control character, so no CR follows it; the
+        // carets are half a million ^^ pairs.
+        QVERIFY(rig.written().startsWith(QByteArray("A\0B\x01", 4) + huge + '\r' + QByteArray(1 << 19, '\x1E') + '\r'));
         QCOMPARE(rig.host.busyChanges.last(), false);
     }
 };
 
-QTEST_GUILESS_MAIN(ScriptRunnerTest)
-#include "ScriptRunnerTest.moc"
+QTEST_GUILESS_MAIN(ScriptTest)
+#include "ScriptTest.moc"
