@@ -64,31 +64,32 @@ private slots:
     {
         QTest::addColumn<AresMessage>("message");
         QTest::addColumn<QByteArray>("file");
-        QTest::newRow("example") << example() << kTormelFile;
-        QTest::newRow("text without a final break gets one")
-            << example({{&M::message, "All quiet.\r\nNeed 20 cots."}}) << kTormelFile;
-        QTest::newRow("empty line at the end of the text")
-            << example({{&M::message, "A\r\n\r\n"}}) << exampleWith({{"All quiet.\r\nNeed 20 cots.\r\n", "A\r\n\r\n"}});
-        QTest::newRow("dates and times in their normal forms")
-            << example({{&M::date, "12/5/26"}, {&M::time, "2:05 PM"}, {&M::msgSentTime, "9:30"}})
-            << exampleWith({{"SENT 14:20", "SENT 09:30"}});
-        QTest::newRow("unreadable dates and times stay")
-            << example({{&M::date, "Dec 5"}, {&M::time, "1405"}, {&M::msgSentTime, "noon"}})
-            << exampleWith({{"12/05/2026    14:05", "Dec 5         1405"}, {"SENT 14:20", "SENT noon"}});
-        QTest::newRow("empty date and times: the date's columns stay")
-            << example({{&M::date, ""}, {&M::time, ""}, {&M::msgSentTime, ""}})
-            << exampleWith({{"12/05/2026    14:05", "              "}, {"SENT 14:20", "SENT "}});
-        QTest::newRow("date longer than ten columns written whole")
-            << example({{&M::date, "Saturday 12/5"}, {&M::time, ""}})
-            << exampleWith({{"12/05/2026    14:05", "Saturday 12/5    "}});
-        QTest::newRow("address trimmed and lined up, the rest untrimmed")
-            << example({{&M::priority, "P "}, {&M::subject, " Cots "}, {&M::to, "  EOC "},
-                        {&M::toName, " Net control  "}, {&M::from, " "}, {&M::by, " K1ABC "}})
-            << exampleWith({{"R, Shelter status", "P ,  Cots "}, {"(SHELTER1)", "()"},
-                            {"BY N\xd8" "CALL", "BY  K1ABC "}});
-        QTest::newRow("empty form writes no text line")
-            << AresMessage{}
-            << QByteArray("R, \r\n              \r\n\r\nTO:    () \r\nFROM:  () \r\n\r\nEND MSG SENT  BY \r\n");
+        const auto row = [](const char* name, const AresMessage& m, const QByteArray& file) {
+            QTest::newRow(name) << m << file;
+        };
+        row("example", example(), kTormelFile);
+        row("text without a final break gets one", example({{&M::message, "All quiet.\r\nNeed 20 cots."}}),
+            kTormelFile);
+        row("empty line at the end of the text", example({{&M::message, "A\r\n\r\n"}}),
+            exampleWith({{"All quiet.\r\nNeed 20 cots.\r\n", "A\r\n\r\n"}}));
+        row("dates and times in their normal forms",
+            example({{&M::date, "12/5/26"}, {&M::time, "2:05 PM"}, {&M::msgSentTime, "9:30"}}),
+            exampleWith({{"SENT 14:20", "SENT 09:30"}}));
+        row("unreadable dates and times stay",
+            example({{&M::date, "Dec 5"}, {&M::time, "1405"}, {&M::msgSentTime, "noon"}}),
+            exampleWith({{"12/05/2026    14:05", "Dec 5         1405"}, {"SENT 14:20", "SENT noon"}}));
+        row("empty date and times: the date's columns stay",
+            example({{&M::date, ""}, {&M::time, ""}, {&M::msgSentTime, ""}}),
+            exampleWith({{"12/05/2026    14:05", "              "}, {"SENT 14:20", "SENT "}}));
+        row("date longer than ten columns written whole", example({{&M::date, "Saturday 12/5"}, {&M::time, ""}}),
+            exampleWith({{"12/05/2026    14:05", "Saturday 12/5    "}}));
+        row("address trimmed and lined up, the rest untrimmed",
+            example({{&M::priority, "P "}, {&M::subject, " Cots "}, {&M::to, "  EOC "},
+                     {&M::toName, " Net control  "}, {&M::from, " "}, {&M::by, " K1ABC "}}),
+            exampleWith({{"R, Shelter status", "P ,  Cots "}, {"(SHELTER1)", "()"},
+                         {"BY N\xd8" "CALL", "BY  K1ABC "}}));
+        row("empty form writes no text line", AresMessage{},
+            "R, \r\n              \r\n\r\nTO:    () \r\nFROM:  () \r\n\r\nEND MSG SENT  BY \r\n");
     }
 
     void formIsWrittenInTheFileLayout()
@@ -154,33 +155,29 @@ private slots:
         const AresMessage from = with(to, {{&M::from, "SHELTER1"}, {&M::fromName, "Shelter manager, Red Cross"}});
         const QByteArray file = kTormelFile;
         const QByteArray head = file.left(file.indexOf("All quiet"));
-        QTest::newRow("lower-case priority") << exampleWith({{"R, ", "w, "}}) << example({{&M::priority, "W"}});
-        QTest::newRow("empty file") << QByteArray() << cleared;
-        QTest::newRow("ends after the date line") << file.left(file.indexOf("\r\n\r\n")) << header;
-        QTest::newRow("no ) in the TO line") << exampleWith({{"(EOC)", "(EOC"}}) << header;
-        QTest::newRow(") before column 9 in the TO line") << exampleWith({{"TO:    (EOC)", "TO: ) (EOC)"}}) << header;
-        QTest::newRow("ends before the text") << head.left(head.size() - 2) << from;
-        QTest::newRow(") in column 9 gives an empty call") << exampleWith({{"(SHELTER1)", "()"}})
-                                                         << example({{&M::from, ""}});
-        QTest::newRow("ends before the closing line") << head + "All quiet.\r\n"
-                                                      << with(from, {{&M::message, "All quiet.\r\n"}});
-        QTest::newRow("closing line without BY") << head + "END MSG SENT 14:20  \r\n"
-                                                 << with(from, {{&M::msgSentTime, "14:20"}});
-        QTest::newRow("BY without its blanks is no BY")
-            << head + "END MSG SENT 14:20 BYK1ABC BY  W1AW  BY X\r\n"
-            << with(from, {{&M::msgSentTime, "14:20 BYK1ABC"}, {&M::by, "W1AW  BY X"}});
+        const auto row = [](const char* name, const QByteArray& bytes, const AresMessage& m) {
+            QTest::newRow(name) << bytes << m;
+        };
+        row("lower-case priority", exampleWith({{"R, ", "w, "}}), example({{&M::priority, "W"}}));
+        row("empty file", "", cleared);
+        row("ends after the date line", file.left(file.indexOf("\r\n\r\n")), header);
+        row("no ) in the TO line", exampleWith({{"(EOC)", "(EOC"}}), header);
+        row(") before column 9 in the TO line", exampleWith({{"TO:    (EOC)", "TO: ) (EOC)"}}), header);
+        row("ends before the text", head.left(head.size() - 2), from);
+        row(") in column 9 gives an empty call", exampleWith({{"(SHELTER1)", "()"}}), example({{&M::from, ""}}));
+        row("ends before the closing line", head + "All quiet.\r\n", with(from, {{&M::message, "All quiet.\r\n"}}));
+        row("closing line without BY", head + "END MSG SENT 14:20  \r\n", with(from, {{&M::msgSentTime, "14:20"}}));
+        row("BY without its blanks is no BY", head + "END MSG SENT 14:20 BYK1ABC BY  W1AW  BY X\r\n",
+            with(from, {{&M::msgSentTime, "14:20 BYK1ABC"}, {&M::by, "W1AW  BY X"}}));
         // Earlier saves always added a line break after the text.
-        QTest::newRow("older file with an empty line after the text")
-            << exampleWith({{"cots.\r\n", "cots.\r\n\r\n"}})
-            << example({{&M::message, "All quiet.\r\nNeed 20 cots.\r\n\r\n"}});
-        QTest::newRow("date line with one blank") << exampleWith({{"2026    14", "2026 14"}}) << example();
-        QTest::newRow("four blanks inside the time") << exampleWith({{"14:05", "14:05    Z"}})
-                                                     << example({{&M::time, "14:05    Z"}});
-        QTest::newRow("long date") << exampleWith({{"12/05/2026", "Sat, Dec 5 2026"}})
-                                   << example({{&M::date, "Sat, Dec 5 2026"}});
+        row("older file with an empty line after the text", exampleWith({{"cots.\r\n", "cots.\r\n\r\n"}}),
+            example({{&M::message, "All quiet.\r\nNeed 20 cots.\r\n\r\n"}}));
+        row("date line with one blank", exampleWith({{"2026    14", "2026 14"}}), example());
+        row("four blanks inside the time", exampleWith({{"14:05", "14:05    Z"}}), example({{&M::time, "14:05    Z"}}));
+        row("long date", exampleWith({{"12/05/2026", "Sat, Dec 5 2026"}}), example({{&M::date, "Sat, Dec 5 2026"}}));
         const QString binaryLine = QString(QChar(0)) + QChar(0x81) + QChar(0xFF) + QChar(0x1A) + QChar(0x20AC);
-        QTest::newRow("binary bytes read as text") << head + QByteArray("\x00\x81\xff\x1a\x80", 5) + "\r\n"
-                                                   << with(from, {{&M::message, binaryLine + "\r\n"}});
+        row("binary bytes read as text", head + QByteArray("\x00\x81\xff\x1a\x80", 5) + "\r\n",
+            with(from, {{&M::message, binaryLine + "\r\n"}}));
     }
 
     void filesReadIntoTheForm()

@@ -40,65 +40,41 @@ void setUp(TestPlatform& fakes, Link link)
 
 } // namespace
 
+// A send asks first and plays the transmission only once the operator said
+// Yes and the port is open, so a send that cannot start changes nothing; the
+// form prepares itself (reflow, restored zeros) only then. After a failed
+// write the rest is skipped but the pauses still run.
 class TransmissionTest : public QObject {
     Q_OBJECT
 private slots:
-    // After a failed write the rest is skipped but the pauses still run.
-    void playsWritesAndPausesInOrder_data()
-    {
-        QTest::addColumn<int>("link");
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<QByteArray>("written");
-        QTest::addColumn<int>("pauses");
-        using O = TransmissionOutcome;
-        QTest::newRow("open") << int(Link::Open) << int(O::Sent) << QByteArray("ONE\rTWO\rTHREE\r\r") << 2;
-        QTest::newRow("closed: no write, no wait") << int(Link::Closed) << int(O::PortClosedBeforeStart) << QByteArray()
-                                                   << 0;
-        QTest::newRow("closed in the first pause") << int(Link::ClosesInFirstPause) << int(O::LostPartway)
-                                                   << QByteArray("ONE\r") << 2;
-        QTest::newRow("write refused by an open link") << int(Link::RefusesThirdWrite) << int(O::LostPartway)
-                                                       << QByteArray("ONE\rTWO\r") << 2;
-    }
-
-    void playsWritesAndPausesInOrder()
-    {
-        QFETCH(int, link);
-        QFETCH(int, outcome);
-        QFETCH(QByteArray, written);
-        QFETCH(int, pauses);
-        TestPlatform fakes;
-        setUp(fakes, Link(link));
-        TncWriter writer(fakes.link);
-        QCOMPARE(int(PlayTransmission(threeLines(), writer, fakes.pauser)), outcome);
-        QCOMPARE(fakes.link.written, written);
-        QCOMPARE(fakes.pauser.pauses, (QList<double>{0.5, 1.0}).mid(0, pauses));
-    }
-
-    // The form prepares itself (reflow, restored zeros) only once the operator
-    // said Yes and the port is open, so a send that cannot start changes nothing.
-    void sendAsksPreparesAndTellsHowItWent_data()
+    void sendAsksPlaysAndTellsHowItWent_data()
     {
         QTest::addColumn<bool>("yes");
         QTest::addColumn<int>("link");
         QTest::addColumn<int>("result");
-        QTest::addColumn<bool>("prepared");
+        QTest::addColumn<QByteArray>("written");
+        QTest::addColumn<int>("pauses");
         QTest::addColumn<QString>("note");
         QTest::addColumn<int>("icon");
-        QTest::newRow("No") << false << int(Link::Open) << int(TrafficSendResult::Declined) << false << QString() << 0;
-        QTest::newRow("port closed") << true << int(Link::Closed) << int(TrafficSendResult::NotSent) << false
-                                     << kNotOpen << int(PromptIcon::Exclamation);
-        QTest::newRow("sent") << true << int(Link::Open) << int(TrafficSendResult::Sent) << true
+        using R = TrafficSendResult;
+        const int exclamation = int(PromptIcon::Exclamation);
+        QTest::newRow("No") << false << int(Link::Open) << int(R::Declined) << QByteArray() << 0 << QString() << 0;
+        QTest::newRow("port closed") << true << int(Link::Closed) << int(R::NotSent) << QByteArray() << 0 << kNotOpen
+                                     << exclamation;
+        QTest::newRow("sent") << true << int(Link::Open) << int(R::Sent) << QByteArray("ONE\rTWO\rTHREE\r\r") << 2
                               << kTransmitting << int(PromptIcon::Information);
-        QTest::newRow("lost partway") << true << int(Link::ClosesInFirstPause) << int(TrafficSendResult::Incomplete)
-                                      << true << kLost << int(PromptIcon::Exclamation);
+        QTest::newRow("lost in the first pause") << true << int(Link::ClosesInFirstPause) << int(R::Incomplete)
+                                                 << QByteArray("ONE\r") << 2 << kLost << exclamation;
+        QTest::newRow("write refused by an open link") << true << int(Link::RefusesThirdWrite) << int(R::Incomplete)
+                                                       << QByteArray("ONE\rTWO\r") << 2 << kLost << exclamation;
     }
 
-    void sendAsksPreparesAndTellsHowItWent()
+    void sendAsksPlaysAndTellsHowItWent()
     {
         QFETCH(bool, yes);
         QFETCH(int, link);
-        QFETCH(int, result);
-        QFETCH(bool, prepared);
+        QFETCH(QByteArray, written);
+        QFETCH(int, pauses);
         QFETCH(QString, note);
         QFETCH(int, icon);
         TestPlatform fakes;
@@ -107,9 +83,10 @@ private slots:
         TncWriter writer(fakes.link);
         bool ran = false;
         TrafficSend send(fakes.prompter, writer, fakes.pauser);
-        QCOMPARE(int(send.run(kQuestion, [&] { ran = true; return threeLines(); })), result);
-        QCOMPARE(ran, prepared);
-        QCOMPARE(fakes.link.written.isEmpty(), !prepared);
+        QTEST(int(send.run(kQuestion, [&] { ran = true; return threeLines(); })), "result");
+        QCOMPARE(ran, !written.isEmpty());
+        QCOMPARE(fakes.link.written, written);
+        QCOMPARE(fakes.pauser.pauses, (QList<double>{0.5, 1.0}).mid(0, pauses));
         const Prompt& question = fakes.prompter.prompts.value(0);
         QCOMPARE(question.text, kQuestion);
         QCOMPARE(question.buttons, PromptButtons::YesNo);
