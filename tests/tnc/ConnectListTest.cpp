@@ -62,76 +62,70 @@ private slots:
         QCOMPARE(rig.readFile(kListFile), QByteArray("W1AW;Hiram\r\nN0CALL\r\nKB1XYZ\r\n"));
     }
 
-    void connectListFileFollowsConFileSetting()
+    // The list's file follows the "$CONFILE" setting but stays inside the
+    // program folder; a list that cannot be saved says so in the status panel.
+    void listFileFollowsConFileSetting()
     {
         TncRig rig;
         rig.writeFile(QStringLiteral("netlist.txt"), "NET1\r\n");
         rig.globals.gConnectsFile = QStringLiteral("\\NETLIST.TXT");
         const auto list = rig.connectList();
         QCOMPARE(list->entries(), QStringList{"NET1"});
-        rig.globals.gConnectsFile = QStringLiteral("\\..\\..\\outside.txt"); // stays inside the folder
+        rig.globals.gConnectsFile = QStringLiteral("\\..\\..\\outside.txt");
         QVERIFY(list->filePath().startsWith(rig.folder() + QLatin1Char('/')));
-    }
 
-    void failedSaveIsToldInStatusPanel()
-    {
-        TncRig rig;
         rig.writeFile(QStringLiteral("plainfile"), "not a folder");
         rig.globals.gConnectsFile = QStringLiteral("\\plainfile\\list.txt");
-        rig.connectList()->addToList(QStringLiteral("W1AW"));
+        list->addToList(QStringLiteral("W1AW"));
         QVERIFY(rig.host.status.startsWith(QStringLiteral("Status: Connect list not saved (Vellicor Error ")));
         QCOMPARE(rig.readFile(QStringLiteral("plainfile")), QByteArray("not a folder"));
         QVERIFY(rig.fakes.prompter.prompts.isEmpty());
     }
 
-    // Only what is typed is upper-cased: a note stored in the list keeps its case.
-    void dialogShowsListAndConnects()
+    // Only what is typed is upper-cased: a note stored in the list keeps its
+    // case, and typing never completes to an entry.
+    void dialogShowsEditsAndConnects()
     {
         TncRig rig;
-        rig.writeFile(kListFile, "W1AW;Hiram\r\nK2ABC\r\n");
+        rig.writeFile(kListFile, "W1AW;Hiram\r\n");
         FrmConnect dialog(rig.globals, ProgramFolder(rig.folder()), rig.writer, rig.fakes.platform(), rig.host);
-        QCOMPARE(dialog.cmbStationList->count(), 2);
+        QCOMPARE(dialog.cmbStationList->count(), 1);
         QCOMPARE(dialog.cmbStationList->currentText(), QStringLiteral("W1AW;Hiram"));
         QCOMPARE(dialog.labConnect->text(), QStringLiteral("W1AW"));
         QCOMPARE(dialog.mnuHelp->property("helpContext").toInt(), 1010); // F1 on the highlighted Help item
         dialog.mnuHelp->trigger();
         QCOMPARE(rig.fakes.help.contexts, QList<int>{760});
 
-        dialog.show();
-        dialog.cmdOK->click();
-        QCOMPARE(rig.written(), QByteArray("\x03" "C W1AW\r"));
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(!dialog.isVisible());
-    }
-
-    void dialogEditsTheList()
-    {
-        TncRig rig;
-        FrmConnect dialog(rig.globals, ProgramFolder(rig.folder()), rig.writer, rig.fakes.platform(), rig.host);
         dialog.cmbStationList->setEditText(QStringLiteral("KB1XYZ;NET"));
         QCOMPARE(dialog.labConnect->text(), QStringLiteral("KB1XYZ"));
-
         dialog.mnuAddToList->trigger();
-        QCOMPARE(rig.readFile(kListFile), QByteArray("KB1XYZ;NET\r\n"));
-        QCOMPARE(dialog.cmbStationList->count(), 1);
+        QCOMPARE(rig.readFile(kListFile), QByteArray("W1AW;Hiram\r\nKB1XYZ;NET\r\n"));
+        QCOMPARE(dialog.cmbStationList->count(), 2);
         dialog.show();
         QApplication::setActiveWindow(&dialog);
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         dialog.cmbStationList->setFocus();
         dialog.cmbStationList->clearEditText();
         QTest::keyClicks(dialog.cmbStationList, QStringLiteral("kb1"));
-        QCOMPARE(dialog.labConnect->text(), QStringLiteral("KB1")); // never completed to the entry
+        QCOMPARE(dialog.labConnect->text(), QStringLiteral("KB1"));
         dialog.cmbStationList->setEditText(QStringLiteral("TYPED"));
         dialog.mnuDeleteFromList->trigger(); // the typed text is not an entry: nothing goes
-        QCOMPARE(dialog.cmbStationList->count(), 1);
-        dialog.cmbStationList->setCurrentIndex(0);
+        QCOMPARE(dialog.cmbStationList->count(), 2);
+        dialog.cmbStationList->setCurrentIndex(1);
         dialog.mnuDeleteFromList->trigger();
-        QCOMPARE(dialog.cmbStationList->count(), 0);
-        QCOMPARE(rig.readFile(kListFile), QByteArray());
+        QCOMPARE(rig.readFile(kListFile), QByteArray("W1AW;Hiram\r\n"));
 
         dialog.cmdCancel->click();
         QVERIFY(rig.written().isEmpty());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        dialog.show();
+        dialog.cmdOK->click();
+        QCOMPARE(rig.written(), QByteArray("\x03" "C W1AW\r"));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
+        dialog.mnuDeleteFromList->trigger();
+        QCOMPARE(dialog.cmbStationList->count(), 0);
+        QCOMPARE(rig.readFile(kListFile), QByteArray());
     }
 
     void tacticalDialogSetsOrClearsTheAlias_data()
