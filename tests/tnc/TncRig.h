@@ -18,6 +18,7 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 
 namespace vellicor::test {
 
@@ -117,6 +118,8 @@ struct TncRig {
 
     QString folder() const { return dir.path(); }
     QByteArray& written() { return fakes.link.written; }
+    // What reached the TNC since the last call, taken off the link's record.
+    QByteArray taken() { return std::exchange(fakes.link.written, {}); }
 
     // Writes a file in the program folder (bytes as given).
     QString writeFile(const QString& name, const QByteArray& bytes) const
