@@ -50,8 +50,9 @@ const QString kLongText = QStringLiteral("THE QUICK BROWN FOX JUMPS OVER THE LAZ
 class SendOptionsDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    // Turning formatting on takes effect at once and enables the width.
-    void loadShowsTheSettings()
+    // The dialog shows the settings; Default shows the start-up ones, and
+    // turning formatting on that way takes effect at once, even on Cancel.
+    void loadShowsTheSettingsAndDefaultTurnsFormattingOn()
     {
         DialogUnderTest ui({.gNtsSendAsTraffic = false, .gNtsFormatBody = false, .gNtsLineWidth = 55});
         QVERIFY(ui.child<QRadioButton>("optSendS")->isChecked());
@@ -59,9 +60,14 @@ private slots:
         QVERIFY(!ui.child<QCheckBox>("chkFormatted")->isChecked());
         QVERIFY(!ui.width()->isEnabled());
         QVERIFY(!ui.child<QLabel>("Label1")->isEnabled());
-        ui.child<QCheckBox>("chkFormatted")->click();
-        QVERIFY(ui.globals.gNtsFormatBody);
+        ui.click("cmdDefault");
+        QVERIFY(ui.child<QRadioButton>("optSendST")->isChecked());
+        QCOMPARE(ui.width()->text(), QStringLiteral("70"));
         QVERIFY(ui.width()->isEnabled());
+        ui.click("cmdCancel");
+        QVERIFY(ui.globals.gNtsFormatBody);
+        QVERIFY(!ui.globals.gNtsSendAsTraffic);
+        QCOMPARE(ui.globals.gNtsLineWidth, 55);
     }
 
     void clearingFormattingTakesEffectEvenOnCancel()
@@ -74,18 +80,6 @@ private slots:
         QVERIFY(!ui.globals.gNtsFormatBody);
         QCOMPARE(ui.globals.gNtsLineWidth, 70);
         QCOMPARE(ui.text, kLongText);
-    }
-
-    void defaultThenCancelTurnsFormattingOnOnly()
-    {
-        DialogUnderTest ui({.gNtsSendAsTraffic = false, .gNtsFormatBody = false, .gNtsLineWidth = 40});
-        ui.click("cmdDefault");
-        QVERIFY(ui.child<QRadioButton>("optSendST")->isChecked());
-        QCOMPARE(ui.width()->text(), QStringLiteral("70"));
-        ui.click("cmdCancel");
-        QVERIFY(ui.globals.gNtsFormatBody);
-        QVERIFY(!ui.globals.gNtsSendAsTraffic);
-        QCOMPARE(ui.globals.gNtsLineWidth, 40);
     }
 
     // Apply and OK store the send type and the width (a fraction rounded, 1
