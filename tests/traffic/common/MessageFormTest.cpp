@@ -146,7 +146,9 @@ QMap<QString, QString> snapshot(const QWidget& form)
     return texts;
 }
 
-const auto checkFreshForm = [](auto& ui, const FormCase& c) {
+// A fresh form shows today's date and its help; New on an opened file asks
+// first: No keeps everything, Yes leaves the form as a new one of that day.
+const auto checkNewAsksBeforeClearing = [](auto& ui, const FormCase& c) {
     ui.trigger(c.formatterItem);
     ui.trigger(c.contentsItem);
     QCOMPARE(ui.fakes.help.contexts, QList<int>{c.formatterTopic});
@@ -155,10 +157,7 @@ const auto checkFreshForm = [](auto& ui, const FormCase& c) {
     QCOMPARE(ui.line(c.dateField)->text(), QStringLiteral("12/05/2026"));
     QVERIFY(!ui.template child<QAction>("mnuFileSave")->isEnabled());
     QCOMPARE(ui.template child<QLabel>("labFileName")->text(), QString());
-};
 
-// No keeps everything; Yes leaves the form as a new one of that day.
-const auto checkNewAsksBeforeClearing = [](auto& ui, const FormCase& c) {
     const QString path = ui.openExample(c);
     const auto opened = snapshot(ui.form);
     ui.fakes.prompter.answers = {PromptAnswer::No};
@@ -208,8 +207,9 @@ const auto checkOpenedFileIsSentByteForByte = [](auto& ui, const FormCase& c) {
     QCOMPARE(snapshot(ui.form).value(QString::fromLatin1(c.sentField)), c.sentFieldText);
 };
 
-// Save As writes the form's own layout and names the file; Save writes it again.
-const auto checkSaveAsAndSaveWriteTheForm = [](auto& ui, const FormCase& c) {
+// Save As writes the form's own layout and names the file; Print sends the
+// form to the print service and leaves it as it is; Save writes it again.
+const auto checkSaveAsSaveAndPrint = [](auto& ui, const FormCase& c) {
     const QString opened = ui.openExample(c);
     const QString path = ui.dir.filePath(QStringLiteral("saved.txt"));
     ui.fakes.dialogs.fileAnswers = {path};
@@ -217,20 +217,16 @@ const auto checkSaveAsAndSaveWriteTheForm = [](auto& ui, const FormCase& c) {
     QCOMPARE(ui.fakes.dialogs.requests.value(1).fileName, opened); // the dialog starts at the file opened
     QCOMPARE(fileBytes(path), c.savedFile);
     QCOMPARE(ui.template child<QLabel>("labFileName")->text(), path);
-    ui.line(c.nameField)->setText(QStringLiteral("Jane Roe"));
-    ui.trigger("mnuFileSave");
-    QVERIFY(fileBytes(path).contains("Jane Roe"));
-    QCOMPARE(ui.fakes.dialogs.requests.size(), 2);
-    QVERIFY(ui.fakes.prompter.prompts.isEmpty());
-};
-
-const auto checkPrintGoesToThePrintService = [](auto& ui, const FormCase& c) {
-    ui.openExample(c);
     const auto before = snapshot(ui.form);
     ui.trigger("mnuFilePrint");
     QCOMPARE(ui.fakes.printer.jobs.size(), 1);
     QCOMPARE(ui.fakes.printer.jobs[0].lines.value(c.printedLine), c.printedText);
     QCOMPARE(snapshot(ui.form), before);
+
+    ui.line(c.nameField)->setText(QStringLiteral("Jane Roe"));
+    ui.trigger("mnuFileSave");
+    QVERIFY(fileBytes(path).contains("Jane Roe"));
+    QCOMPARE(ui.fakes.dialogs.requests.size(), 2);
     QVERIFY(ui.fakes.prompter.prompts.isEmpty());
 };
 
@@ -327,16 +323,12 @@ const auto checkTypedAndLeftField = [](auto& ui, const FormCase&) {
 class MessageFormTest : public QObject {
     Q_OBJECT
 private slots:
-    void freshFormShowsTodayAndItsHelp_data() { addForms(); }
-    void freshFormShowsTodayAndItsHelp() { onForm(checkFreshForm); }
-    void newAsksBeforeClearing_data() { addForms(); }
-    void newAsksBeforeClearing() { onForm(checkNewAsksBeforeClearing); }
+    void freshFormShowsTodayAndNewAsksBeforeClearing_data() { addForms(); }
+    void freshFormShowsTodayAndNewAsksBeforeClearing() { onForm(checkNewAsksBeforeClearing); }
     void openedFileIsSentByteForByteOnceWhole_data() { addForms(); }
     void openedFileIsSentByteForByteOnceWhole() { onForm(checkOpenedFileIsSentByteForByte); }
-    void saveAsAndSaveWriteTheFormsFile_data() { addForms(); }
-    void saveAsAndSaveWriteTheFormsFile() { onForm(checkSaveAsAndSaveWriteTheForm); }
-    void printGoesToThePrintService_data() { addForms(); }
-    void printGoesToThePrintService() { onForm(checkPrintGoesToThePrintService); }
+    void saveAsSaveAndPrint_data() { addForms(); }
+    void saveAsSaveAndPrint() { onForm(checkSaveAsSaveAndPrint); }
     void optionsDialogReflowsTheFormsText_data() { addForms(); }
     void optionsDialogReflowsTheFormsText() { onForm(checkOptionsDialogReflowsTheFormsText); }
     void receivedTextOpensUnnamed_data() { addForms(); }
