@@ -10,7 +10,12 @@ using namespace vellicor::test;
 // pane, and running start-up, shut-down, custom and included scripts from files.
 class ScriptTest : public QObject {
     Q_OBJECT
+    std::unique_ptr<TncRig> rig; // a fresh one for each case
+
 private slots:
+    void init() { rig = std::make_unique<TncRig>(); }
+    void cleanup() { rig.reset(); }
+
     void sendsWhatEachLineKindMeans_data()
     {
         QTest::addColumn<QString>("line");
@@ -63,12 +68,11 @@ private slots:
     {
         QFETCH(QString, line);
         QFETCH(int, pauses);
-        TncRig rig;
-        rig.run(line);
-        QTEST(rig.written(), "bytes");
-        QTEST(rig.host.pane, "pane");
-        QTEST(rig.fakes.beeper.beeps, "beeps");
-        QCOMPARE(rig.fakes.pauser.pauses, QList<double>(pauses, 0.5));
+        rig->run(line);
+        QTEST(rig->written(), "bytes");
+        QTEST(rig->host.pane, "pane");
+        QTEST(rig->fakes.beeper.beeps, "beeps");
+        QCOMPARE(rig->fakes.pauser.pauses, QList<double>(pauses, 0.5));
     }
 
     void substitutesSendBoxTextForCmdLine_data()
@@ -85,37 +89,34 @@ private slots:
 
     void substitutesSendBoxTextForCmdLine()
     {
-        TncRig rig;
         QFETCH(QString, box);
-        rig.host.sendBox = box;
+        rig->host.sendBox = box;
         QFETCH(QString, line);
-        rig.run(line);
-        QTEST(rig.written(), "bytes");
-        QCOMPARE(rig.host.sendBox, QString());
+        rig->run(line);
+        QTEST(rig->written(), "bytes");
+        QCOMPARE(rig->host.sendBox, QString());
     }
 
     void ignoresEveryLineWhilePortIsNotUsable()
     {
-        TncRig rig;
-        rig.globals.gPortOk = false;
-        rig.host.sendBox = QStringLiteral("keep");
-        rig.runAll({"$TNC=KAM", "$CAPTION=Net", "$MODE MENU=&Packet", "#", "TEXT $CMD LINE", "&H'41'",
+        rig->globals.gPortOk = false;
+        rig->host.sendBox = QStringLiteral("keep");
+        rig->runAll({"$TNC=KAM", "$CAPTION=Net", "$MODE MENU=&Packet", "#", "TEXT $CMD LINE", "&H'41'",
                     "$FILE=MISSING.TXT"});
-        QVERIFY(rig.written().isEmpty());
-        QCOMPARE(rig.control->state().tncType, QString());
-        QCOMPARE(rig.host.windowCaption, QStringLiteral("Vellicor - Version 1.0.0"));
-        QVERIFY(rig.host.modeItems.isEmpty());
-        QVERIFY(rig.fakes.pauser.pauses.isEmpty());
-        QVERIFY(rig.fakes.prompter.prompts.isEmpty());
-        QCOMPARE(rig.host.sendBox, QStringLiteral("keep"));
+        QVERIFY(rig->written().isEmpty());
+        QCOMPARE(rig->control->state().tncType, QString());
+        QCOMPARE(rig->host.windowCaption, QStringLiteral("Vellicor - Version 1.0.0"));
+        QVERIFY(rig->host.modeItems.isEmpty());
+        QVERIFY(rig->fakes.pauser.pauses.isEmpty());
+        QVERIFY(rig->fakes.prompter.prompts.isEmpty());
+        QCOMPARE(rig->host.sendBox, QStringLiteral("keep"));
     }
 
     void stopsLineAtFirstFailedWrite()
     {
-        TncRig rig;
-        rig.fakes.link.failWritesAfter = 1;
-        rig.run(QStringLiteral("&H'414243'"));
-        QCOMPARE(rig.written(), QByteArray("A"));
+        rig->fakes.link.failWritesAfter = 1;
+        rig->run(QStringLiteral("&H'414243'"));
+        QCOMPARE(rig->written(), QByteArray("A"));
 
         TncRig closed;
         closed.fakes.link.close();
@@ -145,21 +146,19 @@ private slots:
     void setDaytimeSendsSecondsOnlyForKnownModels()
     {
         QFETCH(QString, directive);
-        TncRig rig;
-        rig.fakes.clock.utc = QDateTime(QDate(2026, 12, 5), QTime(14, 43, 7), Qt::UTC);
-        rig.run(directive);
-        QVERIFY(rig.written().isEmpty());
-        QTEST(rig.control->state().tncType, "type");
-        rig.run(QStringLiteral("$SetDayTime"));
-        QTEST(rig.written(), "bytes");
-        QCOMPARE(rig.writeList().size(), 1);
+        rig->fakes.clock.utc = QDateTime(QDate(2026, 12, 5), QTime(14, 43, 7), Qt::UTC);
+        rig->run(directive);
+        QVERIFY(rig->written().isEmpty());
+        QTEST(rig->control->state().tncType, "type");
+        rig->run(QStringLiteral("$SetDayTime"));
+        QTEST(rig->written(), "bytes");
+        QCOMPARE(rig->writeList().size(), 1);
     }
 
     void captionDirectiveAppendsEachTime()
     {
-        TncRig rig;
-        rig.runAll({"$CAPTION=  County ARES ", "$caption=Net 2"});
-        QCOMPARE(rig.host.windowCaption,
+        rig->runAll({"$CAPTION=  County ARES ", "$caption=Net 2"});
+        QCOMPARE(rig->host.windowCaption,
                  QStringLiteral("Vellicor - Version 1.0.0        County ARES        Net 2"));
     }
 
@@ -182,57 +181,54 @@ private slots:
         QFETCH(QByteArray, script);
         QFETCH(bool, portOk);
         QFETCH(QString, kind);
-        TncRig rig;
         if (!script.isNull())
-            rig.writeFile(QStringLiteral("VellicorStartup.txt"), script);
-        rig.globals.gPortOk = portOk;
-        const QStringList channelsBefore = rig.host.visibleChannels();
-        rig.control->RunScript(kind);
-        QTEST(rig.host.pane, "pane");
-        QTEST(rig.host.busyChanges, "busy");
-        QVERIFY(rig.written().isEmpty());
-        QVERIFY(rig.fakes.prompter.prompts.isEmpty());
-        QCOMPARE(rig.host.visibleChannels(), channelsBefore);
-        QVERIFY(!rig.host.modeMenuVisible);
+            rig->writeFile(QStringLiteral("VellicorStartup.txt"), script);
+        rig->globals.gPortOk = portOk;
+        const QStringList channelsBefore = rig->host.visibleChannels();
+        rig->control->RunScript(kind);
+        QTEST(rig->host.pane, "pane");
+        QTEST(rig->host.busyChanges, "busy");
+        QVERIFY(rig->written().isEmpty());
+        QVERIFY(rig->fakes.prompter.prompts.isEmpty());
+        QCOMPARE(rig->host.visibleChannels(), channelsBefore);
+        QVERIFY(!rig->host.modeMenuVisible);
     }
 
     void shutdownScriptPausesTwoSecondsBeforeMenuSetUp()
     {
-        TncRig rig;
-        rig.writeFile(QStringLiteral("VellicorShutdown.txt"),
+        rig->writeFile(QStringLiteral("VellicorShutdown.txt"),
                       "$TNC=KAM\r\n$MODE MENU=Off\r\n$MODE FUNC=LAST\r\n$MODE DEFAULT=1\r\nBYE\r\n");
         QStringList channelsAtPause;
         QByteArray writtenAtPause;
-        rig.fakes.pauser.during = [&](double) {
-            channelsAtPause = rig.host.visibleChannels();
-            writtenAtPause = rig.written();
+        rig->fakes.pauser.during = [&](double) {
+            channelsAtPause = rig->host.visibleChannels();
+            writtenAtPause = rig->written();
         };
-        rig.control->RunScript(QStringLiteral("Shut"));
-        QCOMPARE(rig.fakes.pauser.pauses, QList<double>{2.0});
+        rig->control->RunScript(QStringLiteral("Shut"));
+        QCOMPARE(rig->fakes.pauser.pauses, QList<double>{2.0});
         QCOMPARE(writtenAtPause, QByteArray("BYE\r"));
         QCOMPARE(channelsAtPause.first(), QStringLiteral("Channel &0"));
-        QCOMPARE(rig.host.visibleChannels().first(), QStringLiteral("Channel &A"));
-        QCOMPARE(rig.written(), QByteArray("BYE\rLAST\r"));
+        QCOMPARE(rig->host.visibleChannels().first(), QStringLiteral("Channel &A"));
+        QCOMPARE(rig->written(), QByteArray("BYE\rLAST\r"));
     }
 
     void customScriptRunsTheChosenFile()
     {
-        TncRig rig;
-        rig.control->runCustomScript(); // cancelled: nothing runs
-        QVERIFY(rig.host.busyChanges.isEmpty());
-        QVERIFY(rig.host.pane.isEmpty());
+        rig->control->runCustomScript(); // cancelled: nothing runs
+        QVERIFY(rig->host.busyChanges.isEmpty());
+        QVERIFY(rig->host.pane.isEmpty());
 
-        const QString path = rig.writeFile(QStringLiteral("net.txt"), "NET\r\n");
-        rig.fakes.dialogs.fileAnswers = {path, std::nullopt};
-        rig.control->runCustomScript();
-        QCOMPARE(rig.written(), QByteArray("NET\r"));
-        const FileDialogRequest& request = rig.fakes.dialogs.requests.last();
+        const QString path = rig->writeFile(QStringLiteral("net.txt"), "NET\r\n");
+        rig->fakes.dialogs.fileAnswers = {path, std::nullopt};
+        rig->control->runCustomScript();
+        QCOMPARE(rig->written(), QByteArray("NET\r"));
+        const FileDialogRequest& request = rig->fakes.dialogs.requests.last();
         QCOMPARE(request.title, QStringLiteral("Custom Script"));
         QCOMPARE(request.filter,
                  QStringLiteral("Vellicor (Vellicor*.*)|Vellicor*.*|Text (*.txt)|*.txt|All Files (*.*)|*.*"));
         QCOMPARE(request.defaultExtension, QStringLiteral(".txt"));
-        rig.control->runCustomScript();
-        QCOMPARE(rig.fakes.dialogs.requests.last().fileName, path); // the dialog remembers the file
+        rig->control->runCustomScript();
+        QCOMPARE(rig->fakes.dialogs.requests.last().fileName, path); // the dialog remembers the file
     }
 
     // "$FILE" names arrive upper-cased: a plain name is in the program folder,
@@ -251,16 +247,15 @@ private slots:
     void includedFileIsFoundIgnoringCase()
     {
         QFETCH(QString, name);
-        TncRig rig;
-        QVERIFY(QDir(rig.folder()).mkdir(QStringLiteral("Scripts")));
-        rig.writeFile(QStringLiteral("Scripts/Kam.txt"), "NESTED\r\n");
-        rig.writeFile(QStringLiteral("Kam.txt"), "INSIDE\r\n");
-        name.replace(QLatin1String("%1"), rig.folder());
-        rig.runStartup("BEFORE\r\n$file = " + name.toLatin1() + "\r\nAFTER\r\n");
+        QVERIFY(QDir(rig->folder()).mkdir(QStringLiteral("Scripts")));
+        rig->writeFile(QStringLiteral("Scripts/Kam.txt"), "NESTED\r\n");
+        rig->writeFile(QStringLiteral("Kam.txt"), "INSIDE\r\n");
+        name.replace(QLatin1String("%1"), rig->folder());
+        rig->runStartup("BEFORE\r\n$file = " + name.toLatin1() + "\r\nAFTER\r\n");
         QFETCH(QByteArray, sent);
-        QCOMPARE(rig.written(), "BEFORE\r" + sent + "AFTER\r");
-        QCOMPARE(rig.control->state().includeFile, name.toUpper());
-        QVERIFY(rig.fakes.prompter.prompts.isEmpty());
+        QCOMPARE(rig->written(), "BEFORE\r" + sent + "AFTER\r");
+        QCOMPARE(rig->control->state().includeFile, name.toUpper());
+        QVERIFY(rig->fakes.prompter.prompts.isEmpty());
     }
 
     // The default mode is chosen at the end of the run, also when set in an
@@ -268,96 +263,92 @@ private slots:
     // in CR LF, CR or LF, the last in nothing, and the kind of run is named in any case.
     void runEndsWithTheDefaultMode()
     {
-        TncRig rig;
-        rig.writeFile(QStringLiteral("MODES.TXT"), "$MODE MENU=Net\r\n$MODE FUNC=NET\r\n$MODE DEFAULT=1\r\n");
-        rig.writeFile(QStringLiteral("VellicorStartup.txt"),
+        rig->writeFile(QStringLiteral("MODES.TXT"), "$MODE MENU=Net\r\n$MODE FUNC=NET\r\n$MODE DEFAULT=1\r\n");
+        rig->writeFile(QStringLiteral("VellicorStartup.txt"),
                       "$FILE=MODES.TXT\r\n$MODE MENU=&Second\r$MODE FUNC=SECOND\n$MODE DEFAULT=2");
-        rig.control->RunScript(QStringLiteral("start"));
-        QCOMPARE(rig.written(), QByteArray("NET\rSECOND\r"));
-        QCOMPARE(rig.host.modePanel, QStringLiteral("Second"));
-        rig.runStartup("$MODE DEFAULT=9\r\n");
-        QCOMPARE(rig.control->state().currentMode, 2);
+        rig->control->RunScript(QStringLiteral("start"));
+        QCOMPARE(rig->written(), QByteArray("NET\rSECOND\r"));
+        QCOMPARE(rig->host.modePanel, QStringLiteral("Second"));
+        rig->runStartup("$MODE DEFAULT=9\r\n");
+        QCOMPARE(rig->control->state().currentMode, 2);
     }
 
     // A missing included file shows error 53 and the script goes on; a script
     // that cannot be read shows its own file error.
     void fileErrorsAreShown()
     {
-        TncRig rig;
-        rig.runStartup("$FILE=NOWHERE.TXT\r\nAFTER\r\n");
-        QCOMPARE(rig.fakes.prompter.prompts.size(), 1);
-        const Prompt box = rig.fakes.prompter.prompts.first();
+        rig->runStartup("$FILE=NOWHERE.TXT\r\nAFTER\r\n");
+        QCOMPARE(rig->fakes.prompter.prompts.size(), 1);
+        const Prompt box = rig->fakes.prompter.prompts.first();
         QCOMPARE(box.title, QStringLiteral("Vellicor Error 53"));
-        QCOMPARE(box.text, rig.dir.filePath(QStringLiteral("NOWHERE.TXT")) + QStringLiteral("\r\nFile not found"));
+        QCOMPARE(box.text, rig->dir.filePath(QStringLiteral("NOWHERE.TXT")) + QStringLiteral("\r\nFile not found"));
         QCOMPARE(box.buttons, PromptButtons::OkCancel);
         QCOMPARE(box.icon, PromptIcon::Exclamation);
-        QCOMPARE(rig.written(), QByteArray("AFTER\r"));
+        QCOMPARE(rig->written(), QByteArray("AFTER\r"));
 
-        QDir(rig.folder()).mkdir(QStringLiteral("adir"));
-        rig.fakes.dialogs.fileAnswers = {rig.dir.filePath(QStringLiteral("adir"))};
-        rig.control->runCustomScript();
-        QCOMPARE(rig.fakes.prompter.prompts.size(), 2);
-        QVERIFY(rig.fakes.prompter.prompts[1].title.startsWith(QStringLiteral("Vellicor Error ")));
-        QVERIFY(rig.fakes.prompter.prompts[1].title != QStringLiteral("Vellicor Error 53"));
-        QCOMPARE(rig.host.busyChanges.last(), false);
+        QDir(rig->folder()).mkdir(QStringLiteral("adir"));
+        rig->fakes.dialogs.fileAnswers = {rig->dir.filePath(QStringLiteral("adir"))};
+        rig->control->runCustomScript();
+        QCOMPARE(rig->fakes.prompter.prompts.size(), 2);
+        QVERIFY(rig->fakes.prompter.prompts[1].title.startsWith(QStringLiteral("Vellicor Error ")));
+        QVERIFY(rig->fakes.prompter.prompts[1].title != QStringLiteral("Vellicor Error 53"));
+        QCOMPARE(rig->host.busyChanges.last(), false);
     }
 
     // Eleven levels of a file including itself, then a beep; the limit is per
     // run, not over the window's life, and a branching include ends too.
     void includeDepthIsBoundedForEachRun()
     {
-        TncRig rig;
-        rig.writeFile(QStringLiteral("SELF.TXT"), "X\r\n$FILE=SELF.TXT\r\n");
-        rig.runStartup("$FILE=SELF.TXT\r\n");
-        QCOMPARE(rig.taken(), QByteArray("X\r").repeated(11));
-        QCOMPARE(rig.fakes.beeper.beeps, 1);
-        QCOMPARE(rig.host.busyChanges.last(), false);
+        rig->writeFile(QStringLiteral("SELF.TXT"), "X\r\n$FILE=SELF.TXT\r\n");
+        rig->runStartup("$FILE=SELF.TXT\r\n");
+        QCOMPARE(rig->taken(), QByteArray("X\r").repeated(11));
+        QCOMPARE(rig->fakes.beeper.beeps, 1);
+        QCOMPARE(rig->host.busyChanges.last(), false);
 
-        rig.writeFile(QStringLiteral("PIECE.TXT"), "P\r\n");
+        rig->writeFile(QStringLiteral("PIECE.TXT"), "P\r\n");
         for (int i = 0; i < 15; ++i)
-            rig.runStartup("$FILE=PIECE.TXT\r\n");
-        QCOMPARE(rig.taken(), QByteArray("P\r").repeated(15));
-        QCOMPARE(rig.fakes.beeper.beeps, 1);
+            rig->runStartup("$FILE=PIECE.TXT\r\n");
+        QCOMPARE(rig->taken(), QByteArray("P\r").repeated(15));
+        QCOMPARE(rig->fakes.beeper.beeps, 1);
 
-        rig.writeFile(QStringLiteral("TREE.TXT"), QByteArray("$FILE=TREE.TXT\r\n").repeated(6) + "LEAF\r\n");
-        rig.runStartup("$FILE=TREE.TXT\r\nDONE\r\n");
-        QVERIFY(rig.written().count("LEAF\r") <= TncState::kMaxIncludeAttempts);
-        QVERIFY(!rig.written().endsWith("DONE\r")); // the operation's remaining lines are dropped
-        QCOMPARE(rig.fakes.beeper.beeps, 2);        // one beep for the whole operation
-        rig.written().clear();
-        rig.runStartup("FRESH\r\n");
-        QCOMPARE(rig.written(), QByteArray("FRESH\r"));
+        rig->writeFile(QStringLiteral("TREE.TXT"), QByteArray("$FILE=TREE.TXT\r\n").repeated(6) + "LEAF\r\n");
+        rig->runStartup("$FILE=TREE.TXT\r\nDONE\r\n");
+        QVERIFY(rig->written().count("LEAF\r") <= TncState::kMaxIncludeAttempts);
+        QVERIFY(!rig->written().endsWith("DONE\r")); // the operation's remaining lines are dropped
+        QCOMPARE(rig->fakes.beeper.beeps, 2);        // one beep for the whole operation
+        rig->written().clear();
+        rig->runStartup("FRESH\r\n");
+        QCOMPARE(rig->written(), QByteArray("FRESH\r"));
     }
 
     // A button that starts an include loop while the start-up script waits
     // spends its own budget: the script's later lines still go out.
     void anIncludeLoopStartedDuringAPauseLeavesTheWaitingScriptAlone()
     {
-        TncRig rig;
-        rig.writeFile(QStringLiteral("TREE.TXT"), QByteArray("$FILE=TREE.TXT\r\n").repeated(6) + "LEAF\r\n");
-        rig.fakes.pauser.during = [&rig](double) {
-            rig.fakes.pauser.during = nullptr;
-            rig.run(QStringLiteral("$FILE=TREE.TXT"));
+        rig->writeFile(QStringLiteral("TREE.TXT"), QByteArray("$FILE=TREE.TXT\r\n").repeated(6) + "LEAF\r\n");
+        rig->fakes.pauser.during = [this](double) {
+            rig->fakes.pauser.during = nullptr;
+            rig->run(QStringLiteral("$FILE=TREE.TXT"));
         };
-        rig.runStartup("FIRST\r\n#\r\nLAST\r\n$FILE=MISSING.TXT\r\n");
-        QVERIFY(rig.written().startsWith("FIRST\rLEAF\r"));
-        QVERIFY(rig.written().endsWith("LEAF\rLAST\r"));
-        QCOMPARE(rig.fakes.beeper.beeps, 1);
-        QCOMPARE(rig.fakes.prompter.prompts.size(), 1); // the script's own include was still tried
+        rig->runStartup("FIRST\r\n#\r\nLAST\r\n$FILE=MISSING.TXT\r\n");
+        QVERIFY(rig->written().startsWith("FIRST\rLEAF\r"));
+        QVERIFY(rig->written().endsWith("LEAF\rLAST\r"));
+        QCOMPARE(rig->fakes.beeper.beeps, 1);
+        QCOMPARE(rig->fakes.prompter.prompts.size(), 1); // the script's own include was still tried
     }
 
     void survivesHugeAndBinaryScripts()
     {
-        TncRig rig;
         QByteArray binary;
         for (int i = 0; i < 4096; ++i)
             binary.append(static_cast<char>((i * 37) & 0xFF));
         const QByteArray huge(1 << 20, 'Z');
-        rig.runStartup(QByteArray("A\0B\x01\r\n", 6) + huge + "\r\n" + QByteArray(1 << 20, '^') + "\r\n" + binary);
+        rig->runStartup(QByteArray("A\0B\x01\r\n", 6) + huge + "\r\n" + QByteArray(1 << 20, '^') + "\r\n" + binary);
         // The first line ends in a control character, so no CR follows it; the
         // carets are half a million ^^ pairs.
-        QVERIFY(rig.written().startsWith(QByteArray("A\0B\x01", 4) + huge + '\r' + QByteArray(1 << 19, '\x1E') + '\r'));
-        QCOMPARE(rig.host.busyChanges.last(), false);
+        const QByteArray carets(1 << 19, '\x1E');
+        QVERIFY(rig->written().startsWith(QByteArray("A\0B\x01", 4) + huge + '\r' + carets + '\r'));
+        QCOMPARE(rig->host.busyChanges.last(), false);
     }
 };
 

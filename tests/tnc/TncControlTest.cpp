@@ -22,75 +22,77 @@ const QStringList kTwoModes = {
 // closing while the control waits.
 class TncControlTest : public QObject {
     Q_OBJECT
+    std::unique_ptr<TncRig> rig; // a fresh one for each case
+
 private slots:
+    void init() { rig = std::make_unique<TncRig>(); }
+    void cleanup() { rig.reset(); }
+
     void choosingModeRunsLinesShowsButtonsAndNamesMode()
     {
-        TncRig rig;
-        rig.runAll(kTwoModes);
-        QVERIFY(rig.host.modeMenuVisible);
-        QVERIFY(!rig.host.placeholderVisible);
-        QCOMPARE(rig.host.modeItems, (QMap<int, QString>{{1, "&Packet"}, {2, "P&actor"}, {3, "Plain"}}));
-        QVERIFY(rig.written().isEmpty());
+        rig->runAll(kTwoModes);
+        QVERIFY(rig->host.modeMenuVisible);
+        QVERIFY(!rig->host.placeholderVisible);
+        QCOMPARE(rig->host.modeItems, (QMap<int, QString>{{1, "&Packet"}, {2, "P&actor"}, {3, "Plain"}}));
+        QVERIFY(rig->written().isEmpty());
 
-        rig.host.sendBox = QStringLiteral("N0CALL");
-        rig.control->selectMode(2);
-        QCOMPARE(rig.taken(), QByteArray("PACTOR\rMYCALL N0CALL\r"));
-        QCOMPARE(rig.fakes.pauser.pauses, QList<double>{0.5});
-        QCOMPARE(rig.host.modePanel, QStringLiteral("Pactor"));
-        QCOMPARE(rig.host.buttonCaptions(), (QStringList{"Connect", "List", "", "", "", "", "", ""}));
-        QCOMPARE(rig.host.buttons[0].tip, QStringLiteral("Connect to the BBS"));
-        QCOMPARE(rig.host.buttons[1].tip, QString());
-        QCOMPARE(rig.control->state().currentMode, 2);
+        rig->host.sendBox = QStringLiteral("N0CALL");
+        rig->control->selectMode(2);
+        QCOMPARE(rig->taken(), QByteArray("PACTOR\rMYCALL N0CALL\r"));
+        QCOMPARE(rig->fakes.pauser.pauses, QList<double>{0.5});
+        QCOMPARE(rig->host.modePanel, QStringLiteral("Pactor"));
+        QCOMPARE(rig->host.buttonCaptions(), (QStringList{"Connect", "List", "", "", "", "", "", ""}));
+        QCOMPARE(rig->host.buttons[0].tip, QStringLiteral("Connect to the BBS"));
+        QCOMPARE(rig->host.buttons[1].tip, QString());
+        QCOMPARE(rig->control->state().currentMode, 2);
 
-        rig.control->selectMode(1);
-        rig.control->selectMode(1); // chosen again, its lines run again
-        QCOMPARE(rig.written(), QByteArray("PACKET\rPACKET\r"));
-        rig.control->selectMode(3); // no buttons: the pane moves to the top
-        QCOMPARE(rig.host.buttonCaptions(), QStringList(8, QString()));
-        QCOMPARE(rig.host.layouts, (QList<bool>{true, true, true, false}));
+        rig->control->selectMode(1);
+        rig->control->selectMode(1); // chosen again, its lines run again
+        QCOMPARE(rig->written(), QByteArray("PACKET\rPACKET\r"));
+        rig->control->selectMode(3); // no buttons: the pane moves to the top
+        QCOMPARE(rig->host.buttonCaptions(), QStringList(8, QString()));
+        QCOMPARE(rig->host.layouts, (QList<bool>{true, true, true, false}));
     }
 
     void buttonPressRunsCurrentModesLinesEvenWhenHidden()
     {
-        TncRig rig;
-        rig.runAll(kTwoModes);
-        rig.control->pressButton(0); // no mode chosen yet: mode 0 has no buttons
-        QVERIFY(rig.written().isEmpty());
+        rig->runAll(kTwoModes);
+        rig->control->pressButton(0); // no mode chosen yet: mode 0 has no buttons
+        QVERIFY(rig->written().isEmpty());
 
-        rig.control->selectMode(2);
-        rig.written().clear();
-        const int focusBefore = rig.host.sendBoxFocus;
-        rig.control->pressButton(0);
-        QCOMPARE(rig.taken(), QByteArray("\x03" "C W1AW\r"));
-        QCOMPARE(rig.host.sendBoxFocus, focusBefore + 1);
+        rig->control->selectMode(2);
+        rig->written().clear();
+        const int focusBefore = rig->host.sendBoxFocus;
+        rig->control->pressButton(0);
+        QCOMPARE(rig->taken(), QByteArray("\x03" "C W1AW\r"));
+        QCOMPARE(rig->host.sendBoxFocus, focusBefore + 1);
 
-        rig.host.buttons[1].visible = false; // F6 works on a hidden button too
-        rig.control->pressButton(1);
-        QCOMPARE(rig.taken(), QByteArray("L\r"));
-        rig.control->pressButton(2); // F7: the mode has no third button
-        QVERIFY(rig.written().isEmpty());
+        rig->host.buttons[1].visible = false; // F6 works on a hidden button too
+        rig->control->pressButton(1);
+        QCOMPARE(rig->taken(), QByteArray("L\r"));
+        rig->control->pressButton(2); // F7: the mode has no third button
+        QVERIFY(rig->written().isEmpty());
     }
 
     // Mode 21, button 9 and line 201 are dropped with everything that belongs to them.
     void limitsOfModesButtonsAndLines()
     {
-        TncRig rig;
         for (int mode = 1; mode <= 21; ++mode) {
-            rig.runAll({QStringLiteral("$MODE MENU=Mode %1").arg(mode), QStringLiteral("$MODE FUNC=M%1").arg(mode),
+            rig->runAll({QStringLiteral("$MODE MENU=Mode %1").arg(mode), QStringLiteral("$MODE FUNC=M%1").arg(mode),
                         QStringLiteral("$BUTTON CAPTION=B%1").arg(mode),
                         QStringLiteral("$BUTTON FUNCTION=F%1").arg(mode)});
         }
-        QCOMPARE(rig.host.modeItems.size(), 21);
-        rig.control->selectMode(20);
-        QCOMPARE(rig.taken(), QByteArray("M20\r"));
-        QCOMPARE(rig.host.buttonCaptions().first(), QStringLiteral("B20"));
+        QCOMPARE(rig->host.modeItems.size(), 21);
+        rig->control->selectMode(20);
+        QCOMPARE(rig->taken(), QByteArray("M20\r"));
+        QCOMPARE(rig->host.buttonCaptions().first(), QStringLiteral("B20"));
 
-        rig.control->selectMode(21);
-        QCOMPARE(rig.host.modePanel, QStringLiteral("Mode 21"));
-        QVERIFY(rig.written().isEmpty());
-        QCOMPARE(rig.host.buttonCaptions().first(), QStringLiteral("B20")); // selection ended early
-        rig.control->pressButton(0);
-        QVERIFY(rig.written().isEmpty());
+        rig->control->selectMode(21);
+        QCOMPARE(rig->host.modePanel, QStringLiteral("Mode 21"));
+        QVERIFY(rig->written().isEmpty());
+        QCOMPARE(rig->host.buttonCaptions().first(), QStringLiteral("B20")); // selection ended early
+        rig->control->pressButton(0);
+        QVERIFY(rig->written().isEmpty());
 
         // One mode with 201 lines of its own and of its first button, then eight more buttons.
         TncRig many;
@@ -128,27 +130,25 @@ private slots:
     void defaultModeTakesLeadingNumberRoundedToEven()
     {
         QFETCH(QString, line);
-        TncRig rig;
-        rig.run(QStringLiteral("$MODE DEFAULT=5"));
-        rig.run(line);
-        QTEST(rig.control->state().defaultMode, "mode");
+        rig->run(QStringLiteral("$MODE DEFAULT=5"));
+        rig->run(line);
+        QTEST(rig->control->state().defaultMode, "mode");
     }
 
     void clearEmptiesMenuAndHidesButtons()
     {
-        TncRig rig;
-        rig.runAll(kTwoModes);
-        rig.control->selectMode(2);
-        rig.run(QStringLiteral("$Mode Menu Clear"));
-        QVERIFY(rig.host.modeItems.isEmpty());
-        QVERIFY(!rig.host.modeMenuVisible);
-        QVERIFY(rig.host.placeholderVisible);
-        QCOMPARE(rig.host.buttonCaptions(), QStringList(8, QString()));
+        rig->runAll(kTwoModes);
+        rig->control->selectMode(2);
+        rig->run(QStringLiteral("$Mode Menu Clear"));
+        QVERIFY(rig->host.modeItems.isEmpty());
+        QVERIFY(!rig->host.modeMenuVisible);
+        QVERIFY(rig->host.placeholderVisible);
+        QCOMPARE(rig->host.buttonCaptions(), QStringList(8, QString()));
 
-        rig.runAll({"$MODE MENU=Again", "$BUTTON CAPTION=New"});
-        QCOMPARE(rig.host.modeItems, (QMap<int, QString>{{1, "Again"}}));
-        rig.control->selectMode(1);
-        QVERIFY(!rig.written().contains("PACKET")); // the old mode lines are gone
+        rig->runAll({"$MODE MENU=Again", "$BUTTON CAPTION=New"});
+        QCOMPARE(rig->host.modeItems, (QMap<int, QString>{{1, "Again"}}));
+        rig->control->selectMode(1);
+        QVERIFY(!rig->written().contains("PACKET")); // the old mode lines are gone
     }
 
     // Lines of a mode (not of a button) set the connect command and file and
@@ -187,71 +187,67 @@ private slots:
         QFETCH(QString, tnc);
         QFETCH(QStringList, modeLines);
         QFETCH(QStringList, buttonLines);
-        TncRig rig;
-        rig.globals.gLocalEcho = true;
-        rig.runAll({QStringLiteral("$TNC=") + tnc, "$MODE MENU=Net", "$BUTTON CAPTION=Odd"});
+        rig->globals.gLocalEcho = true;
+        rig->runAll({QStringLiteral("$TNC=") + tnc, "$MODE MENU=Net", "$BUTTON CAPTION=Odd"});
         for (const QString& line : modeLines)
-            rig.run(QStringLiteral("$MODE FUNC=") + line);
+            rig->run(QStringLiteral("$MODE FUNC=") + line);
         for (const QString& line : buttonLines)
-            rig.run(QStringLiteral("$BUTTON FUNCTION=") + line);
-        rig.control->selectMode(1);
-        rig.control->pressButton(0);
-        QTEST(rig.written(), "written");
+            rig->run(QStringLiteral("$BUTTON FUNCTION=") + line);
+        rig->control->selectMode(1);
+        rig->control->pressButton(0);
+        QTEST(rig->written(), "written");
         const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
-        QTEST(QStringList({rig.globals.gConnectCmd, rig.globals.gConnectsFile, flag(rig.globals.gLocalEcho),
-                           flag(rig.globals.gBypassConv), flag(rig.globals.gWordOut)}).join('|'), "settings");
+        QTEST(QStringList({rig->globals.gConnectCmd, rig->globals.gConnectsFile, flag(rig->globals.gLocalEcho),
+                           flag(rig->globals.gBypassConv), flag(rig->globals.gWordOut)}).join('|'), "settings");
     }
 
     void clearDuringSelectionLeavesNothingDangling()
     {
-        TncRig rig;
-        rig.runAll({"$MODE MENU=Busy", "$MODE FUNC=FIRST", "$MODE FUNC=#", "$MODE FUNC=LAST",
+        rig->runAll({"$MODE MENU=Busy", "$MODE FUNC=FIRST", "$MODE FUNC=#", "$MODE FUNC=LAST",
                     "$BUTTON CAPTION=Kept"});
-        rig.fakes.pauser.during = [&rig](double) {
-            rig.fakes.pauser.during = nullptr;
-            rig.run(QStringLiteral("$MODE MENU CLEAR")); // a second script clears the modes meanwhile
+        rig->fakes.pauser.during = [this](double) {
+            rig->fakes.pauser.during = nullptr;
+            rig->run(QStringLiteral("$MODE MENU CLEAR")); // a second script clears the modes meanwhile
         };
-        rig.control->selectMode(1);
-        QCOMPARE(rig.written(), QByteArray("FIRST\r")); // the later line was read after the clear
-        QCOMPARE(rig.host.buttonCaptions().first(), QStringLiteral("Kept"));
+        rig->control->selectMode(1);
+        QCOMPARE(rig->written(), QByteArray("FIRST\r")); // the later line was read after the clear
+        QCOMPARE(rig->host.buttonCaptions().first(), QStringLiteral("Kept"));
     }
 
     void secondPressDuringPauseRunsBothSequences()
     {
-        TncRig rig;
-        rig.runAll({"$MODE MENU=Net", "$BUTTON CAPTION=Slow", "$BUTTON FUNCTION=ONE", "$BUTTON FUNCTION=#",
+        rig->runAll({"$MODE MENU=Net", "$BUTTON CAPTION=Slow", "$BUTTON FUNCTION=ONE", "$BUTTON FUNCTION=#",
                     "$BUTTON FUNCTION=TWO", "$BUTTON CAPTION=Fast", "$BUTTON FUNCTION=QUICK"});
-        rig.control->selectMode(1);
-        rig.fakes.pauser.during = [&rig](double) {
-            rig.fakes.pauser.during = nullptr;
-            rig.control->pressButton(1);
+        rig->control->selectMode(1);
+        rig->fakes.pauser.during = [this](double) {
+            rig->fakes.pauser.during = nullptr;
+            rig->control->pressButton(1);
         };
-        rig.control->pressButton(0);
-        QCOMPARE(rig.written(), QByteArray("ONE\rQUICK\rTWO\r"));
+        rig->control->pressButton(0);
+        QCOMPARE(rig->written(), QByteArray("ONE\rQUICK\rTWO\r"));
     }
 
     void commandAndConverseMode()
     {
-        TncRig rig;
-        rig.control->commandMode();
-        QCOMPARE(rig.taken(), QByteArray("\x03"));
-        QCOMPARE(rig.host.sendBoxFocus, 1);
-        QVERIFY(rig.fakes.pauser.pauses.isEmpty());
+        rig->control->commandMode();
+        QCOMPARE(rig->taken(), QByteArray("\x03"));
+        QCOMPARE(rig->host.sendBoxFocus, 1);
+        QVERIFY(rig->fakes.pauser.pauses.isEmpty());
 
         QList<QByteArray> writtenAtPauses;
-        rig.fakes.pauser.during = [&](double) { writtenAtPauses.append(rig.written()); };
-        rig.control->converseMode();
-        QCOMPARE(rig.written(), QByteArray("\x03" "CONV\r"));
-        QCOMPARE(rig.fakes.pauser.pauses, (QList<double>{0.1, 0.5}));
+        rig->fakes.pauser.during = [&](double) { writtenAtPauses.append(rig->written()); };
+        rig->control->converseMode();
+        QCOMPARE(rig->written(), QByteArray("\x03" "CONV\r"));
+        QCOMPARE(rig->fakes.pauser.pauses, (QList<double>{0.1, 0.5}));
         QCOMPARE(writtenAtPauses, (QList<QByteArray>{"\x03", "\x03" "CONV\r"}));
-        QCOMPARE(rig.host.pane, QStringLiteral("\r\nNow in converse mode\r\n"));
-        QCOMPARE(rig.host.caretMovedToEnd, 1);
-        QCOMPARE(rig.host.sendBoxFocus, 2);
+        QCOMPARE(rig->host.pane, QStringLiteral("\r\nNow in converse mode\r\n"));
+        QCOMPARE(rig->host.caretMovedToEnd, 1);
+        QCOMPARE(rig->host.sendBoxFocus, 2);
 
-        rig.fakes.link.close(); // a closed port does not stop it
-        rig.control->converseMode();
-        QCOMPARE(rig.host.pane, QStringLiteral("\r\nNow in converse mode\r\n").repeated(2));
-        QCOMPARE(rig.fakes.pauser.pauses.size(), 4);
+        rig->fakes.link.close(); // a closed port does not stop it
+        rig->control->converseMode();
+        QCOMPARE(rig->host.pane, QStringLiteral("\r\nNow in converse mode\r\n").repeated(2));
+        QCOMPARE(rig->fakes.pauser.pauses.size(), 4);
     }
 
     // A later run for a KAM re-captions items 0 to 9; back on a PK900 they
@@ -284,24 +280,22 @@ private slots:
     {
         QFETCH(QStringList, models);
         QFETCH(int, item);
-        TncRig rig;
         for (const QString& model : models)
-            rig.runStartup("$TNC=" + model.toLatin1() + "\r\n");
-        rig.host.pane.clear();
-        QTEST(rig.host.visibleChannels(), "visible");
-        rig.control->switchChannel(item);
-        QTEST(rig.written(), "bytes");
-        QCOMPARE(rig.host.pane, QStringLiteral("Channel %1\r\n").arg(QString::fromLatin1(rig.written().mid(1))));
+            rig->runStartup("$TNC=" + model.toLatin1() + "\r\n");
+        rig->host.pane.clear();
+        QTEST(rig->host.visibleChannels(), "visible");
+        rig->control->switchChannel(item);
+        QTEST(rig->written(), "bytes");
+        QCOMPARE(rig->host.pane, QStringLiteral("Channel %1\r\n").arg(QString::fromLatin1(rig->written().mid(1))));
     }
 
     void autobaudSendsTenStarsASecondApart()
     {
-        TncRig rig;
         QList<QByteArray> writtenAtPauses;
-        rig.fakes.pauser.during = [&](double) { writtenAtPauses.append(rig.written()); };
-        rig.control->sendAutobaud();
-        QCOMPARE(rig.written(), QByteArray(10, '*'));
-        QCOMPARE(rig.fakes.pauser.pauses, QList<double>(10, 1.0));
+        rig->fakes.pauser.during = [&](double) { writtenAtPauses.append(rig->written()); };
+        rig->control->sendAutobaud();
+        QCOMPARE(rig->written(), QByteArray(10, '*'));
+        QCOMPARE(rig->fakes.pauser.pauses, QList<double>(10, 1.0));
         for (int i = 0; i < 10; ++i)
             QCOMPARE(writtenAtPauses.at(i), QByteArray(i + 1, '*'));
 
@@ -325,24 +319,23 @@ private slots:
     void closingTheWindowMidwayEndsTheWork()
     {
         QFETCH(QString, work);
-        TncRig rig;
-        rig.runAll({"$MODE MENU=Net", "$BUTTON CAPTION=Slow", "$BUTTON FUNCTION=ONE", "$MODE FUNC=#",
+        rig->runAll({"$MODE MENU=Net", "$BUTTON CAPTION=Slow", "$BUTTON FUNCTION=ONE", "$MODE FUNC=#",
                     "$MODE FUNC=AFTER"});
-        rig.fakes.pauser.during = [&rig](double) { delete rig.control.data(); };
-        rig.fakes.prompter.onShow = [&rig] { delete rig.control.data(); };
-        const int focusBefore = rig.host.sendBoxFocus;
+        rig->fakes.pauser.during = [this](double) { delete rig->control.data(); };
+        rig->fakes.prompter.onShow = [this] { delete rig->control.data(); };
+        const int focusBefore = rig->host.sendBoxFocus;
         if (work == QLatin1String("autobaud"))
-            rig.control->sendAutobaud();
+            rig->control->sendAutobaud();
         else if (work == QLatin1String("script"))
-            rig.runStartup("ONE\r\n#\r\nTWO\r\n$MODE MENU=M\r\n$MODE DEFAULT=1\r\n");
+            rig->runStartup("ONE\r\n#\r\nTWO\r\n$MODE MENU=M\r\n$MODE DEFAULT=1\r\n");
         else if (work == QLatin1String("error"))
-            rig.runStartup("$FILE=GONE.TXT\r\nAFTER\r\n");
+            rig->runStartup("$FILE=GONE.TXT\r\nAFTER\r\n");
         else
-            rig.control->selectMode(1);
-        QVERIFY(rig.control.isNull());
-        QTEST(rig.written(), "written");
-        QCOMPARE(rig.host.sendBoxFocus, focusBefore);
-        QVERIFY(!rig.host.busyChanges.contains(false)); // the run never told the window it ended
+            rig->control->selectMode(1);
+        QVERIFY(rig->control.isNull());
+        QTEST(rig->written(), "written");
+        QCOMPARE(rig->host.sendBoxFocus, focusBefore);
+        QVERIFY(!rig->host.busyChanges.contains(false)); // the run never told the window it ended
     }
 };
 
