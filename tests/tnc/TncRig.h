@@ -8,8 +8,6 @@
 #include "tnc/TncControl.h"
 #include "tnc/TncGlobals.h"
 
-#include <QDir>
-#include <QFile>
 #include <QList>
 #include <QMap>
 #include <QPointer>
