@@ -212,6 +212,8 @@ private slots:
         QCOMPARE(rig->written(), QByteArray("BYE\rLAST\r"));
     }
 
+    // The chosen file runs and the dialog remembers it; a folder cannot be
+    // read and shows its own file error, not error 53.
     void customScriptRunsTheChosenFile()
     {
         rig->control->runCustomScript(); // cancelled: nothing runs
@@ -219,7 +221,8 @@ private slots:
         QVERIFY(rig->host.pane.isEmpty());
 
         const QString path = rig->writeFile(QStringLiteral("net.txt"), "NET\r\n");
-        rig->fakes.dialogs.fileAnswers = {path, std::nullopt};
+        QVERIFY(QDir(rig->folder()).mkdir(QStringLiteral("adir")));
+        rig->fakes.dialogs.fileAnswers = {path, rig->dir.filePath(QStringLiteral("adir"))};
         rig->control->runCustomScript();
         QCOMPARE(rig->written(), QByteArray("NET\r"));
         const FileDialogRequest& request = rig->fakes.dialogs.requests.last();
@@ -229,6 +232,10 @@ private slots:
         QCOMPARE(request.defaultExtension, QStringLiteral(".txt"));
         rig->control->runCustomScript();
         QCOMPARE(rig->fakes.dialogs.requests.last().fileName, path); // the dialog remembers the file
+        QCOMPARE(rig->fakes.prompter.prompts.size(), 1);
+        QVERIFY(rig->fakes.prompter.prompts[0].title.startsWith(QStringLiteral("Vellicor Error ")));
+        QVERIFY(rig->fakes.prompter.prompts[0].title != QStringLiteral("Vellicor Error 53"));
+        QCOMPARE(rig->host.busyChanges.last(), false);
     }
 
     // "$FILE" names arrive upper-cased: a plain name is in the program folder,
@@ -273,9 +280,8 @@ private slots:
         QCOMPARE(rig->control->state().currentMode, 2);
     }
 
-    // A missing included file shows error 53 and the script goes on; a script
-    // that cannot be read shows its own file error.
-    void fileErrorsAreShown()
+    // A missing included file shows error 53 and the script goes on.
+    void missingIncludedFileShowsError53()
     {
         rig->runStartup("$FILE=NOWHERE.TXT\r\nAFTER\r\n");
         QCOMPARE(rig->fakes.prompter.prompts.size(), 1);
@@ -285,14 +291,6 @@ private slots:
         QCOMPARE(box.buttons, PromptButtons::OkCancel);
         QCOMPARE(box.icon, PromptIcon::Exclamation);
         QCOMPARE(rig->written(), QByteArray("AFTER\r"));
-
-        QDir(rig->folder()).mkdir(QStringLiteral("adir"));
-        rig->fakes.dialogs.fileAnswers = {rig->dir.filePath(QStringLiteral("adir"))};
-        rig->control->runCustomScript();
-        QCOMPARE(rig->fakes.prompter.prompts.size(), 2);
-        QVERIFY(rig->fakes.prompter.prompts[1].title.startsWith(QStringLiteral("Vellicor Error ")));
-        QVERIFY(rig->fakes.prompter.prompts[1].title != QStringLiteral("Vellicor Error 53"));
-        QCOMPARE(rig->host.busyChanges.last(), false);
     }
 
     // Eleven levels of a file including itself, then a beep; the limit is per
