@@ -240,12 +240,10 @@ private slots:
         QCOMPARE(rig->host.sendBoxFocus, 1);
         QVERIFY(rig->fakes.pauser.pauses.isEmpty());
 
-        QList<QByteArray> writtenAtPauses;
-        rig->fakes.pauser.during = [&](double) { writtenAtPauses.append(rig->written()); };
         rig->control->converseMode();
         QCOMPARE(rig->written(), QByteArray("\x03" "CONV\r"));
         QCOMPARE(rig->fakes.pauser.pauses, (QList<double>{0.1, 0.5}));
-        QCOMPARE(writtenAtPauses, (QList<QByteArray>{"\x03", "\x03" "CONV\r"}));
+        QCOMPARE(rig->writtenAtPauses, (QList<QByteArray>{"\x03", "\x03" "CONV\r"}));
         QCOMPARE(rig->host.pane, QStringLiteral("\r\nNow in converse mode\r\n"));
         QCOMPARE(rig->host.caretMovedToEnd, 1);
         QCOMPARE(rig->host.sendBoxFocus, 2);
@@ -297,13 +295,11 @@ private slots:
 
     void autobaudSendsTenStarsASecondApart()
     {
-        QList<QByteArray> writtenAtPauses;
-        rig->fakes.pauser.during = [&](double) { writtenAtPauses.append(rig->written()); };
         rig->control->sendAutobaud();
         QCOMPARE(rig->written(), QByteArray(10, '*'));
         QCOMPARE(rig->fakes.pauser.pauses, QList<double>(10, 1.0));
         for (int i = 0; i < 10; ++i)
-            QCOMPARE(writtenAtPauses.at(i), QByteArray(i + 1, '*'));
+            QCOMPARE(rig->writtenAtPauses.at(i), QByteArray(i + 1, '*'));
 
         TncRig failing;
         failing.fakes.link.failWritesAfter = 3;
@@ -377,7 +373,6 @@ private slots:
 
         list->addToList(QStringLiteral("K2ABC")); // already there: a beep, the file is left alone
         QCOMPARE(rig->fakes.beeper.beeps, 1);
-        QCOMPARE(list->entries().size(), 4);
         list->deleteFromList(1);
         list->deleteFromList(-1);
         QCOMPARE(rig->readFile(kListFile), QByteArray("W1AW;Hiram\r\nN0CALL\r\nKB1XYZ\r\n"));

@@ -104,10 +104,12 @@ struct TncRig {
     TncWriter writer{fakes.link};
     QSignalSpy writes{&writer, &TncWriter::sent};
     QPointer<TncControl> control;
+    QList<QByteArray> writtenAtPauses; // what had reached the TNC at each pause
 
     TncRig()
     {
         fakes.link.open();
+        fakes.pauser.during = [this](double) { writtenAtPauses.append(written()); };
         globals.gStartupFile = folder() + QStringLiteral("\\VellicorStartup.txt");
         globals.gShutdownFile = folder() + QStringLiteral("\\VellicorShutdown.txt");
         control = new TncControl(globals, host, writer, fakes.platform(), ProgramFolder(folder()));
