@@ -346,13 +346,12 @@ private slots:
         auto* precedence = ui.child<QComboBox>("cmbPrecedence");
         auto* handling = ui.child<QComboBox>("cmbHX");
         QVERIFY(ui.activate());
-        precedence->setFocus();
-        precedence->clearEditText();
-        QTest::keyClicks(precedence, QStringLiteral("e"));
-        QTest::keyClick(precedence, Qt::Key_Return);
-        handling->setFocus();
-        QTest::keyClicks(handling, QStringLiteral("hx"));
-        QTest::keyClick(handling, Qt::Key_Return);
+        for (const auto& [list, typed] : {std::pair{precedence, "e"}, {handling, "hx"}}) {
+            list->setFocus();
+            list->clearEditText();
+            QTest::keyClicks(list, QString::fromLatin1(typed));
+            QTest::keyClick(list, Qt::Key_Return);
+        }
         QCOMPARE(precedence->currentText() + "|" + handling->currentText(), QStringLiteral("e|hx"));
         ui.globals.gBypassConv = true;
         ui.fakes.link.open();
