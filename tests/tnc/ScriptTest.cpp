@@ -1,5 +1,4 @@
 #include "TncRig.h"
-#include "tnc/ScriptRunner.h"
 
 #include <QtTest>
 

@@ -195,10 +195,6 @@ private slots:
         QTest::addColumn<bool>("bypass");
         const auto row = [](const char* name, const AresMessage& m, const QByteArray& sent, int width = 70,
                             bool bypass = false) { QTest::newRow(name) << m << sent << width << bypass; };
-        const auto sentTime = [](const char* name, const char* typed, const QByteArray& sent) {
-            QTest::newRow(name) << example({{&M::msgSentTime, typed}}) << swapped(kExample, {{"SENT 14:20", sent}})
-                                << 70 << false;
-        };
         row("complete example", example(), kExample);
         row("bypass starts with the send command", example(), kExample.mid(6), 70, true);
         row("slashed zeros go out as zeros",
@@ -212,9 +208,11 @@ private slots:
         row("empty To and empty text still send their CRs", example({{&M::to, ""}, {&M::message, ""}}),
             swapped(kExample.mid(6), {{"S EOC", "S "}, {"(EOC)", "()"}, {"All quiet.\r\nNeed 20 cots.\r\n", ""}}), 70,
             true);
-        sentTime("empty sent time is now", "", "SENT 09:07");
-        sentTime("one-blank sent time is now", " ", "SENT 09:07");
-        sentTime("two blanks stay", "  ", "SENT   ");
+        row("empty sent time is now", example({{&M::msgSentTime, ""}}),
+            swapped(kExample, {{"SENT 14:20", "SENT 09:07"}}));
+        row("one-blank sent time is now", example({{&M::msgSentTime, " "}}),
+            swapped(kExample, {{"SENT 14:20", "SENT 09:07"}}));
+        row("two blanks stay", example({{&M::msgSentTime, "  "}}), swapped(kExample, {{"SENT 14:20", "SENT   "}}));
         row("empty By is From", example({{&M::from, "W" + kSlashed + "XYZ"}, {&M::by, ""}}),
             swapped(kExample, {{"(SHELTER1)", "(W0XYZ)"}, {"BY N0CALL", "BY W0XYZ"}}));
         row("one-blank By is From", example({{&M::by, " "}}), swapped(kExample, {{"BY N0CALL", "BY SHELTER1"}}));
