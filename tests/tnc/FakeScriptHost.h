@@ -19,17 +19,11 @@ public:
         QString tip;
         bool visible = false; // the button and its "F5".."F12" label
     };
-    struct ChannelItem {
-        QString caption;
-        bool visible = false;
-    };
 
     FakeScriptHost()
     {
-        for (int i = 0; i < 10; ++i) {
-            channels[i] = {QStringLiteral("Channel &") + QString::number(i), true};
-            channels[i + 10] = {QStringLiteral("Channel &") + QChar(u'A' + i), false};
-        }
+        for (int i = 0; i < 10; ++i)
+            channels[i] = QStringLiteral("Channel &") + QString::number(i);
     }
 
     QString caption() const override { return windowCaption; }
@@ -55,18 +49,15 @@ public:
         buttons.at(index) = {caption, tip, visible};
     }
     void arrangeReceivePane(bool buttonRowShown) override { layouts.append(buttonRowShown); }
-    void showChannelItem(int index, const QString& caption) override { channels.at(index) = {caption, true}; }
+    void showChannelItem(int index, const QString& caption) override { channels.at(index) = caption; }
     void setStatusText(const QString& text) override { status = text; }
     void setBusy(bool busy) override { busyChanges.append(busy); }
 
     // The captions of the visible channel items, in menu order.
     QStringList visibleChannels() const
     {
-        QStringList captions;
-        for (const ChannelItem& item : channels) {
-            if (item.visible)
-                captions.append(item.caption);
-        }
+        QStringList captions(channels.begin(), channels.end());
+        captions.removeAll(QString());
         return captions;
     }
     // The captions of the visible function buttons ("" for a hidden one).
@@ -89,7 +80,7 @@ public:
     QString modePanel;
     std::array<Button, 8> buttons;
     QList<bool> layouts;
-    std::array<ChannelItem, 20> channels;
+    std::array<QString, 20> channels; // the channel items' captions, empty while hidden
     QString status;
     QList<bool> busyChanges;
 };

@@ -3,18 +3,17 @@
 #include "FakeScriptHost.h"
 #include "Fakes.h"
 #include "TestFiles.h"
-#include "tnc/TncGlobals.h"
 #include "terminal/TncWriter.h"
 #include "tnc/ConnectList.h"
 #include "tnc/TncControl.h"
+#include "tnc/TncGlobals.h"
 
-#include <QDir>
-#include <QFile>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <memory>
+#include <utility>
 
 namespace vellicor::test {
 
@@ -39,6 +38,8 @@ struct TncRig {
 
     QString folder() const { return dir.path(); }
     QByteArray& written() { return fakes.link.written; }
+    // What reached the TNC since the last call, taken off the link's record.
+    QByteArray taken() { return std::exchange(fakes.link.written, {}); }
 
     // Writes a file in the program folder (bytes as given).
     QString writeFile(const QString& name, const QByteArray& bytes) const

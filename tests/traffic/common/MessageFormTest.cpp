@@ -1,17 +1,23 @@
-// What both message forms do alike as windows, checked once on each form:
-// the menus, the hiding close, New, Open and Save As, Send, Print, the
-// send options and received text. Each form's own field rules are in its own test.
+// The message forms as windows. What both do alike is checked once on each
+// form: the menus, the hiding close, New, Open and Save As, Send, Print, the
+// send options and received text; then each form's own field rules.
 #include "AresExample.h"
-#include "MessageFormFixture.h"
+#include "Fakes.h"
+#include "TrafficTestSupport.h"
+#include "terminal/TncWriter.h"
 #include "traffic/ares/FrmTORMEL.h"
 #include "traffic/common/SendOptionsDialog.h"
 #include "traffic/nts/FrmNTS.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vellicor;
@@ -54,16 +60,10 @@ const FormCase kNts{
     "NTS12.txt", kNtsFile, "012" + kNtsFile.mid(2),
     "NTS Msg Files (NTS*.txt)|NTS*.*|Text Files (*.txt)|*.txt|All Files (*.*)|*.*",
     "Send the NTS formatted traffic now?",
-    QByteArray("\x03") + "CONV\r" + "ST 80302 @NTSCO\r" + "QTC 1 BOULDER, CO\r"
-        + "012 R  W1AW 4 DENVER CO 1430Z 12/05/2026\r" + "\r" + "JOHN DOE\r" + "12 MAIN ST\r" + "BOULDER, CO, 80302\r"
-        + "(303) 555-1212  BT\r" + "\r" + "ARRIVED SAFE LOVE BOB\r\n" + "  BT\r" + "\r" + "MARY\r\x1a" + "\r",
+    swapped(kExampleTransmission, {{"\r12 R", "\r012 R"}}),
     "txtMessage", "ARRIVED SAFE LOVE BOB\n",
     1, "Num 012 R (Routine)  W1AW 4 DENVER CO 1430Z  12/05/2026",
     "Vellicor NTS Options", true, &SendSettings::gNtsLineWidth};
-
-const QByteArray kTormelFile = "R, Shelter status\r\n12/05/2026    14:05\r\n\r\nTO:    (EOC) Net control\r\n"
-                               "FROM:  (SHELTER1) Shelter manager, Red Cross\r\n\r\nAll quiet.\r\nNeed 20 cots.\r\n"
-                               "END MSG SENT 14:20 BY N\xd8" "CALL\r\n";
 
 const FormCase kTormel{
     "mnuHelpContents", "mnuHelpTORMEL", 550,
@@ -75,8 +75,39 @@ const FormCase kTormel{
     3, "TO:    (EOC) Net control",
     "Vellicor TORMEL Options", false, &SendSettings::gAresLineWidth};
 
-const QString kTransmitting = QStringLiteral("Message is transmitting.  TNC is now in CONVerse mode.\r\n"
-                                             "(Ignore 'cmd:' prompt embedded in text or at bottom of main screen.)");
+// A message form shown on the fakes, with its controls found by name and a
+// folder for its files.
+template <typename Form>
+struct MessageFormFixture {
+    MessageFormFixture() { form.show(); }
+
+    template <typename T>
+    T* child(const char* name) { return form.template findChild<T*>(QString::fromLatin1(name)); }
+    QLineEdit* line(const char* name) { return child<QLineEdit>(name); }
+    QPlainTextEdit* box(const char* name) { return child<QPlainTextEdit>(name); }
+    void trigger(const char* name) { child<QAction>(name)->trigger(); }
+    bool activate()
+    {
+        QApplication::setActiveWindow(&form);
+        return QTest::qWaitForWindowActive(&form);
+    }
+    // Puts the form's example file in the folder and opens it through the
+    // form's Open; the file's path.
+    QString openExample(const FormCase& c)
+    {
+        const QString path = dir.filePath(c.fileName);
+        writeBytes(path, c.exampleFile);
+        fakes.dialogs.fileAnswers = {path};
+        trigger("mnuFileOpen");
+        return path;
+    }
+
+    QTemporaryDir dir;
+    TestPlatform fakes;
+    TrafficGlobals globals;
+    TncWriter writer{fakes.link};
+    Form form{globals, fakes.platform(), writer};
+};
 
 // Runs a check on a fresh form of the kind the test row names.
 template <typename Check>
@@ -115,13 +146,9 @@ QMap<QString, QString> snapshot(const QWidget& form)
     return texts;
 }
 
-template <typename Ui>
-QString openExample(Ui& ui, const QTemporaryDir& dir, const FormCase& c)
-{
-    return ui.openFile(dir, c.fileName, c.exampleFile);
-}
-
-const auto checkFreshForm = [](auto& ui, const FormCase& c) {
+// A fresh form shows today's date and its help; New on an opened file asks
+// first: No keeps everything, Yes leaves the form as a new one of that day.
+const auto checkNewAsksBeforeClearing = [](auto& ui, const FormCase& c) {
     ui.trigger(c.formatterItem);
     ui.trigger(c.contentsItem);
     QCOMPARE(ui.fakes.help.contexts, QList<int>{c.formatterTopic});
@@ -130,12 +157,8 @@ const auto checkFreshForm = [](auto& ui, const FormCase& c) {
     QCOMPARE(ui.line(c.dateField)->text(), QStringLiteral("12/05/2026"));
     QVERIFY(!ui.template child<QAction>("mnuFileSave")->isEnabled());
     QCOMPARE(ui.template child<QLabel>("labFileName")->text(), QString());
-};
 
-// No keeps everything; Yes leaves the form as a new one of that day.
-const auto checkNewAsksBeforeClearing = [](auto& ui, const FormCase& c) {
-    QTemporaryDir dir;
-    const QString path = openExample(ui, dir, c);
+    const QString path = ui.openExample(c);
     const auto opened = snapshot(ui.form);
     ui.fakes.prompter.answers = {PromptAnswer::No};
     ui.trigger("mnuFileNew");
@@ -155,16 +178,28 @@ const auto checkNewAsksBeforeClearing = [](auto& ui, const FormCase& c) {
     QVERIFY(!ui.template child<QAction>("mnuFileSave")->isEnabled());
 };
 
+// A send the port cuts short keeps the form shown; sent whole, the opened
+// file goes out byte for byte and the form hides.
 const auto checkOpenedFileIsSentByteForByte = [](auto& ui, const FormCase& c) {
-    QTemporaryDir dir;
-    const QString path = openExample(ui, dir, c);
+    const QString path = ui.openExample(c);
     QCOMPARE(ui.fakes.dialogs.requests.value(0).filter, c.filter);
     QCOMPARE(ui.template child<QLabel>("labFileName")->text(), path);
     QVERIFY(ui.template child<QAction>("mnuFileSave")->isEnabled());
     ui.fakes.link.open();
+    ui.fakes.pauser.during = [&](double) {
+        ui.fakes.pauser.during = nullptr;
+        ui.fakes.link.close();
+    };
+    ui.trigger("mnuSend");
+    QCOMPARE(ui.fakes.link.written, QByteArray("\x03" "CONV\r"));
+    QCOMPARE(ui.fakes.prompter.prompts.value(1).text, kLost);
+    QVERIFY(ui.form.isVisible());
+
+    ui.fakes.link.written.clear();
+    ui.fakes.prompter.prompts.clear();
+    ui.fakes.link.open();
     ui.trigger("mnuSend");
     QCOMPARE(ui.fakes.link.written, c.sent);
-    QCOMPARE(ui.fakes.pauser.pauses, (QList<double>{0.5, 1.0}));
     QCOMPARE(ui.fakes.prompter.prompts.size(), 2);
     QCOMPARE(ui.fakes.prompter.prompts[0].text, c.sendQuestion);
     QCOMPARE(ui.fakes.prompter.prompts[1].text, kTransmitting);
@@ -172,46 +207,26 @@ const auto checkOpenedFileIsSentByteForByte = [](auto& ui, const FormCase& c) {
     QCOMPARE(snapshot(ui.form).value(QString::fromLatin1(c.sentField)), c.sentFieldText);
 };
 
-const auto checkSendLostPartwayKeepsTheFormShown = [](auto& ui, const FormCase& c) {
-    QTemporaryDir dir;
-    openExample(ui, dir, c);
-    ui.fakes.link.open();
-    ui.fakes.pauser.during = [&](double) {
-        if (ui.fakes.link.isOpen())
-            ui.fakes.link.close();
-    };
-    ui.trigger("mnuSend");
-    QCOMPARE(ui.fakes.link.written, QByteArray("\x03" "CONV\r"));
-    QCOMPARE(ui.fakes.prompter.prompts.last().text,
-             QStringLiteral("The serial port closed during the transmission. The message was not completely sent."));
-    QVERIFY(ui.form.isVisible());
-};
-
-// Save As writes the form's own layout and names the file; Save writes it again.
-const auto checkSaveAsAndSaveWriteTheForm = [](auto& ui, const FormCase& c) {
-    QTemporaryDir dir;
-    const QString opened = openExample(ui, dir, c);
-    const QString path = dir.filePath(QStringLiteral("saved.txt"));
+// Save As writes the form's own layout and names the file; Print sends the
+// form to the print service and leaves it as it is; Save writes it again.
+const auto checkSaveAsSaveAndPrint = [](auto& ui, const FormCase& c) {
+    const QString opened = ui.openExample(c);
+    const QString path = ui.dir.filePath(QStringLiteral("saved.txt"));
     ui.fakes.dialogs.fileAnswers = {path};
     ui.trigger("mnuFileSaveAs");
     QCOMPARE(ui.fakes.dialogs.requests.value(1).fileName, opened); // the dialog starts at the file opened
     QCOMPARE(fileBytes(path), c.savedFile);
     QCOMPARE(ui.template child<QLabel>("labFileName")->text(), path);
-    ui.line(c.nameField)->setText(QStringLiteral("Jane Roe"));
-    ui.trigger("mnuFileSave");
-    QVERIFY(fileBytes(path).contains("Jane Roe"));
-    QCOMPARE(ui.fakes.dialogs.requests.size(), 2);
-    QVERIFY(ui.fakes.prompter.prompts.isEmpty());
-};
-
-const auto checkPrintGoesToThePrintService = [](auto& ui, const FormCase& c) {
-    QTemporaryDir dir;
-    openExample(ui, dir, c);
     const auto before = snapshot(ui.form);
     ui.trigger("mnuFilePrint");
     QCOMPARE(ui.fakes.printer.jobs.size(), 1);
     QCOMPARE(ui.fakes.printer.jobs[0].lines.value(c.printedLine), c.printedText);
     QCOMPARE(snapshot(ui.form), before);
+
+    ui.line(c.nameField)->setText(QStringLiteral("Jane Roe"));
+    ui.trigger("mnuFileSave");
+    QVERIFY(fileBytes(path).contains("Jane Roe"));
+    QCOMPARE(ui.fakes.dialogs.requests.size(), 2);
     QVERIFY(ui.fakes.prompter.prompts.isEmpty());
 };
 
@@ -248,8 +263,7 @@ AresMessage receivedOn(const FrmTORMEL&, const QString& name)
 // Received text opens with no file named, after New's question when the
 // form holds text not saved (a message received earlier is not saved).
 const auto checkReceivedTextOpensUnnamed = [](auto& ui, const FormCase& c) {
-    QTemporaryDir dir;
-    openExample(ui, dir, c);
+    ui.openExample(c);
     QVERIFY(ui.form.openReceived(receivedOn(ui.form, QStringLiteral("Ann Lee"))));
     QVERIFY(ui.fakes.prompter.prompts.isEmpty());
     QCOMPARE(ui.line(c.nameField)->text(), QStringLiteral("Ann Lee"));
@@ -309,18 +323,12 @@ const auto checkTypedAndLeftField = [](auto& ui, const FormCase&) {
 class MessageFormTest : public QObject {
     Q_OBJECT
 private slots:
-    void freshFormShowsTodayAndItsHelp_data() { addForms(); }
-    void freshFormShowsTodayAndItsHelp() { onForm(checkFreshForm); }
-    void newAsksBeforeClearing_data() { addForms(); }
-    void newAsksBeforeClearing() { onForm(checkNewAsksBeforeClearing); }
-    void openedFileIsSentByteForByte_data() { addForms(); }
-    void openedFileIsSentByteForByte() { onForm(checkOpenedFileIsSentByteForByte); }
-    void sendLostPartwayKeepsTheFormShown_data() { addForms(); }
-    void sendLostPartwayKeepsTheFormShown() { onForm(checkSendLostPartwayKeepsTheFormShown); }
-    void saveAsAndSaveWriteTheFormsFile_data() { addForms(); }
-    void saveAsAndSaveWriteTheFormsFile() { onForm(checkSaveAsAndSaveWriteTheForm); }
-    void printGoesToThePrintService_data() { addForms(); }
-    void printGoesToThePrintService() { onForm(checkPrintGoesToThePrintService); }
+    void freshFormShowsTodayAndNewAsksBeforeClearing_data() { addForms(); }
+    void freshFormShowsTodayAndNewAsksBeforeClearing() { onForm(checkNewAsksBeforeClearing); }
+    void openedFileIsSentByteForByteOnceWhole_data() { addForms(); }
+    void openedFileIsSentByteForByteOnceWhole() { onForm(checkOpenedFileIsSentByteForByte); }
+    void saveAsSaveAndPrint_data() { addForms(); }
+    void saveAsSaveAndPrint() { onForm(checkSaveAsSaveAndPrint); }
     void optionsDialogReflowsTheFormsText_data() { addForms(); }
     void optionsDialogReflowsTheFormsText() { onForm(checkOptionsDialogReflowsTheFormsText); }
     void receivedTextOpensUnnamed_data() { addForms(); }
@@ -329,6 +337,112 @@ private slots:
     void fieldsFollowTheirLabels() { onForm(checkFieldFollowsItsLabel); }
     void typedAndLeftFields_data();
     void typedAndLeftFields() { onForm(checkTypedAndLeftField); }
+
+    // The lists offer entries but never complete what is typed: a typed "e"
+    // goes out as "e", not as "Emergency".
+    void ntsPrecedenceAndHandlingAreKeptAsTyped()
+    {
+        MessageFormFixture<FrmNTS> ui;
+        auto* precedence = ui.child<QComboBox>("cmbPrecedence");
+        auto* handling = ui.child<QComboBox>("cmbHX");
+        QVERIFY(ui.activate());
+        for (const auto& [list, typed] : {std::pair{precedence, "e"}, {handling, "hx"}}) {
+            list->setFocus();
+            list->clearEditText();
+            QTest::keyClicks(list, QString::fromLatin1(typed));
+            QTest::keyClick(list, Qt::Key_Return);
+        }
+        QCOMPARE(precedence->currentText() + "|" + handling->currentText(), QStringLiteral("e|hx"));
+        ui.globals.gBypassConv = true;
+        ui.fakes.link.open();
+        ui.trigger("mnuSend");
+        QVERIFY(ui.fakes.link.written.contains("\r e hx  "));
+    }
+
+    void leavingTheNtsTextVerifiesTheCheck()
+    {
+        MessageFormFixture<FrmNTS> ui;
+        QVERIFY(ui.activate());
+        QPlainTextEdit* text = ui.box("txtMessage");
+        text->setFocus();
+        QTest::keyClicks(text, QStringLiteral("ARRIVED SAFE"));
+        QTest::keyClick(text, Qt::Key_Return);
+        typeKeys(text, QStringLiteral("LOVE\u00A0BOB")); // a no-break space joins a word
+        QTest::keyClick(text, Qt::Key_Tab);
+        QCOMPARE(ui.line("txtCheck")->text(), QStringLiteral("3"));
+        QVERIFY(ui.fakes.prompter.prompts.isEmpty());
+
+        ui.line("txtCheck")->setText(QStringLiteral("ARL 3"));
+        text->setFocus();
+        QTest::keyClicks(text, QStringLiteral(" XOXO"));
+        ui.fakes.prompter.answers = {PromptAnswer::Yes};
+        ui.line("txtSigned")->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(ui.fakes.prompter.prompts.size(), 1);
+        QCOMPARE(ui.line("txtCheck")->text(), QStringLiteral("ARL 4"));
+    }
+
+    // Saving fills in the check and formats the phone, and the form shows them.
+    void ntsSaveAsShowsTheFieldsAsSaved()
+    {
+        MessageFormFixture<FrmNTS> ui;
+        ui.line("txtMsgNum")->setText(QStringLiteral("7"));
+        ui.line("txtPhone")->setText(QStringLiteral("3035551212"));
+        const QString path = ui.dir.filePath(QStringLiteral("NTS7.txt"));
+        ui.fakes.dialogs.fileAnswers = {path};
+        ui.trigger("mnuFileSaveAs");
+        QCOMPARE(ui.line("txtCheck")->text() + "|" + ui.line("txtPhone")->text(), QStringLiteral("0|(303) 555-1212"));
+        QVERIFY(fileBytes(path).startsWith("007\r\nR (Routine)\r\n\r\n\r\n0\r\n"));
+    }
+
+    // The verdict follows the text; the received check is never changed.
+    void receivedRadiogramShowsWhetherItsCheckAgrees()
+    {
+        MessageFormFixture<FrmNTS> ui;
+        ui.form.openReceived(with(Radiogram{}, {{&Radiogram::check, "ARL 4"},
+                                                {&Radiogram::message, "ARL FIFTY\r\nLOVE BOB\r\n"}}));
+        auto* verdict = ui.child<QLabel>("labCheckVerdict");
+        QCOMPARE(verdict->text(), QStringLiteral("Check ARL 4 agrees with the text"));
+        ui.box("txtMessage")->moveCursor(QTextCursor::End);
+        QTest::keyClicks(ui.box("txtMessage"), QStringLiteral("XOXO"));
+        QCOMPARE(verdict->text(), QStringLiteral("Check ARL 4, text has 5 words"));
+        QCOMPARE(ui.line("txtCheck")->text(), QStringLiteral("ARL 4"));
+        ui.fakes.prompter.answers = {PromptAnswer::Yes};
+        ui.trigger("mnuFileNew");
+        QCOMPARE(verdict->text(), QString());
+    }
+
+    void tormelPriorityStandsInCapitalsWithItsMeaning()
+    {
+        MessageFormFixture<FrmTORMEL> ui;
+        auto* priority = ui.child<QComboBox>("cboPriority");
+        const auto shown = [&] { return priority->currentText() + " " + ui.child<QLabel>("labPriority")->text(); };
+        QCOMPARE(shown(), QStringLiteral("R (Routine)"));
+        priority->clearEditText();
+        QCOMPARE(shown(), QStringLiteral(" "));
+        QTest::keyClicks(priority, QStringLiteral("p"));
+        QCOMPARE(shown(), QStringLiteral("P (Priority)"));
+        QTest::keyClicks(priority, QStringLiteral("w"));
+        QCOMPARE(shown(), QStringLiteral("PW "));
+        priority->setCurrentIndex(1);
+        QCOMPARE(shown(), QStringLiteral("W (Health and Wealfare)"));
+        priority->setEditText(QStringLiteral("e"));
+        QCOMPARE(shown(), QStringLiteral("E (Emergency)"));
+    }
+
+    void tormelSentTimeComesFromTheClockAndTheCallFromFrom()
+    {
+        MessageFormFixture<FrmTORMEL> ui;
+        ui.globals.gBypassConv = true;
+        QTest::keyClicks(ui.line("txtFrom"), QStringLiteral("w0xyz"));
+        ui.fakes.clock.utc = QDateTime(QDate(2026, 12, 6), QTime(6, 59, 59), Qt::UTC); // 23:59 local
+        ui.fakes.link.open();
+        ui.trigger("mnuSend");
+        QVERIFY(ui.fakes.link.written.endsWith("\r\rEND MSG SENT 23:59    BY W0XYZ\r\x1a\r"));
+        QStringList shown;
+        for (const char* name : {"txtMsgSentTime", "txtFrom", "txtBy", "txtTime"})
+            shown.append(ui.line(name)->text());
+        QCOMPARE(shown, (QStringList{"23:59", "W0XYZ", "W0XYZ", ""}));
+    }
 };
 
 void MessageFormTest::fieldsFollowTheirLabels_data()
