@@ -455,6 +455,7 @@ private slots:
     {
         QFETCH(QString, typed);
         FrmTactical dialog(rig->writer);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Vellicor Tactical Call"));
         dialog.show();
         QTest::keyClicks(dialog.txtTactical, typed);
         dialog.cmdOK->click();

@@ -167,6 +167,7 @@ private slots:
         About about({major, minor, 3});
         QLabel* version = about.window.findChild<QLabel*>("lblVersion");
         QTEST(version->text(), "line");
+        QCOMPARE(about.window.windowTitle(), QStringLiteral("About Vellicor"));
         about.window.show();
         const QRect name = about.window.findChild<QLabel*>("lblTitle")->geometry();
         QVERIFY(name.left() == version->geometry().left() && name.bottom() < version->geometry().top());

@@ -165,6 +165,8 @@ private slots:
         f.globals.gMaxLineLength = 64;
         f.globals.gWordOut = true;
         f.globals.gPropertiesTab = 2;
+        f.fakes.settings.values.insert(QStringLiteral("Terminal/ScrollbackLines"), QStringLiteral("5000"));
+        QVERIFY(f.dialog().isModal());
         QCOMPARE(f.shown("cboPort"), QStringLiteral("Com16"));
         // "&Device:", Alt+D goes to the field
         QVERIFY(f.control<QLabel>("lblDevice")->buddy() == f.control<QComboBox>("cboDevice"));
@@ -173,7 +175,7 @@ private slots:
         QVERIFY(f.control<QAbstractButton>("optEcho0")->isChecked());
         QCOMPARE(f.control<QLineEdit>("txtMaxLineLength")->text(), QStringLiteral("64"));
         QVERIFY(f.control<QCheckBox>("chkWordOut")->isChecked());
-        QCOMPARE(f.control<QLineEdit>("txtScrollbackLines")->text(), QStringLiteral("20000"));
+        QCOMPARE(f.control<QLineEdit>("txtScrollbackLines")->text(), QStringLiteral("5000"));
         QCOMPARE(f.control<QTabWidget>("TabSettings")->currentWidget()->objectName(), QStringLiteral("fraPreferences"));
         f.dialog().findChild<QAction*>("mnuHelpContents")->trigger();
         f.dialog().findChild<QAction*>("mnuHelpProperties")->trigger();

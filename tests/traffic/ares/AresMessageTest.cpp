@@ -160,6 +160,7 @@ private slots:
         };
         row("lower-case priority", exampleWith({{"R, ", "w, "}}), example({{&M::priority, "W"}}));
         row("empty file", "", cleared);
+        row("name right after the )", exampleWith({{"(EOC) Net", "(EOC)Net"}}), example());
         row("ends after the date line", file.left(file.indexOf("\r\n\r\n")), header);
         row("no ) in the TO line", exampleWith({{"(EOC)", "(EOC"}}), header);
         row(") before column 9 in the TO line", exampleWith({{"TO:    (EOC)", "TO: ) (EOC)"}}), header);
@@ -263,14 +264,17 @@ private slots:
         read("date line first", "12/05/2026 14:05\n" + addressed, example({{&M::priority, ""}, {&M::subject, ""}}));
         read("TO: first", addressed,
              example({{&M::priority, ""}, {&M::subject, ""}, {&M::date, ""}, {&M::time, ""}}));
-        read("empty date and time, empty priority",
-             QString(kSent).replace("R, Shelter", ", Shelter").replace("12/05/2026    14:05", "    "),
-             example({{&M::priority, ""}, {&M::date, ""}, {&M::time, ""}}));
+        read("empty date, times and priority",
+             QString(kSent).replace("R, Shelter", ", Shelter").replace("12/05/2026    14:05", "    ")
+                 .replace("14:20    BY", " BY"),
+             example({{&M::priority, ""}, {&M::date, ""}, {&M::time, ""}, {&M::msgSentTime, ""}}));
         QTest::newRow("a radiogram") << QStringLiteral("12 R  W1AW 4 DENVER CO 1430Z 12/05/2026\r\rJOHN DOE\r")
                                      << QStringList{AresReader::kNoAddressLines};
         QTest::newRow("TO: without FROM: after it")
             << QString(kSent).remove("FROM: (SHELTER1) Shelter manager, Red Cross\r")
             << QStringList{AresReader::kNoAddressLines};
+        QTest::newRow("TO: on the last line") << QStringLiteral("Shelter status\nTO: (EOC) Net control")
+                                              << QStringList{AresReader::kNoAddressLines};
         QTest::newRow("no closing line") << kSent.left(kSent.indexOf("END MSG SENT"))
                                          << QStringList{AresReader::kNoClosingLine};
     }

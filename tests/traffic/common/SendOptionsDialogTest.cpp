@@ -141,6 +141,7 @@ private slots:
         QCOMPARE(ui.prompter.prompts[0].title, QStringLiteral("Vellicor"));
         QCOMPARE(ui.prompter.prompts[0].buttons, PromptButtons::Ok);
         QVERIFY(ui.dialog.isVisible());
+        QCOMPARE(ui.dialog.focusWidget(), ui.width()); // to mend it
         QCOMPARE(ui.globals.gNtsLineWidth, 60);
         QVERIFY(ui.globals.gNtsSendAsTraffic);
         QCOMPARE(ui.text, kLongText);
