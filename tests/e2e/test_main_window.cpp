@@ -107,6 +107,21 @@ private slots:
         QVERIFY(!find.find(true));
     }
 
+    // Restart Port opens the port again; the system's request to end closes
+    // the program without the question.
+    void restartPortAndSystemEnd()
+    {
+        FakeProgram program;
+        QVERIFY(program.start());
+        program.fakes.link.close();
+        named<QPushButton>(*program.window, QStringLiteral("cmdRestartPort"))->click();
+        QVERIFY(program.fakes.link.isOpen());
+        program.fakes.prompter.answers = {PromptAnswer::No};
+        program.window->closeForSystem();
+        QVERIFY(program.fakes.prompter.prompts.isEmpty());
+        QVERIFY(!program.window->isVisible() && !program.fakes.link.isOpen());
+    }
+
     void communicationsRefreshesThePortPanelsWhenTheDialogCloses()
     {
         FakeProgram program;
