@@ -9,12 +9,24 @@
 #include "traffic/ares/AresFields.h"
 #include "traffic/ares/AresReader.h"
 #include "traffic/ares/AresTransmission.h"
+#include "traffic/common/Transmission.h"
 #include "traffic/nts/NtsReader.h"
 #include "traffic/nts/NtsTransmission.h"
 
 using namespace vellicor;
 
 namespace {
+
+// The characters a transmission writes, in order, without its pauses.
+QString writtenText(const Transmission& transmission)
+{
+    QString text;
+    for (const TransmissionStep& step : transmission) {
+        if (step.kind == TransmissionStep::Kind::Write)
+            text += step.text;
+    }
+    return text;
+}
 
 // What Send writes for a message as read, reflowing nothing.
 QString resent(const Radiogram& radiogram)
