@@ -41,6 +41,40 @@ private slots:
         QCOMPARE(program.fakes.link.written, QByteArray("MYCALL N0CALL\r\x01" "B"));
     }
 
+    // "&TORMEL..." and "&Tactical Call..." share Alt+T: each press highlights
+    // the next of them, and Enter runs the one highlighted.
+    void sharedAccessKeyHighlightsInTurn()
+    {
+        FakeProgram program;
+        QVERIFY(program.start());
+        FrmPacket& window = *program.window;
+        QString opened;
+        QTimer::singleShot(0, &window, [&opened] { // the first dialog any key opens
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                opened = dialog->objectName();
+                dialog->close();
+            }
+        });
+        QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
+        QCOMPARE(window.menuBar()->activeAction(), named<QAction>(window, QStringLiteral("mnuTORMEL")));
+        QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
+        QCOMPARE(window.menuBar()->activeAction(), named<QAction>(window, QStringLiteral("mnuTacticalCall")));
+        QTest::keyClick(&window, Qt::Key_Return);
+        QCOMPARE(opened, QStringLiteral("frmTactical"));
+    }
+
+    void typingInTheReceivePaneGoesOnInTheSendBox()
+    {
+        FakeProgram program;
+        QVERIFY(program.start());
+        sendBox(*program.window).setText(QStringLiteral("CONN"));
+        receiveView(*program.window).setFocus();
+        QTest::keyClicks(&receiveView(*program.window), QStringLiteral("ECT"));
+        QCOMPARE(sendBox(*program.window).text(), QStringLiteral("CONNECT"));
+        QVERIFY(sendBox(*program.window).hasFocus());
+    }
+
+
     void receivedRadiogramOpensInTheNtsForm()
     {
         FakeProgram program;
@@ -53,18 +87,19 @@ private slots:
         QCOMPARE(named<QLineEdit>(*form, QStringLiteral("txtName"))->text(), QStringLiteral("JOHN DOE"));
     }
 
-    // No keeps the program and its other windows; Yes closes them, unloads
-    // once and closes the port.
+    // Exit and the close box ask; No keeps the program and its other
+    // windows; Yes closes them, unloads once and closes the port.
     void closeBoxAsksBeforeUnloading()
     {
         FakeProgram program;
         QVERIFY(program.start());
         QWidget other;
         other.show();
-        program.fakes.prompter.answers = {PromptAnswer::No, PromptAnswer::Yes};
+        program.fakes.prompter.answers = {PromptAnswer::No, PromptAnswer::No, PromptAnswer::Yes};
         QSignalSpy shutdown(program.window.get(), &FrmPacket::shutdownScriptRequested);
+        named<QAction>(*program.window, QStringLiteral("mnuExit"))->trigger(); // asks as the close box does
         QVERIFY(!program.window->windowHandle()->close()); // the close box
-        QCOMPARE(program.fakes.prompter.prompts.size(), 1);
+        QCOMPARE(program.fakes.prompter.prompts.size(), 2);
         QCOMPARE(program.fakes.prompter.prompts[0].text, QStringLiteral("Exit Vellicor?"));
         QVERIFY(program.fakes.link.isOpen() && other.isVisible());
 
