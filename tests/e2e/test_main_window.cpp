@@ -103,7 +103,9 @@ private slots:
         QCOMPARE(program.fakes.prompter.prompts[0].text, QStringLiteral("Exit Vellicor?"));
         QVERIFY(program.fakes.link.isOpen() && other.isVisible());
 
-        QVERIFY(program.window->windowHandle()->close());
+        named<QAction>(*program.window, QStringLiteral("mnuExit"))->trigger();
+        QCOMPARE(program.fakes.prompter.prompts.size(), 3); // Yes is not asked again on closing
+        QVERIFY(!program.window->isVisible());
         QCOMPARE(shutdown.count(), 1);
         QVERIFY(!program.fakes.link.isOpen());
         QVERIFY(!other.isVisible());
