@@ -13,6 +13,7 @@
 #include <stdarg.h>
 #include <stdlib.h>
 #include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <memory>
@@ -138,6 +139,11 @@ private slots:
         QCOMPARE(inForce.count(), 1);
         QCOMPARE(inForce.first().first().toInt(), 2);
         QCOMPARE(m_link->handshaking(), 3);
+        QVERIFY(!m_link->setSettings(QStringLiteral("4800,N,8,2"))); // reaches the open device
+        termios line{};
+        QVERIFY(tcgetattr(m_master, &line) == 0);
+        QCOMPARE(cfgetospeed(&line), speed_t(B4800));
+        QCOMPARE(line.c_cflag & (CSIZE | CSTOPB | PARENB | PARODD), tcflag_t(CS8 | CSTOPB));
 
         QSignalSpy lost(m_link.get(), &SerialLink::linkLost);
         events.clear();

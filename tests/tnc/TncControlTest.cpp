@@ -458,7 +458,7 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Vellicor Tactical Call"));
         dialog.show();
         QTest::keyClicks(dialog.txtTactical, typed);
-        dialog.cmdOK->click();
+        QTest::keyClick(dialog.txtTactical, Qt::Key_Return); // OK is the default button
         QTEST(rig->writeList(), "writes");
         QVERIFY(!dialog.isVisible());
 
