@@ -113,8 +113,8 @@ private slots:
     // The link puts the line into raw mode, so every byte passes unchanged.
     // Polling the missing modem lines must not turn into a stream of errors.
     // The serial port cannot have RTS/CTS and XON/XOFF at once: asked for
-    // both, it says RTS/CTS is in force. A device that vanishes loses the
-    // link once.
+    // both, it says RTS/CTS is in force. Settings changed while open reach
+    // the device. A device that vanishes loses the link once.
     void carriesEveryByteAndIsLostOnceWhenTheDeviceVanishes()
     {
         QCOMPARE(m_link->cts(), std::optional<bool>(true));
