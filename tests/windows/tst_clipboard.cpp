@@ -256,8 +256,7 @@ private slots:
         e.run("mnuFileSaveAs");
         QPointer<FrmClipboard> alive(&e.window);
         e.window.windowHandle()->close();
-        QVERIFY(!e.window.isVisible());
-        QVERIFY(alive);
+        QVERIFY(!e.window.isVisible() && alive);
         e.window.show();
         QCOMPARE(e.shown(), (QStringList{"draft", draft, "Save"}));
         e.run("mnuFileClearClipboard");
