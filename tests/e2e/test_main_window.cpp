@@ -70,8 +70,7 @@ private slots:
 
         QVERIFY(program.window->windowHandle()->close());
         QCOMPARE(shutdown.count(), 1);
-        QVERIFY(!program.fakes.link.isOpen());
-        QVERIFY(!other.isVisible());
+        QVERIFY(!program.fakes.link.isOpen() && !other.isVisible());
         program.window->close();
         QCOMPARE(shutdown.count(), 1);
     }
@@ -201,8 +200,7 @@ private slots:
         QVERIFY(printer.print(job) && printer.print(job));
         const QStringList pdfs = QDir(folder.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files);
         QCOMPARE(pdfs.size(), 2);
-        QVERIFY(fileBytes(folder.filePath(pdfs.first())).startsWith("%PDF-"));
-        QVERIFY(prompter.prompts.isEmpty());
+        QVERIFY(fileBytes(folder.filePath(pdfs.first())).startsWith("%PDF-") && prompter.prompts.isEmpty());
         qunsetenv("VELLICOR_PRINT_DIR");
     }
 };

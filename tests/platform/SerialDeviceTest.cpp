@@ -143,8 +143,7 @@ private slots:
         events.clear();
         ::close(m_master);
         m_master = -1;
-        QVERIFY(lost.wait(5000));
-        QVERIFY(!m_link->isOpen());
+        QVERIFY(lost.wait(5000) && !m_link->isOpen());
         QVERIFY(!events.wait(600));
         QCOMPARE(lost.count(), 1);
         QCOMPARE(m_link->write("x")->number, PortFailures::kNeedsOpenPort);

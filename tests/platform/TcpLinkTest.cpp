@@ -110,10 +110,8 @@ private slots:
         PortResult failed = m_link->open();
         if (!failed && m_link->isConnecting())
             failed = failureOfConnection();
-        QVERIFY(failed);
+        QVERIFY(failed && !failed->description.isEmpty() && !m_link->isOpen());
         QTEST(failed->number, "number");
-        QVERIFY(!failed->description.isEmpty());
-        QVERIFY(!m_link->isOpen());
     }
 
     // A TNC host that does not answer: the open returns while the connection
@@ -126,8 +124,7 @@ private slots:
         m_link->setConnectTimeout(std::chrono::milliseconds(300));
         QSignalSpy connecting(m_link.get(), &SerialLink::connecting);
         QVERIFY(!m_link->open());
-        QVERIFY(m_link->isConnecting());
-        QVERIFY(!m_link->isOpen());
+        QVERIFY(m_link->isConnecting() && !m_link->isOpen());
         QCOMPARE(connecting.count(), 1);
         QCOMPARE(connecting[0][0].toString(), QStringLiteral("127.0.0.1:%1").arg(silent.port()));
         QCOMPARE(m_link->open()->number, PortFailures::kAlreadyOpen);
@@ -136,11 +133,9 @@ private slots:
         QCOMPARE(m_link->cts(), std::optional<bool>());
 
         const PortResult failed = failureOfConnection();
-        QVERIFY(failed);
+        QVERIFY(failed && !m_link->isConnecting() && !m_link->isOpen());
         QCOMPARE(failed->number, PortFailures::kConnectFailed);
         QCOMPARE(failed->description, QStringLiteral("Socket operation timed out"));
-        QVERIFY(!m_link->isConnecting());
-        QVERIFY(!m_link->isOpen());
 
         QSignalSpy ended(m_link.get(), &SerialLink::openFailed);
         QVERIFY(!m_link->open()); // given up by close: no report
@@ -189,8 +184,7 @@ private slots:
             engine->close();
         else
             engine->write(last);
-        QVERIFY(lost.wait(5000));
-        QVERIFY(!m_link->isOpen());
+        QVERIFY(lost.wait(5000) && !m_link->isOpen());
         QCOMPARE(m_link->cts(), std::optional<bool>());
         QVERIFY(text.startsWith(shown));
         QVERIFY(!lost.wait(100)); // no second report
