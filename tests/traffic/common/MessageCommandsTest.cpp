@@ -228,15 +228,13 @@ private slots:
         QCOMPARE(fakes.link.written, written);
         QCOMPARE(fakes.pauser.pauses, (QList<double>{0.5, 1.0}).mid(0, pauses));
         const Prompt& question = fakes.prompter.prompts.value(0);
-        QCOMPARE(question.text, kQuestion);
-        QCOMPARE(question.buttons, PromptButtons::YesNo);
-        QCOMPARE(question.icon, PromptIcon::Question);
+        QCOMPARE(std::tuple(question.text, question.buttons, question.icon),
+                 std::tuple(kQuestion, PromptButtons::YesNo, PromptIcon::Question));
         QCOMPARE(fakes.prompter.prompts.size(), note.isEmpty() ? 1 : 2);
         if (!note.isEmpty()) {
             const Prompt& shown = fakes.prompter.prompts[1];
-            QCOMPARE(shown.text, note);
-            QCOMPARE(shown.buttons, PromptButtons::Ok);
-            QCOMPARE(int(shown.icon), icon);
+            QCOMPARE(std::tuple(shown.text, shown.buttons, int(shown.icon)),
+                     std::tuple(note, PromptButtons::Ok, icon));
         }
     }
 };
