@@ -73,8 +73,7 @@ private slots:
         QVERIFY(g.gPortOk && g.gRunStartupScript);
         QCOMPARE(g.gConnectCmd + "|" + g.gConnectsFile, QStringLiteral("C|\\VellicorConnects.txt"));
         QVERIFY(!g.gBypassConv && g.gAresFormatBody && g.gNtsFormatBody && g.gNtsSendAsTraffic);
-        QCOMPARE(g.gAresLineWidth, 70);
-        QCOMPARE(g.gNtsLineWidth, 70);
+        QCOMPARE(std::pair(g.gAresLineWidth, g.gNtsLineWidth), std::pair(70, 70));
         QCOMPARE(g.gShutdownFile, kFolder + QStringLiteral("\\VellicorShutdown.txt"));
     }
 };

@@ -312,8 +312,7 @@ private slots:
         f.click("cmdCancel");
         QCOMPARE(f.dialog().result(), int(QDialog::Rejected));
         QCOMPARE(f.live(), QStringLiteral("Com2 9600,n,8,1 flow2 echo 70"));
-        QCOMPARE(f.link.closeCount, 0);
-        QVERIFY(!f.ports.hasEntry(7) && f.writes().isEmpty());
+        QVERIFY(f.link.closeCount == 0 && !f.ports.hasEntry(7) && f.writes().isEmpty());
     }
 
     void selectedColorIsAppliedAndStoredAtOnce_data()

@@ -337,8 +337,7 @@ private slots:
         int jobsWhenAsked = -1;
         prompter.onShow = [&] { jobsWhenAsked = int(printer.jobs.size()); };
         NtsPrintout::print(radiogram, prompter, printer);
-        QCOMPARE(jobsWhenAsked, 0);
-        QCOMPARE(prompter.prompts.size(), 1);
+        QCOMPARE(std::pair(jobsWhenAsked, prompter.prompts.size()), (std::pair<int, qsizetype>(0, 1)));
         QCOMPARE(radiogram.check, QStringLiteral("4"));
         const PrintJob job = printer.jobs.value(0);
         QCOMPARE(job.fontFamily + QString::number(job.pointSize), QStringLiteral("Courier New12"));
