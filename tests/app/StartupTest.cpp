@@ -54,8 +54,7 @@ private slots:
         QTEST(link.settings(), "settings");
         QTEST(globals.gStartupFile + QLatin1Char('|') + globals.gShutdownFile, "scripts");
         QTEST(result.anyFailed, "fails");
-        QVERIFY(!link.isOpen());
-        QVERIFY(store.writes.isEmpty());
+        QVERIFY(!link.isOpen() && store.writes.isEmpty());
     }
 
     // Values left from before do not survive loading.
@@ -72,12 +71,9 @@ private slots:
         g.gNtsLineWidth = 50;
         loadStartup(QString(), store, link, g, ProgramFolder(kFolder));
         QVERIFY(g.gPortOk && g.gRunStartupScript);
-        QCOMPARE(g.gConnectCmd, QStringLiteral("C"));
-        QCOMPARE(g.gConnectsFile, QStringLiteral("\\VellicorConnects.txt"));
-        QVERIFY(!g.gBypassConv);
-        QVERIFY(g.gAresFormatBody && g.gNtsFormatBody && g.gNtsSendAsTraffic);
-        QCOMPARE(g.gAresLineWidth, 70);
-        QCOMPARE(g.gNtsLineWidth, 70);
+        QCOMPARE(g.gConnectCmd + "|" + g.gConnectsFile, QStringLiteral("C|\\VellicorConnects.txt"));
+        QVERIFY(!g.gBypassConv && g.gAresFormatBody && g.gNtsFormatBody && g.gNtsSendAsTraffic);
+        QCOMPARE(std::pair(g.gAresLineWidth, g.gNtsLineWidth), std::pair(70, 70));
         QCOMPARE(g.gShutdownFile, kFolder + QStringLiteral("\\VellicorShutdown.txt"));
     }
 };

@@ -16,9 +16,8 @@ private slots:
         PracticeSession session;
         VERIFY_PANE(session, session.begin());
         FrmPacket& window = session.window();
-        QVERIFY(session.pane().contains(kSignOn));
         const QString caption = QStringLiteral("        Practice TNC - no radio, nothing goes on the air");
-        QVERIFY(window.windowTitle().endsWith(caption));
+        QVERIFY(session.pane().contains(kSignOn) && window.windowTitle().endsWith(caption));
         const QMenu& modeMenu = *named<QMenu>(window, QStringLiteral("mnuMode"));
         QVERIFY(modeMenu.menuAction()->isVisible());
         QList<QAction*> modes = modeMenu.actions(); // the modes shown

@@ -107,8 +107,7 @@ private slots:
         QCOMPARE(program.fakes.prompter.prompts.size(), 3); // Yes is not asked again on closing
         QVERIFY(!program.window->isVisible());
         QCOMPARE(shutdown.count(), 1);
-        QVERIFY(!program.fakes.link.isOpen());
-        QVERIFY(!other.isVisible());
+        QVERIFY(!program.fakes.link.isOpen() && !other.isVisible());
         program.window->close();
         QCOMPARE(shutdown.count(), 1);
     }
@@ -238,8 +237,7 @@ private slots:
         QVERIFY(printer.print(job) && printer.print(job));
         const QStringList pdfs = QDir(folder.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files);
         QCOMPARE(pdfs.size(), 2);
-        QVERIFY(fileBytes(folder.filePath(pdfs.first())).startsWith("%PDF-"));
-        QVERIFY(prompter.prompts.isEmpty());
+        QVERIFY(fileBytes(folder.filePath(pdfs.first())).startsWith("%PDF-") && prompter.prompts.isEmpty());
         qunsetenv("VELLICOR_PRINT_DIR");
     }
 };

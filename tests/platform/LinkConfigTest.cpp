@@ -94,8 +94,7 @@ private slots:
         const QString group = QStringLiteral("Properties");
         {
             IniSettingsStore store(dir.filePath(QStringLiteral("Vellicor.ini")));
-            QVERIFY(!store.unreadable());
-            QVERIFY(!store.value(group, QStringLiteral("Settings")));
+            QVERIFY(!store.unreadable() && !store.value(group, QStringLiteral("Settings")));
             QVERIFY(store.setValue(group, QStringLiteral("Settings"), QStringLiteral("4800,e,7,1")));
         }
         IniSettingsStore again(dir.filePath(QStringLiteral("Vellicor.ini")));
@@ -110,8 +109,7 @@ private slots:
         // A file that is not INI reads as nothing and says so.
         const QByteArray notIni("[Properties\nEcho=\"unterminated\n\x00\x01\x02", 30);
         IniSettingsStore broken(written("broken.ini", notIni));
-        QVERIFY(broken.unreadable());
-        QVERIFY(!broken.value(group, QStringLiteral("Echo")));
+        QVERIFY(broken.unreadable() && !broken.value(group, QStringLiteral("Echo")));
     }
 };
 

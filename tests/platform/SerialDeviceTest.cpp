@@ -133,9 +133,7 @@ private slots:
         QTRY_COMPARE(received, bytes);
 
         QSignalSpy inForce(m_link.get(), &SerialLink::handshakingInForce);
-        QVERIFY(!m_link->setHandshaking(2));
-        QVERIFY(inForce.isEmpty());
-        QVERIFY(!m_link->setHandshaking(3));
+        QVERIFY(!m_link->setHandshaking(2) && inForce.isEmpty() && !m_link->setHandshaking(3));
         QCOMPARE(inForce.count(), 1);
         QCOMPARE(inForce.first().first().toInt(), 2);
         QCOMPARE(m_link->handshaking(), 3);
@@ -149,9 +147,7 @@ private slots:
         events.clear();
         ::close(m_master);
         m_master = -1;
-        QVERIFY(lost.wait(5000));
-        QVERIFY(!m_link->isOpen());
-        QVERIFY(!events.wait(600));
+        QVERIFY(lost.wait(5000) && !m_link->isOpen() && !events.wait(600));
         QCOMPARE(lost.count(), 1);
         QCOMPARE(m_link->write("x")->number, PortFailures::kNeedsOpenPort);
     }

@@ -43,8 +43,7 @@ private slots:
         QVERIFY(peer);
         QCOMPARE(m_link->cts(), std::optional<bool>(true)); // no modem lines: CTS counts as up
         QCOMPARE(m_link->open()->number, PortFailures::kAlreadyOpen);
-        QVERIFY(!m_link->write(everyByte()));
-        QVERIFY(!m_link->write(QByteArray("CONV\r")));
+        QVERIFY(!m_link->write(everyByte()) && !m_link->write(QByteArray("CONV\r")));
         QByteArray atServer;
         QTRY_VERIFY((atServer += peer->readAll()).size() >= 261);
         QCOMPARE(atServer, everyByte() + "CONV\r");
@@ -64,11 +63,9 @@ private slots:
         QCOMPARE(m_link->write("x")->number, PortFailures::kNeedsOpenPort);
         QVERIFY(!lost.wait(100)); // no second report
         QTcpSocket* second = connectLink();
-        QVERIFY(second);
-        QVERIFY(!m_link->write(QByteArray("\x03")));
+        QVERIFY(second && !m_link->write(QByteArray("\x03")));
         QTRY_COMPARE(second->bytesAvailable(), 1);
-        QVERIFY(!m_link->close());
-        QVERIFY(!m_link->isOpen());
+        QVERIFY(!m_link->close() && !m_link->isOpen());
     }
 
     // A far end faster than the program is held back by TCP, not buffered:
@@ -110,10 +107,8 @@ private slots:
         PortResult failed = m_link->open();
         if (!failed && m_link->isConnecting())
             failed = failureOfConnection();
-        QVERIFY(failed);
+        QVERIFY(failed && !failed->description.isEmpty() && !m_link->isOpen());
         QTEST(failed->number, "number");
-        QVERIFY(!failed->description.isEmpty());
-        QVERIFY(!m_link->isOpen());
     }
 
     // A TNC host that does not answer: the open returns while the connection
@@ -125,9 +120,7 @@ private slots:
         m_ports.setDevice(2, QStringLiteral("tcp://127.0.0.1:%1").arg(silent.port()));
         m_link->setConnectTimeout(std::chrono::milliseconds(300));
         QSignalSpy connecting(m_link.get(), &SerialLink::connecting);
-        QVERIFY(!m_link->open());
-        QVERIFY(m_link->isConnecting());
-        QVERIFY(!m_link->isOpen());
+        QVERIFY(!m_link->open() && m_link->isConnecting() && !m_link->isOpen());
         QCOMPARE(connecting.count(), 1);
         QCOMPARE(connecting[0][0].toString(), QStringLiteral("127.0.0.1:%1").arg(silent.port()));
         QCOMPARE(m_link->open()->number, PortFailures::kAlreadyOpen);
@@ -136,17 +129,13 @@ private slots:
         QCOMPARE(m_link->cts(), std::optional<bool>());
 
         const PortResult failed = failureOfConnection();
-        QVERIFY(failed);
+        QVERIFY(failed && !m_link->isConnecting() && !m_link->isOpen());
         QCOMPARE(failed->number, PortFailures::kConnectFailed);
         QCOMPARE(failed->description, QStringLiteral("Socket operation timed out"));
-        QVERIFY(!m_link->isConnecting());
-        QVERIFY(!m_link->isOpen());
 
         QSignalSpy ended(m_link.get(), &SerialLink::openFailed);
         QVERIFY(!m_link->open()); // given up by close: no report
-        QVERIFY(!m_link->close());
-        QVERIFY(!m_link->isConnecting());
-        QVERIFY(!ended.wait(600));
+        QVERIFY(!m_link->close() && !m_link->isConnecting() && !ended.wait(600));
     }
 
     // Settings the line cannot carry are refused and leave the settings as they were.
@@ -189,8 +178,7 @@ private slots:
             engine->close();
         else
             engine->write(last);
-        QVERIFY(lost.wait(5000));
-        QVERIFY(!m_link->isOpen());
+        QVERIFY(lost.wait(5000) && !m_link->isOpen());
         QCOMPARE(m_link->cts(), std::optional<bool>());
         QVERIFY(text.startsWith(shown));
         QVERIFY(!lost.wait(100)); // no second report

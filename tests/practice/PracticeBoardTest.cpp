@@ -132,9 +132,7 @@ private slots:
         PracticeRig rig;
         rig.send("C N0BBS\rSP W1AW\rTITLE\rTEXT WITHOUT END");
         rig.tnc.linkLost();
-        QVERIFY(rig.tnc.connectedTo('A').isEmpty());
-        QVERIFY(!rig.tnc.inConverse());
-        QVERIFY(rig.messageFiles().isEmpty());
+        QVERIFY(rig.tnc.connectedTo('A').isEmpty() && !rig.tnc.inConverse() && rig.messageFiles().isEmpty());
     }
 
     // Bytes from anyone: a fixed-seed stream rich in control characters and

@@ -66,8 +66,7 @@ private slots:
         QTest::newRow("port too big") << QStringList{"--listen", "127.0.0.1:65536", "--store", store}
                                       << "--listen: \"65536\" is not a port number (0 to 65535)";
         QTest::newRow("agw as well") << QStringList{"--agw", "radio.local:8000", "--call", "n0bbs-1", "--store", store,
-                                                    "--listen", "127.0.0.1:0"}
-                                     << "/tmp/store 0";
+                                                    "--listen", "127.0.0.1:0"} << "/tmp/store 0";
         QTest::newRow("agw without port") << QStringList{"--agw", "radio.local", "--store", store}
                                           << "--agw wants HOST:PORT, not \"radio.local\"";
         QTest::newRow("bad board call") << QStringList{"--agw", "h:1", "--call", "N0-BBS", "--store", store}
@@ -90,9 +89,7 @@ private slots:
     void newStoreGetsThePracticeTrafficOnce()
     {
         QTemporaryDir folder;
-        PracticeOptions options;
-        options.address = QHostAddress::LocalHost;
-        options.storeDir = folder.path();
+        const PracticeOptions options{.address = QHostAddress::LocalHost, .storeDir = folder.path()};
         for (int run = 0; run < 2; ++run) {
             PracticeProgram program(options, test::PracticeRig::fixedTime);
             QCOMPARE(program.start(), QString());
@@ -140,10 +137,7 @@ private slots:
     void pseudoTerminalServesTheTnc()
     {
         QTemporaryDir folder;
-        PracticeOptions options;
-        options.address = QHostAddress::LocalHost;
-        options.storeDir = folder.path();
-        options.pty = true;
+        const PracticeOptions options{.address = QHostAddress::LocalHost, .storeDir = folder.path(), .pty = true};
         PracticeProgram program(options, test::PracticeRig::fixedTime);
         QCOMPARE(program.start(), QString());
         const QRegularExpressionMatch match =
@@ -185,8 +179,7 @@ private slots:
         QByteArray seen, otherSeen;
         terminal.connectToHost(QHostAddress::LocalHost, port);
         other.connectToHost(QHostAddress::LocalHost, port);
-        QVERIFY(awaitText(terminal, seen, "cmd:"));
-        QVERIFY(awaitText(other, otherSeen, "cmd:"));
+        QVERIFY(awaitText(terminal, seen, "cmd:") && awaitText(other, otherSeen, "cmd:"));
         terminal.write("MYCALL W1AW\rC N0BBS\r");
         QVERIFY(awaitText(terminal, seen, "Hello W1AW, welcome to N0BBS"));
         other.write("MYCALL\r");

@@ -81,8 +81,7 @@ private slots:
             QVERIFY2(s.statusText().size() > 8 && !s.statusText().contains(u"Unknown"), qPrintable(s.statusText()));
         else
             QCOMPARE(s.statusText(), text.isEmpty() ? QStringLiteral("Status:") : QStringLiteral("Status: ") + text);
-        QCOMPARE(s.beeper.beeps, error ? 1 : 0);
-        QCOMPARE(s.session.errorCount(), error ? 1 : 0);
+        QCOMPARE(std::pair(s.beeper.beeps, s.session.errorCount()), std::pair(int(error), int(error)));
         QTEST(s.link.written, "written");
         QCOMPARE(s.timers.statusResetPending(), !text.isEmpty());
         QVERIFY(s.timers.clockRunning()); // every event starts the clock
@@ -150,8 +149,7 @@ private slots:
             burst[i] = char(i % 251 + (i / 251) % 5); // every byte value
         s.link.receive(burst);
         // The first chunk is read at once, the rest on later passes of the event loop.
-        QCOMPARE(received.count(), 1);
-        QCOMPARE(indicator.count(), 1);
+        QCOMPARE(std::pair(received.count(), indicator.count()), (std::pair<qsizetype, qsizetype>(1, 1)));
         QCOMPARE(received[0][0].toString().size(), PortSession::kMaxChunk);
         QTRY_COMPARE(received.count(), 4);
         QString all;
@@ -181,8 +179,7 @@ private slots:
 
         s.status.SetStatusText(QStringLiteral("Status: something"));
         s.status.setPanel(StatusPanels::kComPort, QStringLiteral("marker"));
-        QVERIFY(!s.session.activate());
-        QVERIFY(!s.session.activate());
+        QVERIFY(!s.session.activate() && !s.session.activate());
         QCOMPARE(s.link.openCount, 1);
         QCOMPARE(s.statusText(), QStringLiteral("Status: something"));
         QCOMPARE(s.status.text(StatusPanels::kComPort), QStringLiteral("marker"));
@@ -314,9 +311,7 @@ private slots:
 
         s.link.ctsAsserted = false; // the watchdog closing the port reconnects too
         s.session.watchdogTick();
-        QVERIFY(s.session.reconnectPending());
-        QVERIFY(s.link.written.isEmpty());
-        QVERIFY(s.prompter.prompts.isEmpty());
+        QVERIFY(s.session.reconnectPending() && s.link.written.isEmpty() && s.prompter.prompts.isEmpty());
     }
 
     void refreshesTheDatePanelWhenTheLocalMinuteChanges_data()
@@ -372,8 +367,7 @@ private slots:
         QVERIFY(reset.wait(10000));
         QCOMPARE(reset.count(), 1);
         QCOMPARE(panels.text(StatusPanels::kStatus), QStringLiteral("Status: "));
-        QVERIFY(!timers.statusResetPending());
-        QVERIFY(timers.clockRunning());
+        QVERIFY(!timers.statusResetPending() && timers.clockRunning());
         QVERIFY(indicatorOff.count() >= 2); // the clock ticked meanwhile
     }
 };

@@ -45,75 +45,68 @@ private slots:
     void parsesOptions_data()
     {
         QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<int>("port");
-        QTest::addColumn<QString>("settings");
-        QTest::addColumn<QString>("startup");
-        QTest::addColumn<QString>("shutdown");
+        QTest::addColumn<QString>("parsed"); // port|settings|startup|shutdown
 
-        QTest::newRow("port alone") << "COMPORT=4" << 4 << "" << "" << "";
-        QTest::newRow("port leading digits") << "COMPORT=7X" << 7 << "" << "" << "";
-        QTest::newRow("port leading blanks") << "COMPORT= 5" << 5 << "" << "" << "";
-        QTest::newRow("port half rounds to even up") << "COMPORT=3.5" << 4 << "" << "" << "";
-        QTest::newRow("port out of range") << "COMPORT=99999" << 0 << "" << "" << "";
-        QTest::newRow("negative port") << "COMPORT=-3" << 0 << "" << "" << "";
-        QTest::newRow("all four keys") << "COMPORT=1,SETTINGS=1200,N,8,1,STARTUP=A.TXT,SHUTDOWN=B.TXT" << 1
-                                       << "1200,N,8,1" << "A.TXT" << "B.TXT";
-        QTest::newRow("value keeps only text after first equals") << "STARTUP=A=B" << 0 << "" << "A=B" << "";
-        QTest::newRow("key inside a path is no key") << "STARTUP=/home/op/settings/kam.txt" << 0 << ""
-                                                     << "/HOME/OP/SETTINGS/KAM.TXT" << "";
-        QTest::newRow("comma first ends the scan") << ",COMPORT=2" << 2 << "" << "" << "";
-        QTest::newRow("comma first later: rest is one token") << "COMPORT=3,,STARTUP=X,SHUTDOWN=Y" << 3 << ""
-                                                              << "X,SHUTDOWN=Y" << "X,SHUTDOWN=Y";
-        QTest::newRow("later token wins") << "COMPORT=3,COMPORT=5" << 5 << "" << "" << "";
-        QTest::newRow("unknown token ignored") << "FOO=1,COMPORT=2" << 2 << "" << "" << "";
+        QTest::newRow("port alone") << "COMPORT=4" << "4|||";
+        QTest::newRow("port leading digits") << "COMPORT=7X" << "7|||";
+        QTest::newRow("port leading blanks") << "COMPORT= 5" << "5|||";
+        QTest::newRow("port half rounds to even up") << "COMPORT=3.5" << "4|||";
+        QTest::newRow("port out of range") << "COMPORT=99999" << "0|||";
+        QTest::newRow("negative port") << "COMPORT=-3" << "0|||";
+        QTest::newRow("all four keys") << "COMPORT=1,SETTINGS=1200,N,8,1,STARTUP=A.TXT,SHUTDOWN=B.TXT"
+                                       << "1|1200,N,8,1|A.TXT|B.TXT";
+        QTest::newRow("value keeps only text after first equals") << "STARTUP=A=B" << "0||A=B|";
+        QTest::newRow("key inside a path is no key") << "STARTUP=/home/op/settings/kam.txt"
+                                                     << "0||/HOME/OP/SETTINGS/KAM.TXT|";
+        QTest::newRow("comma first ends the scan") << ",COMPORT=2" << "2|||";
+        QTest::newRow("comma first later: rest is one token") << "COMPORT=3,,STARTUP=X,SHUTDOWN=Y"
+                                                              << "3||X,SHUTDOWN=Y|X,SHUTDOWN=Y";
+        QTest::newRow("later token wins") << "COMPORT=3,COMPORT=5" << "5|||";
+        QTest::newRow("unknown token ignored") << "FOO=1,COMPORT=2" << "2|||";
     }
 
     void parsesOptions()
     {
         QFETCH(QString, commandLine);
-        const CommandLineOptions options = CommandLineOptions::parse(commandLine);
-        QTEST(options.commPort, "port");
-        QTEST(options.settings, "settings");
-        QTEST(options.startupFile, "startup");
-        QTEST(options.shutdownFile, "shutdown");
+        const CommandLineOptions o = CommandLineOptions::parse(commandLine);
+        const QStringList parsed{QString::number(o.commPort), o.settings, o.startupFile, o.shutdownFile};
+        QTEST(parsed.join('|'), "parsed");
     }
 
     void convertsNumbersAndFlags_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("int16");
-        QTest::addColumn<QString>("int32");
-        QTest::addColumn<QString>("flag");
+        QTest::addColumn<QString>("shown"); // as a 16-bit and a 32-bit number, and as a flag
 
-        QTest::newRow("decimal") << "70" << "70" << "70" << "1";
-        QTest::newRow("blanks and sign") << "  +70 " << "70" << "70" << "1";
-        QTest::newRow("zero") << "0" << "0" << "0" << "0";
-        QTest::newRow("negative") << "-1" << "-1" << "-1" << "1";
-        QTest::newRow("hex red") << "&HFF" << "255" << "255" << "1";
-        QTest::newRow("hex yellow") << "&H00FFFF" << "fails" << "65535" << "1";
-        QTest::newRow("half to even, down") << "2.5" << "2" << "2" << "1";
-        QTest::newRow("fraction") << "70.6" << "71" << "71" << "1";
-        QTest::newRow("16-bit top") << "32767" << "32767" << "32767" << "1";
-        QTest::newRow("16-bit overflow") << "32768" << "fails" << "32768" << "1";
-        QTest::newRow("rounds past the top") << "32767.5" << "fails" << "32768" << "1";
-        QTest::newRow("16-bit bottom") << "-32768" << "-32768" << "-32768" << "1";
-        QTest::newRow("32-bit overflow") << "2147483648" << "fails" << "fails" << "1";
-        QTest::newRow("True") << "True" << "fails" << "fails" << "1";
-        QTest::newRow("false, any case") << " fAlSe " << "fails" << "fails" << "0";
-        QTest::newRow("empty") << "" << "fails" << "fails" << "fails";
-        QTest::newRow("trailing garbage") << "70x" << "fails" << "fails" << "fails";
-        QTest::newRow("hex without digits") << "&H" << "fails" << "fails" << "fails";
-        QTest::newRow("hex bad digit") << "&HFG" << "fails" << "fails" << "fails";
-        QTest::newRow("hex too long") << "&H1FFFFFFFFFFFFFFFF" << "fails" << "fails" << "fails";
-        QTest::newRow("yes") << "Yes" << "fails" << "fails" << "fails";
+        QTest::newRow("decimal") << "70" << "70|70|1";
+        QTest::newRow("blanks and sign") << "  +70 " << "70|70|1";
+        QTest::newRow("zero") << "0" << "0|0|0";
+        QTest::newRow("negative") << "-1" << "-1|-1|1";
+        QTest::newRow("hex red") << "&HFF" << "255|255|1";
+        QTest::newRow("hex yellow") << "&H00FFFF" << "fails|65535|1";
+        QTest::newRow("half to even, down") << "2.5" << "2|2|1";
+        QTest::newRow("fraction") << "70.6" << "71|71|1";
+        QTest::newRow("16-bit top") << "32767" << "32767|32767|1";
+        QTest::newRow("16-bit overflow") << "32768" << "fails|32768|1";
+        QTest::newRow("rounds past the top") << "32767.5" << "fails|32768|1";
+        QTest::newRow("16-bit bottom") << "-32768" << "-32768|-32768|1";
+        QTest::newRow("32-bit overflow") << "2147483648" << "fails|fails|1";
+        QTest::newRow("True") << "True" << "fails|fails|1";
+        QTest::newRow("false, any case") << " fAlSe " << "fails|fails|0";
+        QTest::newRow("empty") << "" << "fails|fails|fails";
+        QTest::newRow("trailing garbage") << "70x" << "fails|fails|fails";
+        QTest::newRow("hex without digits") << "&H" << "fails|fails|fails";
+        QTest::newRow("hex bad digit") << "&HFG" << "fails|fails|fails";
+        QTest::newRow("hex too long") << "&H1FFFFFFFFFFFFFFFF" << "fails|fails|fails";
+        QTest::newRow("yes") << "Yes" << "fails|fails|fails";
     }
 
     void convertsNumbersAndFlags()
     {
         QFETCH(QString, text);
-        QTEST(shown(Conversions::int16(text)), "int16");
-        QTEST(shown(Conversions::int32(text)), "int32");
-        QTEST(shown(Conversions::flag(text)), "flag");
+        const QStringList shownAs{shown(Conversions::int16(text)), shown(Conversions::int32(text)),
+                                  shown(Conversions::flag(text))};
+        QTEST(shownAs.join('|'), "shown");
     }
 
     void readsStoredValues_data()
@@ -167,8 +160,7 @@ private slots:
         QCOMPARE(loaded(g, link, result.colors), values);
         QVERIFY(store.writes.isEmpty());
         if (key.isEmpty()) { // the globals hold the defaults too
-            QCOMPARE(g.gPortSettings, QStringLiteral("9600,n,8,1"));
-            QCOMPARE(g.gCommPort, 2);
+            QCOMPARE(g.gPortSettings + "|" + QString::number(g.gCommPort), QStringLiteral("9600,n,8,1|2"));
             QVERIFY(g.gSettingsFromPrefs && g.gCommPortFromPrefs);
         }
     }

@@ -113,8 +113,7 @@ private slots:
         p.pane.ShowReceivedText(QStringLiteral("four"));
         p.pane.suspend();
         p.pane.ShowReceivedText(QStringLiteral("five"));
-        QCOMPARE(p.shown(), QStringLiteral("one\ntwo\nthreetypedfour"));
-        QCOMPARE(p.pane.heldText(), QStringLiteral("five"));
+        QCOMPARE(p.shown() + "|" + p.pane.heldText(), QStringLiteral("one\ntwo\nthreetypedfour|five"));
         p.pane.resume();
         p.pane.ShowReceivedText(QStringLiteral("six"));
         FakePrompter yes;
@@ -138,10 +137,9 @@ private slots:
         p.pane.AppendToReceivePane(QStringLiteral("hi\r\n"), p.globals.gTxForeColor);
         p.pane.insertAtCaret(QStringLiteral("\x1a"));
         QCOMPARE(p.shown(), QStringLiteral("rx\nabhi\n\x1a"));
-        QCOMPARE(p.colorAt(1), QColor(255, 0, 0));
-        QCOMPARE(p.colorAt(3), QColor(0, 255, 0));
-        QCOMPARE(p.colorAt(5), QColor(0, 255, 255));
-        QCOMPARE(p.colorAt(8), QColor(0, 255, 255)); // the colour of the text before it
+        // The inserted character at 8 takes the colour of the text before it.
+        QCOMPARE((QList<QColor>{p.colorAt(1), p.colorAt(3), p.colorAt(5), p.colorAt(8)}),
+                 (QList<QColor>{Qt::red, Qt::green, Qt::cyan, Qt::cyan}));
     }
 
     void holdsTextWhileSuspendedAndShowsItOnResume()
@@ -158,19 +156,16 @@ private slots:
         QSignalSpy button(&p.pane, &ReceivePane::scrollButtonChanged);
         p.pane.ShowReceivedText(QStringLiteral("second\r"));
         p.pane.ShowReceivedText(QStringLiteral("\bthird")); // a leading BS still deletes from the pane
-        QCOMPARE(p.shown(), QStringLiteral("first"));
-        QCOMPARE(p.pane.heldText(), QStringLiteral("second third"));
+        QCOMPARE(p.shown() + '|' + p.pane.heldText(), QStringLiteral("first|second third"));
         QVERIFY(p.pane.heldTextWaiting());
         QCOMPARE(button.count(), 1);
         QCOMPARE(p.status_(), QStringLiteral("Status: Scroll Suspended, new data received"));
 
         p.pane.toggleScroll();
-        QCOMPARE(p.shown(), QStringLiteral("firstsecond third"));
         QCOMPARE(p.colorAt(16), QColor(255, 0, 0));
-        QCOMPARE(p.pane.heldText(), QString());
         QVERIFY(!p.pane.heldTextWaiting());
-        QCOMPARE(p.status_(), QStringLiteral("Status: "));
-        QCOMPARE(p.pane.scrollButtonCaption(), QStringLiteral("Suspend Scroll"));
+        QCOMPARE((QStringList{p.shown(), p.pane.heldText(), p.status_(), p.pane.scrollButtonCaption()}),
+                 (QStringList{"firstsecond third", "", "Status: ", "Suspend Scroll"}));
         QCOMPARE(focus.count(), 2);
         p.pane.ShowReceivedText(QStringLiteral("!"));
         QCOMPARE(p.shown(), QStringLiteral("firstsecond third!"));
@@ -293,7 +288,6 @@ private slots:
     void boardAnswerIsWhatCameSinceTheLastLineSent()
     {
         QFETCH(QString, traffic);
-        QFETCH(QString, answer);
         BoardAnswer board;
         for (const QString& chunk : traffic.split(QLatin1Char('|'))) {
             if (chunk.startsWith(QLatin1Char('>')))
@@ -301,7 +295,7 @@ private slots:
             else
                 board.received(chunk);
         }
-        QCOMPARE(board.answer(), answer);
+        QTEST(board.answer(), "answer");
         QCOMPARE(board.textToOpen(QStringLiteral("SELECTED")), QStringLiteral("SELECTED"));
     }
 };

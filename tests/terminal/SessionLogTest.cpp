@@ -2,8 +2,6 @@
 #include "TestFiles.h"
 #include "terminal/SessionLog.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -88,8 +86,7 @@ private slots:
         log.logSent(QStringLiteral("two\r"));
         log.logReceived(QStringLiteral("three\r\n"));
         QCOMPARE(failed.count(), 1);
-        QVERIFY(!log.writing());
-        QVERIFY(log.enabled());
+        QVERIFY(!log.writing() && log.enabled());
     }
 
 private:

@@ -100,8 +100,7 @@ private slots:
         QVERIFY(!read.error);
         QCOMPARE(read.lines, QStringList({QStringLiteral("one"), QStringLiteral("two \u20AC"), QStringLiteral("three")}));
         QVERIFY(!TextFile::saveText(path, QStringLiteral("a\r\nb \u20AC\r\n")));
-        QCOMPARE(fileBytes(path), QByteArray("a\r\nb \x80\r\n"));
-        QCOMPARE(fileBytes(link), QByteArray("one\r\ntwo \x80\nthree\r"));
+        QCOMPARE(fileBytes(path) + "|" + fileBytes(link), "a\r\nb \x80\r\n|one\r\ntwo \x80\nthree\r");
         const QStringList files{QStringLiteral("link.txt"), QStringLiteral("NTS1.txt")}; // no temporary file left
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), files);
 
@@ -116,8 +115,7 @@ private slots:
         ::setfsuid(::geteuid());
         QFile::setPermissions(dir.path(), everyone | enter | QFile::WriteOwner);
         QVERIFY2(!error, qPrintable(error ? error->description : QString()));
-        QCOMPARE(fileBytes(path), QByteArray("in place\r\n"));
-        QCOMPARE(fileBytes(link), QByteArray("in place\r\n"));
+        QCOMPARE(fileBytes(path) + "|" + fileBytes(link), QByteArray("in place\r\n|in place\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), files);
     }
 
@@ -145,8 +143,7 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldHandler);
 
-        QVERIFY(error.has_value());
-        QVERIFY(!error->description.isEmpty());
+        QVERIFY(error.has_value() && !error->description.isEmpty());
         QCOMPARE(fileBytes(path), QByteArray("old"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("limited.txt")});
     }

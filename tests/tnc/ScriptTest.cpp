@@ -102,12 +102,10 @@ private slots:
         rig->host.sendBox = QStringLiteral("keep");
         rig->runAll({"$TNC=KAM", "$CAPTION=Net", "$MODE MENU=&Packet", "#", "TEXT $CMD LINE", "&H'41'",
                     "$FILE=MISSING.TXT"});
-        QVERIFY(rig->written().isEmpty());
+        QVERIFY(rig->written().isEmpty() && rig->fakes.prompter.prompts.isEmpty());
         QCOMPARE(rig->control->state().tncType, QString());
         QCOMPARE(rig->host.windowCaption, QStringLiteral("Vellicor - Version 1.0.0"));
-        QVERIFY(rig->host.modeItems.isEmpty());
-        QVERIFY(rig->fakes.pauser.pauses.isEmpty());
-        QVERIFY(rig->fakes.prompter.prompts.isEmpty());
+        QVERIFY(rig->host.modeItems.isEmpty() && rig->fakes.pauser.pauses.isEmpty());
         QCOMPARE(rig->host.sendBox, QStringLiteral("keep"));
     }
 
@@ -186,8 +184,7 @@ private slots:
         rig->control->RunScript(kind);
         QTEST(rig->host.pane, "pane");
         QTEST(rig->host.busyChanges, "busy");
-        QVERIFY(rig->written().isEmpty());
-        QVERIFY(rig->fakes.prompter.prompts.isEmpty());
+        QVERIFY(rig->written().isEmpty() && rig->fakes.prompter.prompts.isEmpty());
         QCOMPARE(rig->host.visibleChannels(), channelsBefore);
         QVERIFY(!rig->host.modeMenuVisible);
     }
@@ -205,8 +202,8 @@ private slots:
         rig->control->RunScript(QStringLiteral("Shut"));
         QCOMPARE(rig->fakes.pauser.pauses, QList<double>{2.0});
         QCOMPARE(writtenAtPause, QByteArray("BYE\r"));
-        QCOMPARE(channelsAtPause.first(), QStringLiteral("Channel &0"));
-        QCOMPARE(rig->host.visibleChannels().first(), QStringLiteral("Channel &A"));
+        QCOMPARE(channelsAtPause.first() + "|" + rig->host.visibleChannels().first(),
+                 QStringLiteral("Channel &0|Channel &A"));
         QCOMPARE(rig->written(), QByteArray("BYE\rLAST\r"));
     }
 
@@ -215,8 +212,7 @@ private slots:
     void customScriptRunsTheChosenFile()
     {
         rig->control->runCustomScript(); // cancelled: nothing runs
-        QVERIFY(rig->host.busyChanges.isEmpty());
-        QVERIFY(rig->host.pane.isEmpty());
+        QVERIFY(rig->host.busyChanges.isEmpty() && rig->host.pane.isEmpty());
 
         const QString path = rig->writeFile(QStringLiteral("net.txt"), "NET\r\n");
         QVERIFY(QDir(rig->folder()).mkdir(QStringLiteral("adir")));
@@ -285,9 +281,8 @@ private slots:
         QCOMPARE(rig->fakes.prompter.prompts.size(), 1);
         const Prompt box = rig->fakes.prompter.prompts.first();
         QCOMPARE(box.title, QStringLiteral("Vellicor Error 53"));
+        QCOMPARE(std::pair(box.buttons, box.icon), std::pair(PromptButtons::OkCancel, PromptIcon::Exclamation));
         QCOMPARE(box.text, rig->dir.filePath(QStringLiteral("NOWHERE.TXT")) + QStringLiteral("\r\nFile not found"));
-        QCOMPARE(box.buttons, PromptButtons::OkCancel);
-        QCOMPARE(box.icon, PromptIcon::Exclamation);
         QCOMPARE(rig->written(), QByteArray("AFTER\r"));
     }
 
@@ -327,8 +322,7 @@ private slots:
             rig->run(QStringLiteral("$FILE=TREE.TXT"));
         };
         rig->runStartup("FIRST\r\n#\r\nLAST\r\n$FILE=MISSING.TXT\r\n");
-        QVERIFY(rig->written().startsWith("FIRST\rLEAF\r"));
-        QVERIFY(rig->written().endsWith("LEAF\rLAST\r"));
+        QVERIFY(rig->written().startsWith("FIRST\rLEAF\r") && rig->written().endsWith("LEAF\rLAST\r"));
         QCOMPARE(rig->fakes.beeper.beeps, 1);
         QCOMPARE(rig->fakes.prompter.prompts.size(), 1); // the script's own include was still tried
     }

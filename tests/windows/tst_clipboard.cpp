@@ -175,8 +175,7 @@ private slots:
         const QString log = e.file(saveAs ? "no/such/folder.txt" : "log.txt");
         e.run("mnuFileSaveAs");
         if (!saveAs) { // the file's place is taken by a folder, so it cannot be written
-            QVERIFY(QFile::remove(log));
-            QVERIFY(QDir(e.dir.path()).mkdir("log.txt"));
+            QVERIFY(QFile::remove(log) && QDir(e.dir.path()).mkdir("log.txt"));
             e.run("mnuFileSave");
         }
         QCOMPARE(e.fakes.prompter.prompts.size(), 1);
@@ -256,8 +255,7 @@ private slots:
         e.run("mnuFileSaveAs");
         QPointer<FrmClipboard> alive(&e.window);
         e.window.windowHandle()->close();
-        QVERIFY(!e.window.isVisible());
-        QVERIFY(alive);
+        QVERIFY(!e.window.isVisible() && alive);
         e.window.show();
         QCOMPARE(e.shown(), (QStringList{"draft", draft, "Save"}));
         e.run("mnuFileClearClipboard");

@@ -9,7 +9,6 @@
 #include "windows/HelpFacility.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -167,16 +166,15 @@ private slots:
         f.globals.gPropertiesTab = 2;
         f.fakes.settings.values.insert(QStringLiteral("Terminal/ScrollbackLines"), QStringLiteral("5000"));
         QVERIFY(f.dialog().isModal());
-        QCOMPARE(f.shown("cboPort"), QStringLiteral("Com16"));
         // "&Device:", Alt+D goes to the field
         QVERIFY(f.control<QLabel>("lblDevice")->buddy() == f.control<QComboBox>("cboDevice"));
-        QCOMPARE(f.control<QComboBox>("cboPort")->count(), 16);
-        QVERIFY(f.control<QAbstractButton>("optFlow1")->isChecked());
-        QVERIFY(f.control<QAbstractButton>("optEcho0")->isChecked());
-        QCOMPARE(f.control<QLineEdit>("txtMaxLineLength")->text(), QStringLiteral("64"));
-        QVERIFY(f.control<QCheckBox>("chkWordOut")->isChecked());
-        QCOMPARE(f.control<QLineEdit>("txtScrollbackLines")->text(), QStringLiteral("5000"));
-        QCOMPARE(f.control<QTabWidget>("TabSettings")->currentWidget()->objectName(), QStringLiteral("fraPreferences"));
+        const auto on = [&f](const char* name) { return f.control<QAbstractButton>(name)->isChecked() ? "1" : "0"; };
+        const auto text = [&f](const char* name) { return f.control<QLineEdit>(name)->text(); };
+        QCOMPARE((QStringList{f.shown("cboPort"), QString::number(f.control<QComboBox>("cboPort")->count()),
+                              on("optFlow1"), on("optEcho0"), text("txtMaxLineLength"), on("chkWordOut"),
+                              text("txtScrollbackLines"),
+                              f.control<QTabWidget>("TabSettings")->currentWidget()->objectName()}),
+                 (QStringList{"Com16", "16", "1", "1", "64", "1", "5000", "fraPreferences"}));
         f.dialog().findChild<QAction*>("mnuHelpContents")->trigger();
         f.dialog().findChild<QAction*>("mnuHelpProperties")->trigger();
         QCOMPARE(f.fakes.help.contentsCommands, QStringList{"Contents()"});
@@ -288,8 +286,7 @@ private slots:
         QCOMPARE(f.link.isOpen(), !openFails);
         QTEST(f.live(), "live");
         QCOMPARE(f.globals.gCommPort, f.link.portNumber());
-        QVERIFY(f.dialog().isVisible() && f.dialog().isEnabled());
-        QVERIFY(f.writes().isEmpty());
+        QVERIFY(f.dialog().isVisible() && f.dialog().isEnabled() && f.writes().isEmpty());
         QCOMPARE(f.ports.deviceFor(3), openFails ? QStringLiteral("/dev/ttyACM0") : QStringLiteral("tcp://localhost:9000"));
         QCOMPARE(f.shown("cboDevice"), QStringLiteral("tcp://localhost:9000")); // ready to be corrected
         if (!openFails) { // as Restart Port does after the watchdog closed the port
@@ -315,9 +312,7 @@ private slots:
         f.click("cmdCancel");
         QCOMPARE(f.dialog().result(), int(QDialog::Rejected));
         QCOMPARE(f.live(), QStringLiteral("Com2 9600,n,8,1 flow2 echo 70"));
-        QCOMPARE(f.link.closeCount, 0);
-        QVERIFY(!f.ports.hasEntry(7));
-        QVERIFY(f.writes().isEmpty());
+        QVERIFY(f.link.closeCount == 0 && !f.ports.hasEntry(7) && f.writes().isEmpty());
     }
 
     void selectedColorIsAppliedAndStoredAtOnce_data()

@@ -93,8 +93,7 @@ private slots:
         c.fakes.dialogs.fileAnswers = {path, std::nullopt};
         QVERIFY(!c.files.save(c.form.writer()));
         QCOMPARE(c.form.writes, 0);
-        QVERIFY(c.files.saveAs(c.form.writer()));
-        QVERIFY(!c.files.open(c.form.reader()));
+        QVERIFY(c.files.saveAs(c.form.writer()) && !c.files.open(c.form.reader()));
         QCOMPARE(c.fakes.dialogs.requests.value(1).fileName, path);
     }
 
@@ -168,8 +167,7 @@ private slots:
             QVERIFY(!files.open(form.reader()));
         QCOMPARE(form.reads, 0);
         QCOMPARE(files.currentFile(), QString());
-        QVERIFY(!files.saveEnabled());
-        QVERIFY(files.open(form.reader()));
+        QVERIFY(!files.saveEnabled() && files.open(form.reader()));
         QCOMPARE(form.opened.size(), 1000001);
         QCOMPARE(form.opened.last(), QStringLiteral("73 DE MARY"));
         QVERIFY(fakes.prompter.prompts.isEmpty());
@@ -228,15 +226,13 @@ private slots:
         QCOMPARE(fakes.link.written, written);
         QCOMPARE(fakes.pauser.pauses, (QList<double>{0.5, 1.0}).mid(0, pauses));
         const Prompt& question = fakes.prompter.prompts.value(0);
-        QCOMPARE(question.text, kQuestion);
-        QCOMPARE(question.buttons, PromptButtons::YesNo);
-        QCOMPARE(question.icon, PromptIcon::Question);
+        QCOMPARE(std::tuple(question.text, question.buttons, question.icon),
+                 std::tuple(kQuestion, PromptButtons::YesNo, PromptIcon::Question));
         QCOMPARE(fakes.prompter.prompts.size(), note.isEmpty() ? 1 : 2);
         if (!note.isEmpty()) {
             const Prompt& shown = fakes.prompter.prompts[1];
-            QCOMPARE(shown.text, note);
-            QCOMPARE(shown.buttons, PromptButtons::Ok);
-            QCOMPARE(int(shown.icon), icon);
+            QCOMPARE(std::tuple(shown.text, shown.buttons, int(shown.icon)),
+                     std::tuple(note, PromptButtons::Ok, icon));
         }
     }
 };

@@ -58,15 +58,12 @@ private slots:
         QVERIFY(ui.child<QRadioButton>("optSendS")->isChecked());
         QCOMPARE(ui.width()->text(), QStringLiteral("55"));
         QVERIFY(!ui.child<QCheckBox>("chkFormatted")->isChecked());
-        QVERIFY(!ui.width()->isEnabled());
-        QVERIFY(!ui.child<QLabel>("Label1")->isEnabled());
+        QVERIFY(!ui.width()->isEnabled() && !ui.child<QLabel>("Label1")->isEnabled());
         ui.click("cmdDefault");
-        QVERIFY(ui.child<QRadioButton>("optSendST")->isChecked());
+        QVERIFY(ui.child<QRadioButton>("optSendST")->isChecked() && ui.width()->isEnabled());
         QCOMPARE(ui.width()->text(), QStringLiteral("70"));
-        QVERIFY(ui.width()->isEnabled());
         ui.click("cmdCancel");
-        QVERIFY(ui.globals.gNtsFormatBody);
-        QVERIFY(!ui.globals.gNtsSendAsTraffic);
+        QVERIFY(ui.globals.gNtsFormatBody && !ui.globals.gNtsSendAsTraffic);
         QCOMPARE(ui.globals.gNtsLineWidth, 55);
     }
 
@@ -76,8 +73,7 @@ private slots:
         ui.child<QCheckBox>("chkFormatted")->click();
         ui.width()->setText(QStringLiteral("10"));
         ui.click("cmdCancel");
-        QVERIFY(!ui.dialog.isVisible());
-        QVERIFY(!ui.globals.gNtsFormatBody);
+        QVERIFY(!ui.dialog.isVisible() && !ui.globals.gNtsFormatBody);
         QCOMPARE(ui.globals.gNtsLineWidth, 70);
         QCOMPARE(ui.text, kLongText);
     }
@@ -114,9 +110,8 @@ private slots:
         ui.click(button);
         QCOMPARE(ui.dialog.isVisible(), button == QLatin1String("cmdApply"));
         QTEST(ui.globals.gNtsLineWidth, "stored");
-        QVERIFY(!ui.globals.gNtsSendAsTraffic);
         QTEST(ui.text, "reflowed");
-        QVERIFY(ui.prompter.prompts.isEmpty());
+        QVERIFY(!ui.globals.gNtsSendAsTraffic && ui.prompter.prompts.isEmpty());
     }
 
     void badWidthIsRefusedAndChangesNothing_data()
@@ -140,10 +135,9 @@ private slots:
         QCOMPARE(ui.prompter.prompts[0].text, QStringLiteral("The line width must be a whole number from 0 to 32767."));
         QCOMPARE(ui.prompter.prompts[0].title, QStringLiteral("Vellicor"));
         QCOMPARE(ui.prompter.prompts[0].buttons, PromptButtons::Ok);
-        QVERIFY(ui.dialog.isVisible());
         QCOMPARE(ui.dialog.focusWidget(), ui.width()); // to mend it
         QCOMPARE(ui.globals.gNtsLineWidth, 60);
-        QVERIFY(ui.globals.gNtsSendAsTraffic);
+        QVERIFY(ui.dialog.isVisible() && ui.globals.gNtsSendAsTraffic);
         QCOMPARE(ui.text, kLongText);
     }
 
@@ -152,8 +146,7 @@ private slots:
     {
         DialogUnderTest ui({}, {}, SendOptionsBindings::ares());
         ui.child<QCheckBox>("chkFormatted")->click();
-        QVERIFY(!ui.globals.gAresFormatBody);
-        QVERIFY(ui.globals.gNtsFormatBody);
+        QVERIFY(!ui.globals.gAresFormatBody && ui.globals.gNtsFormatBody);
     }
 
     void ctrlTabKeepsTheSingleTabSelected()
@@ -164,8 +157,7 @@ private slots:
         ui.width()->setFocus();
         QTest::keyClick(ui.width(), Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(ui.child<QTabBar>("tbsOptions")->currentIndex(), 0);
-        QVERIFY(ui.child<QWidget>("picOptions0")->isVisible());
-        QVERIFY(ui.child<QWidget>("picOptions0")->isEnabled());
+        QVERIFY(ui.child<QWidget>("picOptions0")->isVisible() && ui.child<QWidget>("picOptions0")->isEnabled());
         QVERIFY(!ui.child<QWidget>("picOptions1")->isVisible());
     }
 };

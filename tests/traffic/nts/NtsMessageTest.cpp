@@ -292,10 +292,8 @@ private slots:
         QFETCH(int, words);
         QFETCH(bool, answerYes);
         QFETCH(bool, asked);
-        Radiogram radiogram;
         QFETCH(QString, check);
-        radiogram.check = check;
-        radiogram.message = QStringLiteral("WORD ").repeated(words);
+        Radiogram radiogram = with(R{}, {{&R::check, check}, {&R::message, QStringLiteral("WORD ").repeated(words)}});
         FakePrompter prompter;
         prompter.answers = {answerYes ? PromptAnswer::Yes : PromptAnswer::No};
         NtsCheck::verifyCheck(radiogram, prompter);
@@ -303,11 +301,10 @@ private slots:
         QCOMPARE(prompter.prompts.size(), asked ? 1 : 0);
         if (asked) {
             const Prompt& box = prompter.prompts[0];
-            QCOMPARE(box.text,
-                     QStringLiteral("Check does not agree with computed value.\r\nUpdate Check with new value?"));
-            QCOMPARE(box.title, QStringLiteral("Vellicor"));
-            QCOMPARE(box.buttons, PromptButtons::YesNo);
-            QCOMPARE(box.icon, PromptIcon::Question);
+            QCOMPARE(std::tuple(box.title, box.buttons, box.icon, box.text),
+                     std::tuple(QStringLiteral("Vellicor"), PromptButtons::YesNo, PromptIcon::Question,
+                                QStringLiteral("Check does not agree with computed value.\r\n"
+                                               "Update Check with new value?")));
         }
     }
 
@@ -340,8 +337,7 @@ private slots:
         int jobsWhenAsked = -1;
         prompter.onShow = [&] { jobsWhenAsked = int(printer.jobs.size()); };
         NtsPrintout::print(radiogram, prompter, printer);
-        QCOMPARE(jobsWhenAsked, 0);
-        QCOMPARE(prompter.prompts.size(), 1);
+        QCOMPARE(std::pair(jobsWhenAsked, prompter.prompts.size()), (std::pair<int, qsizetype>(0, 1)));
         QCOMPARE(radiogram.check, QStringLiteral("4"));
         const PrintJob job = printer.jobs.value(0);
         QCOMPARE(job.fontFamily + QString::number(job.pointSize), QStringLiteral("Courier New12"));
