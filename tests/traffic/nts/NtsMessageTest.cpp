@@ -233,6 +233,8 @@ private slots:
         };
         failed("nothing like a preamble", "No messages.\r\nN0BBS>\r\n", NtsReader::kNoPreamble);
         failed("preamble without station", "12 R 4 DENVER 12/05/2026\r\nJOHN\r\nX\r\nBT\r\n", NtsReader::kNoPreamble);
+        failed("preamble without precedence", "12 W1AW 4 DENVER 12/05/2026\r\nJOHN\r\nX\r\nBT\r\n",
+               NtsReader::kNoPreamble);
         failed("preamble without check", "12 R W1AW DENVER 12/05/2026\r\nJOHN\r\nX\r\nBT\r\n", NtsReader::kNoPreamble);
         failed("no BT after the address", kSent.left(kSent.indexOf("(303)")), NtsReader::kNoFirstBt);
         failed("BT right after the addressee", "12 R W1AW 4 DENVER 12/05/2026\rJOHN DOE\rBT\rTEXT\rBT\r",
