@@ -4,7 +4,6 @@
 #include "app/ProgramArguments.h"
 #include "TestFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 

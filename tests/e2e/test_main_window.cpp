@@ -41,13 +41,18 @@ private slots:
         QCOMPARE(program.fakes.link.written, QByteArray("MYCALL N0CALL\r\x01" "B"));
     }
 
-    // "&TORMEL..." and "&Tactical Call..." share Alt+T: each press highlights
-    // the next of them, and Enter runs the one highlighted.
-    void sharedAccessKeyHighlightsInTurn()
+    // Typing in the receive pane goes on in the send box. "&TORMEL..." and
+    // "&Tactical Call..." share Alt+T: each press highlights the next of
+    // them, and Enter runs the one highlighted.
+    void keysOnTheMainWindow()
     {
         FakeProgram program;
         QVERIFY(program.start());
         FrmPacket& window = *program.window;
+        sendBox(window).setText(QStringLiteral("CONN"));
+        receiveView(window).setFocus();
+        QTest::keyClicks(&receiveView(window), QStringLiteral("ECT"));
+        QVERIFY(sendBox(window).text() == QStringLiteral("CONNECT") && sendBox(window).hasFocus());
         QString opened;
         QTimer::singleShot(0, &window, [&opened] { // the first dialog any key opens
             if (QWidget* dialog = QApplication::activeModalWidget()) {
@@ -62,18 +67,6 @@ private slots:
         QTest::keyClick(&window, Qt::Key_Return);
         QCOMPARE(opened, QStringLiteral("frmTactical"));
     }
-
-    void typingInTheReceivePaneGoesOnInTheSendBox()
-    {
-        FakeProgram program;
-        QVERIFY(program.start());
-        sendBox(*program.window).setText(QStringLiteral("CONN"));
-        receiveView(*program.window).setFocus();
-        QTest::keyClicks(&receiveView(*program.window), QStringLiteral("ECT"));
-        QCOMPARE(sendBox(*program.window).text(), QStringLiteral("CONNECT"));
-        QVERIFY(sendBox(*program.window).hasFocus());
-    }
-
 
     void receivedRadiogramOpensInTheNtsForm()
     {

@@ -5,7 +5,6 @@
 
 #include <QSignalSpy>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextDocument>
 
 using namespace vellicor;

@@ -2,7 +2,6 @@
 #include "tnc/FrmConnect.h"
 #include "tnc/FrmTactical.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QWindow>
 #include <QtTest>
 
 using namespace vellicor;
