@@ -136,22 +136,9 @@ private slots:
         QVERIFY(!find.find(true));
     }
 
-    // Restart Port opens the port again; the system's request to end closes
-    // the program without the question.
-    void restartPortAndSystemEnd()
-    {
-        FakeProgram program;
-        QVERIFY(program.start());
-        program.fakes.link.close();
-        named<QPushButton>(*program.window, QStringLiteral("cmdRestartPort"))->click();
-        QVERIFY(program.fakes.link.isOpen());
-        program.fakes.prompter.answers = {PromptAnswer::No};
-        program.window->closeForSystem();
-        QVERIFY(program.fakes.prompter.prompts.isEmpty());
-        QVERIFY(!program.window->isVisible() && !program.fakes.link.isOpen());
-    }
-
-    void communicationsRefreshesThePortPanelsWhenTheDialogCloses()
+    // The port panels follow the Properties dialog; Restart Port opens the
+    // port again; the system's request to end closes without the question.
+    void portPanelsRestartPortAndSystemEnd()
     {
         FakeProgram program;
         QVERIFY(program.start());
@@ -167,6 +154,12 @@ private slots:
         named<QAction>(*program.window, QStringLiteral("mnuComPort"))->trigger();
         QCOMPARE(panel(*program.window, QStringLiteral("Com Port")).text(), QStringLiteral("Com Port: 5"));
         QCOMPARE(panel(*program.window, QStringLiteral("Settings")).text(), QStringLiteral("Settings: 4800,E,7,1"));
+        named<QPushButton>(*program.window, QStringLiteral("cmdRestartPort"))->click();
+        QVERIFY(program.fakes.link.isOpen());
+        program.fakes.prompter.answers = {PromptAnswer::No};
+        program.window->closeForSystem();
+        QVERIFY(program.fakes.prompter.prompts.isEmpty());
+        QVERIFY(!program.window->isVisible() && !program.fakes.link.isOpen());
     }
 
     void receiveIndicatorTurnsRedOnDataUntilTheClockTicks()

@@ -6,7 +6,6 @@
 #include "practice/PracticeTnc.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 namespace vellicor::test {
