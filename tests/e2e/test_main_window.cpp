@@ -27,7 +27,8 @@ protected:
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    // The script ends its busy cursor and sets up the User menu's channels.
+    // The script ends its busy cursor and sets up the User menu's channels;
+    // Options runs it again; Edit opens the clipboard editor.
     void aWindowNeverActivatedStillOpensThePortAndRunsTheStartupScript()
     {
         FakeProgram program;
@@ -39,6 +40,10 @@ private slots:
         QTRY_VERIFY(!QApplication::overrideCursor());
         program.window->findChildren<QAction*>(QStringLiteral("MnuChannel")).value(1)->trigger();
         QCOMPARE(program.fakes.link.written, QByteArray("MYCALL N0CALL\r\x01" "B"));
+        named<QAction>(*program.window, QStringLiteral("mnuOptionsInitStartup"))->trigger();
+        QTRY_VERIFY(program.fakes.link.written.endsWith("B" "MYCALL N0CALL\r"));
+        named<QAction>(*program.window, QStringLiteral("mnuEditEditClipboard"))->trigger();
+        QVERIFY(named<QWidget>(*program.window, QStringLiteral("frmClipboard"))->isVisible());
     }
 
     // Typing in the receive pane goes on in the send box. "&TORMEL..." and
@@ -156,7 +161,6 @@ private slots:
         QCOMPARE(panel(*program.window, QStringLiteral("Settings")).text(), QStringLiteral("Settings: 4800,E,7,1"));
         named<QPushButton>(*program.window, QStringLiteral("cmdRestartPort"))->click();
         QVERIFY(program.fakes.link.isOpen());
-        program.fakes.prompter.answers = {PromptAnswer::No};
         program.window->closeForSystem();
         QVERIFY(program.fakes.prompter.prompts.isEmpty());
         QVERIFY(!program.window->isVisible() && !program.fakes.link.isOpen());

@@ -104,8 +104,8 @@ private slots:
         AgwFrame sent = frame('D', "W1AW-15", "N0BBS", QByteArray("\x00\x80\xff\r\x1a", 5));
         sent.port = 2;
         const QByteArray stream = sent.encode() + frame('y', "").encode();
-        QCOMPARE(stream.at(6), '\xF0'); // connected data carry no layer 3; other frames PID 0
-        QCOMPARE(stream.at(36 + 5 + 6), '\0');
+        // The PID bytes: connected data carry no layer 3 (F0), other frames 0.
+        QCOMPARE(stream.mid(6, 1) + stream.mid(36 + 5 + 6, 1), QByteArray("\xF0\0", 2));
         QCOMPARE(stream.mid(28, 4), count(5)); // the length field: little-endian, after the calls
         QCOMPARE(stream.mid(8, 10), callField("W1AW-15"));
         AgwFrameReader reader;

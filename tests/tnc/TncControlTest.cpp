@@ -397,6 +397,7 @@ private slots:
         rig->writeFile(kListFile, "W1AW;Hiram\r\n");
         FrmConnect dialog(rig->globals, ProgramFolder(rig->folder()), rig->writer, rig->fakes.platform(), rig->host);
         QComboBox* list = dialog.cmbStationList;
+        QCOMPARE(dialog.focusWidget(), list); // ready for a call
         QCOMPARE(QStringList({QString::number(list->count()), list->currentText(), dialog.labConnect->text()}),
                  (QStringList{"1", "W1AW;Hiram", "W1AW"}));
         QCOMPARE(dialog.mnuHelp->property("helpContext").toInt(), 1010); // F1 on the highlighted Help item

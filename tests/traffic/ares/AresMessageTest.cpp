@@ -273,8 +273,7 @@ private slots:
         QTest::newRow("TO: without FROM: after it")
             << QString(kSent).remove("FROM: (SHELTER1) Shelter manager, Red Cross\r")
             << QStringList{AresReader::kNoAddressLines};
-        QTest::newRow("TO: on the last line") << QStringLiteral("Shelter status\nTO: (EOC) Net control")
-                                              << QStringList{AresReader::kNoAddressLines};
+        QTest::newRow("TO: last") << QStringLiteral("S\nTO: (E) N") << QStringList{AresReader::kNoAddressLines};
         QTest::newRow("no closing line") << kSent.left(kSent.indexOf("END MSG SENT"))
                                          << QStringList{AresReader::kNoClosingLine};
     }
