@@ -32,8 +32,7 @@ private slots:
         QTest::addColumn<QString>("settings");
         QTest::addColumn<QString>("scripts");
         QTest::addColumn<bool>("fails");
-        const QString scripts = kFolder + QStringLiteral("\\VellicorStartup.txt|") + kFolder
-                                + QStringLiteral("\\VellicorShutdown.txt");
+        const QString scripts = kFolder + "\\VellicorStartup.txt|" + kFolder + "\\VellicorShutdown.txt";
         QTest::newRow("none") << "" << 7 << "1200,n,8,1" << scripts << false;
         QTest::newRow("all, lower case") << "comport=3,settings=4800,e,7,1,startup=c:\\tnc\\kam.txt,shutdown=end.txt"
                                          << 3 << "4800,E,7,1" << "C:\\TNC\\KAM.TXT|END.TXT" << false;

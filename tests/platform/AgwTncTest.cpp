@@ -196,6 +196,7 @@ private slots:
         row("ctrl-z ends a frame", connected + Steps{">73\x1a"}, "", {data + "73\x1a"}, true);
         row("windows-1252", connected + Steps{">\x80\xe9\n\xff\r"}, "", {data + "\x80\xe9\n\xff\r"}, true);
         row("held until the line ends", connected + Steps{">half"}, "", {}, true);
+        row("ctrl-c sends the part line", connected + Steps{">half\x03"}, "\r\ncmd:", {data + "half"});
     }
 
     void session()
