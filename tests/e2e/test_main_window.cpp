@@ -73,6 +73,7 @@ private slots:
         QCOMPARE(opened, QStringLiteral("frmTactical"));
     }
 
+    // Ctrl+Shift+T opens an ARES message the same way.
     void receivedRadiogramOpensInTheNtsForm()
     {
         FakeProgram program;
@@ -83,6 +84,9 @@ private slots:
         const QWidget* form = named<QWidget>(*program.window, QStringLiteral("frmNTS"));
         QVERIFY(form && form->isVisible());
         QCOMPARE(named<QLineEdit>(*form, QStringLiteral("txtName"))->text(), QStringLiteral("JOHN DOE"));
+        program.fakes.link.receive("TO: (EOC) Net\r\nFROM: (W1AW) S\r\nHI\r\nEND MSG SENT 1420 BY W1AW\r\n");
+        QTest::keyClick(program.window.get(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(named<QWidget>(*program.window, QStringLiteral("frmTORMEL"))->isVisible());
     }
 
     // Exit and the close box ask; No keeps the program and its other

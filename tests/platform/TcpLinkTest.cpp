@@ -180,8 +180,7 @@ private slots:
             engine->write(last);
         QVERIFY(lost.wait(5000) && !m_link->isOpen());
         QCOMPARE(m_link->cts(), std::optional<bool>());
-        QVERIFY(text.startsWith(shown));
-        QVERIFY(!lost.wait(100)); // no second report
+        QVERIFY(text.startsWith(shown) && !lost.wait(100)); // and no second report
         QTcpSocket* again = connectLink(); // Restart Port reaches the engine again
         QVERIFY(again);
         QCOMPARE(framesAtEngine(again), QByteArray("RGX W1AW")); // and registers MYCALL once more

@@ -165,9 +165,8 @@ private slots:
         f.globals.gWordOut = true;
         f.globals.gPropertiesTab = 2;
         f.fakes.settings.values.insert(QStringLiteral("Terminal/ScrollbackLines"), QStringLiteral("5000"));
-        QVERIFY(f.dialog().isModal());
-        // "&Device:", Alt+D goes to the field
-        QVERIFY(f.control<QLabel>("lblDevice")->buddy() == f.control<QComboBox>("cboDevice"));
+        // Modal; "&Device:", Alt+D goes to the field
+        QVERIFY(f.dialog().isModal() && f.control<QLabel>("lblDevice")->buddy() == f.control<QComboBox>("cboDevice"));
         const auto on = [&f](const char* name) { return f.control<QAbstractButton>(name)->isChecked() ? "1" : "0"; };
         const auto text = [&f](const char* name) { return f.control<QLineEdit>(name)->text(); };
         QCOMPARE((QStringList{f.shown("cboPort"), QString::number(f.control<QComboBox>("cboPort")->count()),

@@ -390,8 +390,8 @@ private slots:
         ui.trigger("mnuFileSaveAs");
         QCOMPARE(ui.line("txtCheck")->text() + "|" + ui.line("txtPhone")->text(), QStringLiteral("0|(303) 555-1212"));
         QVERIFY(fileBytes(path).startsWith("007\r\nR (Routine)\r\n\r\n\r\n0\r\n"));
-        ui.form.openReceived(Radiogram{}); // saved: nothing to lose, no question
-        QVERIFY(ui.fakes.prompter.prompts.isEmpty());
+        // Saved: a received radiogram replaces it without a question.
+        QVERIFY(ui.form.openReceived(Radiogram{}) && ui.fakes.prompter.prompts.isEmpty());
     }
 
     // The verdict follows the text; the received check is never changed.
